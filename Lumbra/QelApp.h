@@ -1,0 +1,24 @@
+// The host application object. A host derives from QelApp, creates one
+// instance and installs it; libraries reach it through GetQelApp().
+#pragma once
+
+class CorvelEnvironment;
+
+class QelApp {
+public:
+    QelApp();
+    virtual ~QelApp();
+
+    // The first five operations belong to the host framework; the sixth
+    // answers the host's script environment.
+    virtual bool InitInstance() { return true; }
+    virtual int ExitInstance() { return 0; }
+    virtual bool OnIdle(long) { return false; }
+    virtual int Run() { return 0; }
+    virtual CorvelEnvironment* GetScriptEnvironment() { return nullptr; }
+};
+
+// The installed application object, or null when there is none.
+QelApp* GetQelApp();
+// Installs `app` (null removes it); answers the previous one.
+QelApp* SetQelApp(QelApp* app);
