@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cassert>
+#include <cstddef>
 #include <vector>
 
 template <class T, int GrowBy = 10>
@@ -17,7 +18,14 @@ public:
         m_items.push_back(item);
         return GetSize() - 1;
     }
-    void InsertAt(int index, const T& item) { m_items.insert(m_items.begin() + index, item); }
+    // Grows the array when `index` is past its end.
+    void InsertAt(int index, const T& item) {
+        if (index >= GetSize()) {
+            SetAtGrow(index, item);
+            return;
+        }
+        m_items.insert(m_items.begin() + index, item);
+    }
     void RemoveAt(int index, int count = 1) {
         m_items.erase(m_items.begin() + index, m_items.begin() + index + count);
     }

@@ -61,23 +61,12 @@ QelString QelString::operator+(const char* text) const {
 }
 
 QelString& QelString::operator+=(const QelString& other) {
-    if (&other == this) {
-        QelString copy(other);
-        Append(copy.m_text, copy.m_length);
-    } else {
-        Append(other.m_text, other.m_length);
-    }
+    Append(other.m_text, other.m_length);
     return *this;
 }
 
 QelString& QelString::operator+=(const char* text) {
-    if (!text) return *this;
-    if (m_text && text >= m_text && text < m_text + m_capacity + 1) {
-        QelString copy(text);
-        Append(copy.m_text, copy.m_length);
-    } else {
-        Append(text, (int)strlen(text));
-    }
+    if (text) Append(text, (int)strlen(text));
     return *this;
 }
 
@@ -114,6 +103,13 @@ void QelString::SetString(const char* text, int count) {
 
 void QelString::Append(const char* text, int count) {
     if (!text || count <= 0) return;
+    // Growing may move our buffer away from under `text`.
+    if (m_text && text >= m_text && text < m_text + m_capacity + 1) {
+        QelString copy;
+        copy.Assign(text, (size_t)count);
+        Append(copy.m_text, copy.m_length);
+        return;
+    }
     size_t total = (size_t)m_length + (size_t)count;
     Reserve(total);
     memcpy(m_text + m_length, text, (size_t)count);

@@ -47,7 +47,7 @@ public:
 
     // The text, never null ("" while empty).
     const char* GetText() const { return m_text ? m_text : ""; }
-    char operator[](int index) const { return m_text[index]; }
+    char operator[](int index) const { return GetText()[index]; }
 
 private:
     void Assign(const char* text, size_t count);
