@@ -13,25 +13,36 @@ class CorvelValue {
 public:
     enum Type : int32_t { Undefined = 0, Null = 1, Boolean = 2, Number = 3, String = 4, Object = 5, Reference = 6 };
     enum Attributes : int32_t { None = 0, ReadOnly = 0x10, DontEnum = 0x20, DontDelete = 0x40 };
+    // The four relational operators, as the relational comparison needs them.
+    enum Relation : int32_t { LessThan, LessThanOrEqual, GreaterThan, GreaterThanOrEqual };
 
-    CorvelValue() {}
+    constexpr CorvelValue() {}
+    // An empty payload of that type: 0, false, key 0, or the empty text.
     explicit CorvelValue(Type type);
     explicit CorvelValue(bool value) : m_type(Boolean) { m_payload.boolean = value; }
     explicit CorvelValue(double value) : m_type(Number) { m_payload.number = value; }
     explicit CorvelValue(long value) : m_type(Number) { m_payload.number = (double)value; }
     explicit CorvelValue(int value) : m_type(Number) { m_payload.number = (double)value; }
+    // An Object value; holds a reference on the key.
     explicit CorvelValue(unsigned long key);
+    // A String of the first `length` bytes of `text` (-1: all of it). The
+    // text ends at its first NUL whatever the length.
     CorvelValue(const char* text, int length = -1);
+    // A Reference to property `name` of the object `baseKey` (0: no base).
     CorvelValue(unsigned long baseKey, const char* name);
     CorvelValue(const CorvelValue& other);
+    // A copy of `*other`; Undefined for a null pointer.
     explicit CorvelValue(const CorvelValue* other);
+    // Takes over the payload; `other` is left Undefined.
     CorvelValue(CorvelValue&& other) noexcept;
     ~CorvelValue() { EmptyValue(); }
 
+    // Virtual so that a value held through a base pointer copies correctly.
     virtual CorvelValue& operator=(const CorvelValue& other);
     CorvelValue& operator=(CorvelValue&& other) noexcept;
 
-    // Setters release the old payload and keep the attributes.
+    // Setters replace the payload and keep the attributes. A setter may be
+    // given text that the value itself holds.
     void SetUndefined();
     void SetNull();
     void SetBool(bool value);
@@ -77,10 +88,17 @@ public:
 
     // Abstract equality; both operands may be converted in place.
     bool ECMAAbstractEquality(CorvelValue& other);
+    // Relational comparison with this value on the left; both operands may
+    // be converted in place. NaN on either side answers false.
+    bool ECMARelationalComparison(CorvelValue& right, Relation relation);
 
     // Host comparisons on copies.
     bool operator==(const CorvelValue& other) const;
     bool operator!=(const CorvelValue& other) const { return !(*this == other); }
+    bool operator<(const CorvelValue& other) const { return Compare(other, LessThan); }
+    bool operator<=(const CorvelValue& other) const { return Compare(other, LessThanOrEqual); }
+    bool operator>(const CorvelValue& other) const { return Compare(other, GreaterThan); }
+    bool operator>=(const CorvelValue& other) const { return Compare(other, GreaterThanOrEqual); }
 
     // Number to text by the "%g" rule ("NaN", "Infinity", "-Infinity", "0").
     static QelString NumberToString(double number);
@@ -95,15 +113,6 @@ public:
     static const CorvelValue ms_undefined;
 
 private:
-    // Releases text, name or key without changing the type.
-    void EmptyValue();
-    void CopyFrom(const CorvelValue& other);
-    // Reference counting through the object table; no-ops until it exists.
-    static void AddRef(unsigned long key);
-    static void ReleaseRef(unsigned long key);
-
-    Type m_type = Undefined;
-    int32_t m_attributes = 0;
     union Payload {
         bool boolean;
         double number;
@@ -112,5 +121,37 @@ private:
             uint32_t key;
             char* name;  // references only
         } object;
-    } m_payload{};
+    };
+
+    // Releases text, name or key; the payload is cleared, the type kept.
+    void EmptyValue();
+    // Puts a new payload in place and only then releases the old one, so a
+    // release that ends an object's life (and maybe this value's) comes last.
+    void Replace(Type type, const Payload& payload);
+    // The payload a copy of this value needs: fresh text or name, counted key.
+    Payload DuplicatePayload() const;
+    static void ReleasePayload(Type type, const Payload& payload);
+    static char* DuplicateText(const char* text, int length = -1);
+
+    struct NullTag {};
+    // Lets ms_null be built before any code runs.
+    explicit constexpr CorvelValue(NullTag) : m_type(Null) {}
+
+    bool EqualsSameType(const CorvelValue& other) const;
+    bool Compare(const CorvelValue& other, Relation relation) const;
+    // Asks an Object value's object for its default value, written into this
+    // value. False, and the value unchanged, when no object has the key.
+    bool ConvertObjectToPrimitive(Type hint);
+    // The default value for the lenient conversions: still an Object when
+    // the object gave one back or cannot be found.
+    CorvelValue ForceGetPrimitive(Type hint) const;
+
+    // Reference counting through the object table; the only place where keys
+    // are counted. Key 0 names no object.
+    static void AddRef(unsigned long key);
+    static void ReleaseRef(unsigned long key);
+
+    Type m_type = Undefined;
+    int32_t m_attributes = 0;
+    Payload m_payload{};
 };

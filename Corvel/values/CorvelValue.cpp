@@ -1,0 +1,520 @@
+#include "CorvelValue.h"
+
+#include "CorvelMessages.h"
+#include "CorvelNumberText.h"
+#include "CorvelRuntimeException.h"
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+const char kMissingObject[] = "[Missing Object]";
+
+bool IsAlphanumeric(char c) {
+    return CorvelNumberText::IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsIdentifierCharacter(char c) { return IsAlphanumeric(c) || c == '_' || c == '$'; }
+
+char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c; }
+
+// ASCII only: the host's locale must not change what a script means.
+bool EqualsIgnoringCase(const char* text, const char* lowerWord) {
+    for (; *lowerWord; ++text, ++lowerWord)
+        if (LowerCase(*text) != *lowerWord) return false;
+    return *text == 0;
+}
+
+// The language's text of a number: "%g" except for NaN, the infinities and
+// zero, which has no sign.
+const char* NumberText(double number, char (&buffer)[CorvelNumberText::BufferSize]) {
+    if (std::isnan(number)) return "NaN";
+    if (std::isinf(number)) return number < 0 ? "-Infinity" : "Infinity";
+    if (number == 0) return "0";
+    return CorvelNumberText::FormatGeneral(number, buffer);
+}
+
+int HexDigitValue(char c) {
+    if (CorvelNumberText::IsDigit(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The digits after a "0x" prefix; anything else, white space included,
+// makes the text not a number.
+double HexToNumber(const char* digits) {
+    double number = 0;
+    for (const char* p = digits; *p; ++p) {
+        int digit = HexDigitValue(*p);
+        if (digit < 0) return NAN;
+        number = number * 16 + digit;
+    }
+    return number;
+}
+
+// The integer part of `number` taken modulo `modulus` into [0, modulus);
+// NaN, the infinities and zero give 0.
+double WrapInteger(double number, double modulus) {
+    if (!std::isfinite(number) || number == 0) return 0;
+    double remainder = std::fmod(std::trunc(number), modulus);
+    return remainder < 0 ? remainder + modulus : remainder;
+}
+
+int ClampToInt(double number) {
+    if (std::isnan(number)) return 0;
+    if (number >= (double)INT_MAX) return INT_MAX;
+    if (number <= (double)INT_MIN) return INT_MIN;
+    return (int)number;
+}
+
+}  // namespace
+
+const CorvelValue CorvelValue::ms_null(CorvelValue::NullTag{});
+const CorvelValue CorvelValue::ms_undefined;
+
+// Construction and assignment.
+
+CorvelValue::CorvelValue(Type type) {
+    switch (type) {
+        case Null: case Boolean: case Number: case Object: m_type = type; break;
+        case String: m_type = String; m_payload.text = DuplicateText(""); break;
+        case Reference: m_type = Reference; m_payload.object.name = DuplicateText(""); break;
+        default: break;
+    }
+}
+
+CorvelValue::CorvelValue(unsigned long key) : m_type(Object) {
+    m_payload.object.key = (uint32_t)key;
+    AddRef(m_payload.object.key);
+}
+
+CorvelValue::CorvelValue(const char* text, int length) : m_type(String) {
+    m_payload.text = DuplicateText(text, length);
+}
+
+CorvelValue::CorvelValue(unsigned long baseKey, const char* name) : m_type(Reference) {
+    m_payload.object.name = DuplicateText(name);
+    m_payload.object.key = (uint32_t)baseKey;
+    AddRef(m_payload.object.key);
+}
+
+CorvelValue::CorvelValue(const CorvelValue& other)
+    : m_type(other.m_type), m_attributes(other.m_attributes), m_payload(other.DuplicatePayload()) {}
+
+CorvelValue::CorvelValue(const CorvelValue* other) {
+    if (!other) return;
+    m_payload = other->DuplicatePayload();
+    m_type = other->m_type;
+    m_attributes = other->m_attributes;
+}
+
+CorvelValue::CorvelValue(CorvelValue&& other) noexcept
+    : m_type(other.m_type), m_attributes(other.m_attributes), m_payload(other.m_payload) {
+    other.m_type = Undefined;
+    other.m_payload = Payload{};
+}
+
+CorvelValue& CorvelValue::operator=(const CorvelValue& other) {
+    if (this == &other) return *this;
+    Payload copy = other.DuplicatePayload();
+    m_attributes = other.m_attributes;
+    Replace(other.m_type, copy);
+    return *this;
+}
+
+CorvelValue& CorvelValue::operator=(CorvelValue&& other) noexcept {
+    if (this == &other) return *this;
+    Type type = other.m_type;
+    Payload payload = other.m_payload;
+    other.m_type = Undefined;
+    other.m_payload = Payload{};
+    m_attributes = other.m_attributes;
+    Replace(type, payload);
+    return *this;
+}
+
+// Setters.
+
+void CorvelValue::SetUndefined() { Replace(Undefined, Payload{}); }
+
+void CorvelValue::SetNull() { Replace(Null, Payload{}); }
+
+void CorvelValue::SetBool(bool value) {
+    Payload payload{};
+    payload.boolean = value;
+    Replace(Boolean, payload);
+}
+
+void CorvelValue::SetNumber(double value) {
+    Payload payload;
+    payload.number = value;
+    Replace(Number, payload);
+}
+
+void CorvelValue::SetInt(int value) { SetNumber((double)value); }
+
+void CorvelValue::SetString(const char* text, int length) {
+    Payload payload;
+    payload.text = DuplicateText(text, length);
+    Replace(String, payload);
+}
+
+void CorvelValue::SetObject(unsigned long key) {
+    Payload payload{};
+    payload.object.key = (uint32_t)key;
+    AddRef(payload.object.key);
+    Replace(Object, payload);
+}
+
+void CorvelValue::SetReference(unsigned long baseKey, const char* name) {
+    Payload payload{};
+    payload.object.name = DuplicateText(name);
+    payload.object.key = (uint32_t)baseKey;
+    AddRef(payload.object.key);
+    Replace(Reference, payload);
+}
+
+// Payload management.
+
+void CorvelValue::EmptyValue() {
+    Payload old = m_payload;
+    m_payload = Payload{};
+    ReleasePayload(m_type, old);
+}
+
+void CorvelValue::Replace(Type type, const Payload& payload) {
+    Type oldType = m_type;
+    Payload old = m_payload;
+    m_type = type;
+    m_payload = payload;
+    ReleasePayload(oldType, old);
+}
+
+CorvelValue::Payload CorvelValue::DuplicatePayload() const {
+    Payload copy = m_payload;
+    switch (m_type) {
+        case String: copy.text = DuplicateText(m_payload.text); break;
+        case Object: AddRef(copy.object.key); break;
+        case Reference:
+            copy.object.name = DuplicateText(m_payload.object.name);
+            AddRef(copy.object.key);  // after the allocation, which may throw
+            break;
+        default: break;
+    }
+    return copy;
+}
+
+void CorvelValue::ReleasePayload(Type type, const Payload& payload) {
+    switch (type) {
+        case String: delete[] payload.text; break;
+        case Object: ReleaseRef(payload.object.key); break;
+        case Reference:
+            delete[] payload.object.name;
+            ReleaseRef(payload.object.key);
+            break;
+        default: break;
+    }
+}
+
+char* CorvelValue::DuplicateText(const char* text, int length) {
+    if (!text) text = "";
+    size_t size;
+    if (length < 0) {
+        size = strlen(text);
+    } else {
+        const void* nul = memchr(text, 0, (size_t)length);
+        size = nul ? (size_t)((const char*)nul - text) : (size_t)length;
+    }
+    char* copy = new char[size + 1];
+    memcpy(copy, text, size);
+    copy[size] = 0;
+    return copy;
+}
+
+// The object table is not there yet: no key finds an object, so nothing is
+// counted.
+void CorvelValue::AddRef(unsigned long) {}
+
+void CorvelValue::ReleaseRef(unsigned long) {}
+
+bool CorvelValue::ConvertObjectToPrimitive(Type) { return false; }
+
+// Checked getters.
+
+unsigned long CorvelValue::GetBaseObjectKey() const {
+    if (m_type != Reference) CorvelRuntimeException::Raise(CorvelMessages::BaseOfNonReference);
+    return m_payload.object.key;
+}
+
+const char* CorvelValue::GetPropertyName() const {
+    if (m_type != Reference) CorvelRuntimeException::Raise(CorvelMessages::PropertyOfNonReference);
+    return m_payload.object.name;
+}
+
+// Lenient host conversions. An object that gives back an object, or that
+// cannot be found, counts as an object: true, 1, "object" for any key but 0.
+
+CorvelValue CorvelValue::ForceGetPrimitive(Type hint) const {
+    CorvelValue primitive(*this);
+    primitive.ConvertObjectToPrimitive(hint);
+    return primitive;
+}
+
+bool CorvelValue::ForceGetBool() const {
+    switch (m_type) {
+        case Boolean: return m_payload.boolean;
+        case Number: return m_payload.number != 0 && !std::isnan(m_payload.number);
+        case String: return m_payload.text[0] != 0;
+        case Object: {
+            CorvelValue primitive = ForceGetPrimitive(Number);
+            return primitive.m_type == Object ? primitive.m_payload.object.key != 0 : primitive.ForceGetBool();
+        }
+        default: return false;
+    }
+}
+
+int CorvelValue::ForceGetInteger() const {
+    switch (m_type) {
+        case Boolean: return m_payload.boolean ? 1 : 0;
+        case Number: return ClampToInt(m_payload.number);
+        case String: return CorvelNumberText::ScanInteger(m_payload.text);
+        case Object: {
+            CorvelValue primitive = ForceGetPrimitive(Number);
+            if (primitive.m_type == Object) return primitive.m_payload.object.key != 0 ? 1 : 0;
+            return primitive.ForceGetInteger();
+        }
+        default: return 0;
+    }
+}
+
+double CorvelValue::ForceGetNumber() const {
+    switch (m_type) {
+        case Boolean: return m_payload.boolean ? 1.0 : 0.0;
+        case Number: return m_payload.number;
+        case String: {
+            const char* end;
+            return CorvelNumberText::ScanDecimal(m_payload.text, &end);
+        }
+        case Object: {
+            CorvelValue primitive = ForceGetPrimitive(Number);
+            if (primitive.m_type == Object) return primitive.m_payload.object.key != 0 ? 1.0 : 0.0;
+            return primitive.ForceGetNumber();
+        }
+        default: return 0.0;
+    }
+}
+
+QelString CorvelValue::ForceGetString() const {
+    switch (m_type) {
+        case Boolean: return m_payload.boolean ? "true" : "false";
+        case Number: {
+            char buffer[CorvelNumberText::BufferSize];
+            return CorvelNumberText::FormatGeneral(m_payload.number, buffer);
+        }
+        case String: return m_payload.text;
+        case Object: {
+            CorvelValue primitive = ForceGetPrimitive(String);
+            return primitive.m_type == Object ? QelString("object") : primitive.ForceGetString();
+        }
+        default: return QelString();
+    }
+}
+
+// A text that is entirely a decimal integer is also entirely a decimal real
+// and reads as the same number, so one scan serves both readings; an integer
+// too large for a long simply becomes the nearest double.
+void CorvelValue::ConvertFromString(const char* text) {
+    if (!text) text = "";
+    if (EqualsIgnoringCase(text, "true")) return SetBool(true);
+    if (EqualsIgnoringCase(text, "false")) return SetBool(false);
+    const char* end;
+    double number = CorvelNumberText::ScanDecimal(text, &end);
+    if (end != text && *end == 0) return SetNumber(number);
+    SetString(text);
+}
+
+// Language conversions.
+
+void CorvelValue::ToPrimitive(Type hint) {
+    if (m_type != Object) return;
+    if (!ConvertObjectToPrimitive(hint)) return SetString(kMissingObject);
+    if (m_type == Object || m_type == Reference)
+        CorvelRuntimeException::Raise(CorvelMessages::InternalToPrimitive);
+}
+
+void CorvelValue::ToBoolean() {
+    switch (m_type) {
+        case Boolean: return;
+        case Number: return SetBool(m_payload.number != 0 && !std::isnan(m_payload.number));
+        case String: return SetBool(m_payload.text[0] != 0);
+        case Object: return SetBool(true);
+        default: return SetBool(false);
+    }
+}
+
+void CorvelValue::ToNumber() {
+    switch (m_type) {
+        case Undefined: return SetNumber(NAN);
+        case Boolean: return SetNumber(m_payload.boolean ? 1.0 : 0.0);
+        case Number: return;
+        case String: return SetNumber(StringToNumber(m_payload.text));
+        case Object:
+            ToPrimitive(Number);
+            return ToNumber();
+        default: return SetNumber(0.0);
+    }
+}
+
+void CorvelValue::ToInteger() {
+    if (m_type != Number) ToNumber();
+    double number = m_payload.number;
+    if (std::isnan(number)) m_payload.number = 0;
+    else if (std::isfinite(number)) m_payload.number = std::trunc(number);
+}
+
+uint32_t CorvelValue::ToUint32() {
+    if (m_type != Number) ToNumber();
+    return (uint32_t)WrapInteger(m_payload.number, 4294967296.0);
+}
+
+int32_t CorvelValue::ToInt32() {
+    uint32_t bits = ToUint32();
+    return bits >= 0x80000000u ? (int32_t)((int64_t)bits - 4294967296LL) : (int32_t)bits;
+}
+
+uint16_t CorvelValue::ToUint16() {
+    if (m_type != Number) ToNumber();
+    return (uint16_t)WrapInteger(m_payload.number, 65536.0);
+}
+
+void CorvelValue::ToString() {
+    switch (m_type) {
+        case Undefined: return SetString("undefined");
+        case Null: return SetString("null");
+        case Boolean: return SetString(m_payload.boolean ? "true" : "false");
+        case Number: {
+            char buffer[CorvelNumberText::BufferSize];
+            return SetString(NumberText(m_payload.number, buffer));
+        }
+        case String: return;
+        case Object:
+            ToPrimitive(String);
+            return ToString();
+        default: return SetString("");
+    }
+}
+
+// Comparison.
+
+bool CorvelValue::ECMAAbstractEquality(CorvelValue& other) {
+    for (;;) {
+        Type mine = m_type;
+        Type theirs = other.m_type;
+        bool mineNullish = mine == Undefined || mine == Null;
+        bool theirsNullish = theirs == Undefined || theirs == Null;
+        if (mine == theirs) return EqualsSameType(other);
+        if (mineNullish && theirsNullish) return true;
+        if (mine == Number && theirs == String) other.ToNumber();
+        else if (mine == String && theirs == Number) ToNumber();
+        else if (mine == Boolean) ToNumber();
+        else if (theirs == Boolean) other.ToNumber();
+        else if ((mine == String || mine == Number) && theirs == Object) other.ToPrimitive(Undefined);
+        else if (mine == Object && (theirs == String || theirs == Number)) ToPrimitive(Undefined);
+        else return false;
+    }
+}
+
+bool CorvelValue::EqualsSameType(const CorvelValue& other) const {
+    switch (m_type) {
+        case Undefined: case Null: return true;
+        case Boolean: return m_payload.boolean == other.m_payload.boolean;
+        case Number: return m_payload.number == other.m_payload.number;
+        case String: return strcmp(m_payload.text, other.m_payload.text) == 0;
+        case Object: return m_payload.object.key == other.m_payload.object.key;
+        case Reference:
+            return m_payload.object.key == other.m_payload.object.key &&
+                   strcmp(m_payload.object.name, other.m_payload.object.name) == 0;
+    }
+    return false;
+}
+
+bool CorvelValue::ECMARelationalComparison(CorvelValue& right, Relation relation) {
+    bool swapped = relation == GreaterThan || relation == LessThanOrEqual;
+    bool inverted = relation == LessThanOrEqual || relation == GreaterThanOrEqual;
+    CorvelValue& a = swapped ? right : *this;
+    CorvelValue& b = swapped ? *this : right;
+    if (a.m_type == Object) a.ToPrimitive(Number);
+    if (b.m_type == Object) b.ToPrimitive(Number);
+    if (a.m_type == String && b.m_type == String)
+        return (strcmp(a.m_payload.text, b.m_payload.text) < 0) != inverted;
+
+    a.ToNumber();
+    b.ToNumber();
+    double x = a.m_payload.number;
+    double y = b.m_payload.number;
+    if (std::isnan(x) || std::isnan(y)) return false;
+    if (x == y) return inverted;
+    return (x < y) != inverted;
+}
+
+bool CorvelValue::operator==(const CorvelValue& other) const {
+    CorvelValue left(*this);
+    CorvelValue right(other);
+    return left.ECMAAbstractEquality(right);
+}
+
+bool CorvelValue::Compare(const CorvelValue& other, Relation relation) const {
+    CorvelValue left(*this);
+    CorvelValue right(other);
+    return left.ECMARelationalComparison(right, relation);
+}
+
+// Number text.
+
+QelString CorvelValue::NumberToString(double number) {
+    char buffer[CorvelNumberText::BufferSize];
+    return NumberText(number, buffer);
+}
+
+double CorvelValue::StringToNumber(const char* text) {
+    if (!text || !*text) return 0;
+    if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) return HexToNumber(text + 2);
+
+    // A leading '-' and then a '+' are both taken: "-+5" is 5.
+    const char* p = text;
+    double sign = 1;
+    if (*p == '-') { sign = -1; ++p; }
+    if (*p == '+') { sign = 1; ++p; }
+
+    const char* end;
+    double number = CorvelNumberText::ScanDecimal(p, &end);
+    while (CorvelNumberText::IsSpace(*end)) ++end;
+    if (*end) return NAN;
+    return number * sign;
+}
+
+// Identifiers.
+
+void CorvelValue::ConvertToLegalIdentifier(QelString& name) {
+    if (name.IsEmpty()) return;
+    const char* text = name.GetText();
+    QelString legal;
+    if (CorvelNumberText::IsDigit(text[0])) legal += '_';
+    for (const char* p = text; *p; ++p) legal += IsIdentifierCharacter(*p) ? *p : '_';
+    name = std::move(legal);
+}
+
+bool CorvelValue::CompareAsLegalIdentifier(const char* legalIdentifier, const char* name) {
+    const char* legal = legalIdentifier ? legalIdentifier : "";
+    const char* given = name ? name : "";
+    if (*legal != *given && CorvelNumberText::IsDigit(*given) && *legal == '_') ++legal;
+    for (; *legal && *given; ++legal, ++given) {
+        if (*legal == *given) continue;
+        if (IsIdentifierCharacter(*given) || *legal != '_') return false;
+    }
+    return *legal == 0 && *given == 0;
+}
