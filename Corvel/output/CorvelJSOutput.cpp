@@ -1,0 +1,96 @@
+#include "CorvelJSOutput.h"
+
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace {
+
+const int kInitialCapacity = 10;
+const int kWriteLimit = 1000;  // Write's result is cut to one byte less
+
+const char kTabs[] = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+const int kTabChunk = (int)sizeof(kTabs) - 1;
+
+}  // namespace
+
+CorvelJSOutput::CorvelJSOutput() : buffer(new (std::nothrow) char[kInitialCapacity + 1]) {
+    if (buffer) {
+        buffer[0] = 0;
+        capacity = kInitialCapacity;
+    }
+}
+
+CorvelJSOutput::~CorvelJSOutput() { delete[] buffer; }
+
+void CorvelJSOutput::Write(const char* format, ...) {
+    char text[kWriteLimit];
+    va_list args;
+    va_start(args, format);
+    int written = vsnprintf(text, sizeof(text), format, args);
+    va_end(args);
+    if (written < 0) return;
+    WriteToBuffer(text);
+}
+
+void CorvelJSOutput::WriteText(const char* text) {
+    if (text) WriteToBuffer(text);
+}
+
+void CorvelJSOutput::WriteTabs(int extra) {
+    // Through WriteToBuffer, so a redirecting writer gets the indentation too.
+    for (int count = tabLevel + extra; count > 0; count -= kTabChunk)
+        WriteToBuffer(kTabs + (count < kTabChunk ? kTabChunk - count : 0));
+}
+
+void CorvelJSOutput::WriteToBuffer(const char* text) {
+    size_t size = strlen(text);
+    if (size == 0) return;
+    if (size > (size_t)(INT_MAX / 2 - 10)) return;
+    int textLength = (int)size;
+    // Asking for at least the current length doubles the buffer, so a long
+    // output is not copied over and over as it grows.
+    if (length + textLength > capacity && !ExpandBuffer(textLength > length ? textLength : length)) return;
+    memcpy(buffer + length, text, size + 1);
+    length += textLength;
+}
+
+bool CorvelJSOutput::ExpandBuffer(int needed) {
+    if (needed > INT_MAX / 2 - 10 || length > INT_MAX / 2) return false;
+    int newCapacity = length + needed + 10;
+    char* grown = new (std::nothrow) char[(size_t)newCapacity + 1];
+    if (!grown) return false;
+    if (buffer)
+        memcpy(grown, buffer, (size_t)length + 1);
+    else
+        grown[0] = 0;
+    delete[] buffer;
+    buffer = grown;
+    capacity = newCapacity;
+    return true;
+}
+
+bool CorvelJSOutput::Contains(const QelList<QelString>& names, const char* name) {
+    for (__QelPOSITION* position = names.GetHeadPosition(); position;)
+        if (names.GetNext(position) == name) return true;
+    return false;
+}
+
+void CorvelJSOutput::AddReferencedVariable(const char* name) {
+    if (!Contains(referenced, name)) referenced.AddHead(QelString(name));
+}
+
+void CorvelJSOutput::AddAssignedVariable(const char* name) {
+    if (!Contains(assigned, name)) assigned.AddHead(QelString(name));
+    AddReferencedVariable(name);
+}
+
+const char* CorvelJSOutput::GetNextReferencedVariable(__QelPOSITION*& position) const {
+    return referenced.GetNext(position).GetText();
+}
+
+const char* CorvelJSOutput::GetNextAssignedVariable(__QelPOSITION*& position) const {
+    return assigned.GetNext(position).GetText();
+}

@@ -1,0 +1,10 @@
+#include "CorvelBreak.h"
+
+#include "CorvelJSOutput.h"
+
+void CorvelBreak::WriteECMAScript(CorvelJSOutput* output) const {
+    output->WriteTabs(0);
+    output->Write("break;\n");
+}
+
+void CorvelBreak::Debug(int indent) { OutputDebug(indent, "Break\n"); }

@@ -1,0 +1,13 @@
+// CorvelBreak: "break".
+#pragma once
+
+#include "CorvelStatement.h"
+
+class CorvelBreak : public CorvelStatement {
+public:
+    CorvelBreak() = default;
+    CorvelBreak(const CorvelBreak& other) = default;
+
+    void WriteECMAScript(CorvelJSOutput* output) const override;
+    void Debug(int indent) override;
+};

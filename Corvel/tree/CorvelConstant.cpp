@@ -1,0 +1,78 @@
+#include "CorvelConstant.h"
+
+#include "CorvelJSOutput.h"
+#include "CorvelRuntimeException.h"
+
+namespace {
+
+// The body of a double-quoted literal for one byte: the byte itself when it
+// can stand as it is, else its escape.
+void AppendLiteralByte(QelString& literal, unsigned char byte) {
+    static const char kHex[] = "0123456789abcdef";
+    switch (byte) {
+    case 8: literal += "\\b"; return;
+    case 9: literal += "\\t"; return;
+    case 10: literal += "\\n"; return;
+    case 12: literal += "\\f"; return;
+    case 13: literal += "\\r"; return;
+    case '"': literal += "\\\""; return;
+    case '\'': literal += "\\'"; return;
+    case '\\': literal += "\\\\"; return;
+    default: break;
+    }
+    if (byte >= 32 && byte <= 126) {
+        literal += (char)byte;
+        return;
+    }
+    char escape[5] = {'\\', 'x', kHex[byte >> 4], kHex[byte & 15], 0};
+    literal += escape;
+}
+
+void WriteStringLiteral(CorvelJSOutput* output, const char* text) {
+    QelString literal;
+    literal += '"';
+    for (const unsigned char* p = (const unsigned char*)text; p && *p; ++p) AppendLiteralByte(literal, *p);
+    literal += '"';
+    output->WriteText(literal.GetText());
+}
+
+}  // namespace
+
+CorvelConstant::CorvelConstant() {}
+
+CorvelConstant::CorvelConstant(bool value) : value(value) {}
+
+CorvelConstant::CorvelConstant(const char* text) : value(text ? text : "") {}
+
+CorvelConstant::CorvelConstant(double value) : value(value) {}
+
+CorvelConstant::CorvelConstant(long value) : value(value) {}
+
+CorvelConstant::CorvelConstant(int value) : value(value) {}
+
+CorvelConstant::CorvelConstant(const CorvelValue& value) : value(value) {}
+
+CorvelConstant::CorvelConstant(const CorvelConstant& other) : CorvelExpression(other), value(other.value) {}
+
+QelString CorvelConstant::ValueText() const {
+    if (value.GetType() == CorvelValue::String) return QelString(value.GetString());
+    CorvelValue text(value);
+    // Only a host-made constant holds an object; converting one needs a
+    // running script, and an error must not escape into the host.
+    try {
+        text.ToString();
+    } catch (CorvelRuntimeException* error) {
+        delete error;
+        return QelString();
+    }
+    return QelString(text.GetString());
+}
+
+void CorvelConstant::WriteECMAScript(CorvelJSOutput* output) const {
+    if (value.GetType() == CorvelValue::String)
+        WriteStringLiteral(output, value.GetString());
+    else
+        output->WriteText(ValueText().GetText());
+}
+
+void CorvelConstant::Debug(int indent) { OutputDebug(indent, "Constant - value = %s\n", ValueText().GetText()); }

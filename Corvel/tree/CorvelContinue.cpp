@@ -1,0 +1,10 @@
+#include "CorvelContinue.h"
+
+#include "CorvelJSOutput.h"
+
+void CorvelContinue::WriteECMAScript(CorvelJSOutput* output) const {
+    output->WriteTabs(0);
+    output->Write("continue;\n");
+}
+
+void CorvelContinue::Debug(int indent) { OutputDebug(indent, "Continue\n"); }

@@ -1,0 +1,13 @@
+// CorvelEmptyStatement: a lone ";".
+#pragma once
+
+#include "CorvelStatement.h"
+
+class CorvelEmptyStatement : public CorvelStatement {
+public:
+    CorvelEmptyStatement() = default;
+    CorvelEmptyStatement(const CorvelEmptyStatement& other) = default;
+
+    void WriteECMAScript(CorvelJSOutput* output) const override;
+    void Debug(int indent) override;
+};

@@ -1,0 +1,3 @@
+#include "CorvelExpression.h"
+
+// The expression base has no behaviour of its own yet: all of it is inline.

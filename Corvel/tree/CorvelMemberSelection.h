@@ -1,0 +1,29 @@
+// CorvelMemberSelection: object.name or object[expression].
+#pragma once
+
+#include "CorvelExpression.h"
+
+#include <cstdint>
+
+class CorvelMemberSelection : public CorvelExpression {
+public:
+    enum Form : int32_t { Dot = 0, Brackets = 1 };
+
+    // For the dot form `member` is a CorvelIdentifier.
+    CorvelMemberSelection(CorvelExpression* object, CorvelExpression* member, int form);
+    CorvelMemberSelection(const CorvelMemberSelection& other);
+    ~CorvelMemberSelection() override;
+
+    void WriteECMAScript(CorvelJSOutput* output) const override;
+    void Debug(int indent) override;
+
+    CorvelExpression* GetObject() const { return object; }
+    CorvelExpression* GetMember() const { return member; }
+    int GetForm() const { return form; }
+    bool IsBracketForm() const { return form == Brackets; }
+
+protected:
+    CorvelExpression* object;
+    CorvelExpression* member;
+    int32_t form;
+};

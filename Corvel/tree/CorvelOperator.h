@@ -1,0 +1,80 @@
+// CorvelOperator: every unary, binary and assignment operator except ?:.
+#pragma once
+
+#include "CorvelExpression.h"
+
+#include <cstdint>
+
+class QelString;
+
+class CorvelOperator : public CorvelExpression {
+public:
+    // The numbers are shared with the value operations that evaluate them.
+    enum Type : int32_t {
+        Plus = 0,
+        Minus = 1,
+        Add = 2,
+        Subtract = 3,
+        Multiply = 4,
+        Divide = 5,
+        Modulo = 6,
+        Equal = 7,
+        NotEqual = 8,
+        LessThan = 9,
+        LessThanEqual = 10,
+        GreaterThan = 11,
+        GreaterThanEqual = 12,
+        Or = 13,
+        And = 14,
+        Not = 15,
+        BitNot = 16,
+        BitAnd = 17,
+        BitXor = 18,
+        BitOr = 19,
+        ShiftLeft = 20,
+        ShiftRight = 21,
+        ShiftRightUnsigned = 22,
+        Assign = 23,
+        PlusAssign = 24,
+        MinusAssign = 25,
+        MultiplyAssign = 26,
+        DivideAssign = 27,
+        BitAndAssign = 28,
+        BitOrAssign = 29,
+        BitXorAssign = 30,
+        ModuloAssign = 31,
+        LeftShiftAssign = 32,
+        RightShiftAssign = 33,
+        RightShiftUnsignedAssign = 34,
+        Delete = 35,
+        Void = 36,
+        Typeof = 37,
+        Comma = 38,
+        PostIncrement = 39,
+        PreIncrement = 40,
+        PostDecrement = 41,
+        PreDecrement = 42
+    };
+    enum ArgumentType : int32_t { UnaryPrefix = 0, UnaryPostfix = 1, Binary = 2 };
+
+    // `right` is null for unary operators.
+    CorvelOperator(Type type, CorvelExpression* left, CorvelExpression* right);
+    CorvelOperator(const CorvelOperator& other);
+    ~CorvelOperator() override;
+
+    void WriteECMAScript(CorvelJSOutput* output) const override;
+    void Debug(int indent) override;
+
+    Type GetType() const { return type; }
+    CorvelExpression* GetLeftOperand() const { return left; }
+    CorvelExpression* GetRightOperand() const { return right; }
+
+    // Writes the operator's symbol ("Undefined" outside the table) and
+    // answers its argument type (Binary outside the table).
+    static ArgumentType GetOperatorInfo(Type type, QelString* symbol);
+
+protected:
+    Type type;
+    CorvelExpression* left;
+    CorvelExpression* right;
+};

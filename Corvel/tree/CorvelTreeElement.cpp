@@ -1,0 +1,75 @@
+#include "CorvelTreeElement.h"
+
+#include "CorvelDebugFile.h"
+#include "CorvelParser.h"
+#include "CorvelTree.h"
+
+#include <cstdarg>
+
+CorvelParser* CorvelTreeElement::ms_parser = nullptr;
+
+CorvelTreeElement::CorvelTreeElement() {
+    if (ms_parser) ms_parser->GetCodePosition(codePosition);
+}
+
+CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
+    : codePosition(other.codePosition), depth(other.depth) {}
+
+CorvelTreeElement::~CorvelTreeElement() = default;
+
+void CorvelTreeElement::SetCodeSource(CorvelParser* parser) { ms_parser = parser; }
+
+void CorvelTreeElement::ClearCodeSource(CorvelParser*) { ms_parser = nullptr; }
+
+void CorvelTreeElement::SetDebugPath(const char* path) { CorvelDebugFile::SetPath(path); }
+
+void CorvelTreeElement::SetDebugStream(FILE* stream) { CorvelDebugFile::SetStream(stream); }
+
+void CorvelTreeElement::CloseDebug() { CorvelDebugFile::Close(); }
+
+void CorvelTreeElement::OutputDebug(int indent, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    CorvelDebugFile::WriteV(indent, format, args);
+    va_end(args);
+}
+
+void CorvelTreeElement::DebugChild(CorvelTreeElement* child, int indent, const char* nullLine) {
+    if (child)
+        child->Debug(indent);
+    else if (nullLine)
+        OutputDebug(indent, "%s", nullLine);
+}
+
+namespace {
+
+template <class T>
+CorvelTreeElement* CopyAs(const CorvelTreeElement* element) {
+    const T* node = dynamic_cast<const T*>(element);
+    return node ? new T(*node) : nullptr;
+}
+
+typedef CorvelTreeElement* (*CopyFunction)(const CorvelTreeElement*);
+
+// Concrete classes only; a class derived from one of them copies as it.
+const CopyFunction kCopyFunctions[] = {
+    CopyAs<CorvelIdentifier>,      CopyAs<CorvelConstant>,        CopyAs<CorvelThis>,
+    CopyAs<CorvelMemberSelection>, CopyAs<CorvelConditionalOperator>, CopyAs<CorvelFunctionCall>,
+    CopyAs<CorvelNew>,             CopyAs<CorvelOperator>,        CopyAs<CorvelStatementBlock>,
+    CopyAs<CorvelEmptyStatement>,  CopyAs<CorvelVar>,             CopyAs<CorvelIf>,
+    CopyAs<CorvelWhile>,           CopyAs<CorvelWith>,            CopyAs<CorvelFor>,
+    CopyAs<CorvelForIn>,           CopyAs<CorvelReturn>,          CopyAs<CorvelBreak>,
+    CopyAs<CorvelContinue>,        CopyAs<CorvelStatementList>,   CopyAs<CorvelExpressionList>,
+    CopyAs<CorvelIdentifierList>,  CopyAs<CorvelFunctionDefinition>,
+};
+
+}  // namespace
+
+// Copying goes through the concrete copy constructors rather than a virtual
+// clone so that the virtual operations keep their fixed order.
+CorvelTreeElement* CorvelTreeElement::CopyElement(const CorvelTreeElement* element) {
+    if (!element) return nullptr;
+    for (CopyFunction copy : kCopyFunctions)
+        if (CorvelTreeElement* result = copy(element)) return result;
+    return nullptr;
+}

@@ -1,0 +1,65 @@
+// CorvelTreeElement: the base of every syntax tree node and list. A node
+// knows where it came from in the source, how deep the tree below it is,
+// how to write itself back as script text and how to dump itself.
+#pragma once
+
+#include "CorvelCodePosition.h"
+
+#include <cstdio>
+
+class CorvelParser;
+class CorvelJSOutput;
+
+class CorvelTreeElement {
+public:
+    CorvelTreeElement();
+    // Keeps the original's source position: a copy stands for the same text.
+    CorvelTreeElement(const CorvelTreeElement& other);
+    // Nodes own raw children; assignment would share them.
+    CorvelTreeElement& operator=(const CorvelTreeElement&) = delete;
+    virtual ~CorvelTreeElement();
+
+    virtual void WriteECMAScript(CorvelJSOutput* output) const = 0;
+    virtual void Debug(int indent) = 0;
+
+    const CorvelCodePosition& GetCodePosition() const { return codePosition; }
+    // 1 for a leaf, otherwise 1 + the depth of the deepest child. The parser
+    // bounds it so that destruction, writing and dumping cannot exhaust the
+    // machine stack.
+    int GetDepth() const { return depth; }
+
+    // While a parse runs, new nodes take their position from that parser.
+    static void SetCodeSource(CorvelParser* parser);
+    static void ClearCodeSource(CorvelParser* parser);
+
+    // The debug dump goes to "ScriptDebug.txt" in the current directory
+    // unless the host names another file or hands over an open stream.
+    static void SetDebugPath(const char* path);
+    // The stream stays the caller's: CloseDebug never closes it.
+    static void SetDebugStream(FILE* stream);
+    static void CloseDebug();
+
+protected:
+    static void OutputDebug(int indent, const char* format, ...)
+        __attribute__((format(printf, 2, 3)));
+    // Dumps `child` at `indent`, or `nullLine` there when it is missing
+    // (nothing when `nullLine` is null too).
+    static void DebugChild(CorvelTreeElement* child, int indent, const char* nullLine = nullptr);
+
+    static int DepthOf(const CorvelTreeElement* element) { return element ? element->depth : 0; }
+    void NoteChild(const CorvelTreeElement* child) {
+        if (child && child->depth >= depth) depth = child->depth + 1;
+    }
+
+    // A deep copy of any node (null for null), made by its copy constructor.
+    static CorvelTreeElement* CopyElement(const CorvelTreeElement* element);
+    template <class T>
+    static T* CopyOf(const T* element) {
+        return static_cast<T*>(CopyElement(element));
+    }
+
+    CorvelCodePosition codePosition;
+    int depth = 1;
+
+    static CorvelParser* ms_parser;
+};

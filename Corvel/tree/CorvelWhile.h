@@ -1,0 +1,23 @@
+// CorvelWhile: while (condition) body.
+#pragma once
+
+#include "CorvelStatement.h"
+
+class CorvelExpression;
+
+class CorvelWhile : public CorvelStatement {
+public:
+    CorvelWhile(CorvelExpression* condition, CorvelStatement* body);
+    CorvelWhile(const CorvelWhile& other);
+    ~CorvelWhile() override;
+
+    void WriteECMAScript(CorvelJSOutput* output) const override;
+    void Debug(int indent) override;
+
+    CorvelExpression* GetCondition() const { return condition; }
+    CorvelStatement* GetBody() const { return body; }
+
+protected:
+    CorvelExpression* condition;
+    CorvelStatement* body;
+};
