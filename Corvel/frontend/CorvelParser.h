@@ -3,10 +3,12 @@
 #pragma once
 
 #include "CorvelCodePosition.h"
+#include "CorvelLexer.h"
 #include "QelList.h"
 #include "QelString.h"
 #include "QelYACCParser.h"
 
+class CorvelStatement;
 class CorvelStatementList;
 class CorvelFunctionDefinition;
 
@@ -15,6 +17,9 @@ public:
     explicit CorvelParser(const char* sourceName);
     ~CorvelParser() override;
 
+    // True when the engine accepted the text, even after reporting errors:
+    // check GetErrorCount() as well. A parser may parse again; the tree of
+    // the previous text is deleted first.
     virtual bool Parse(const char* text, QelString& errors);
 
     CorvelStatementList* GetTree();
@@ -22,4 +27,42 @@ public:
 
     // The source name and the lexer's current line (column stays -1).
     void GetCodePosition(CorvelCodePosition& position) const;
+
+    using QelYACCParser::ReportError;
+    void ReportError(const char* message) override;
+
+    // Called from the grammar's reductions.
+    void AddToStatementList(CorvelStatement* statement);
+    void AddFunctionDefinition(CorvelFunctionDefinition* definition);
+    // Supplies a ";" before a "}" or after a line break.
+    void InsertSemiColon();
+    // Ends the parse when `value` (the node just built) is nested deeper than
+    // the maximum; the node is then deleted and `value` nulled.
+    void CheckNesting(yymparse* engine, void*& value);
+
+    // The deepest node a parse accepts; the tree is destroyed, written and
+    // dumped recursively, so this bounds the machine stack those need.
+    static void SetMaximumNesting(int depth);
+    static int GetMaximumNesting();
+
+protected:
+    int YYGetToken() override;
+    // Syntax errors are reported by the grammar's error productions.
+    void YYSyntaxError() override;
+
+private:
+    void DeleteTree();
+    // The value of a token pushed back into the lexer stays with this parser
+    // until the token is read again.
+    void HoldTokenValue(int tokensBefore);
+
+    CorvelLexer m_corvelLexer;
+    QelPtrList<CorvelFunctionDefinition*> m_functions;
+    CorvelStatementList* m_statements = nullptr;
+    QelString m_sourceName;
+    QelString m_text;  // the text being lexed
+    void* m_heldValue = nullptr;
+    int m_tokensBeforeHeld = 0;
+
+    static int ms_maximumNesting;
 };

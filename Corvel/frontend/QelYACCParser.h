@@ -3,6 +3,7 @@
 #pragma once
 
 #include "QelString.h"
+#include "yymparse.h"
 
 class QelLEXAnalyser;
 
@@ -10,7 +11,12 @@ class QelYACCParser {
 public:
     enum ErrorType { Error = 0, Warning = 1 };
 
+    explicit QelYACCParser(const yymparsetables& tables);
     virtual ~QelYACCParser();
+    // The engine's stacks belong to this object alone.
+    QelYACCParser(const QelYACCParser&) = delete;
+    QelYACCParser& operator=(const QelYACCParser&) = delete;
+
     // Loads string `id` from the engine's table and reports it.
     virtual void ReportError(unsigned int id);
     // Appends "(line) : message\n" and counts one error.
@@ -23,13 +29,25 @@ public:
     int GetErrorCount() const { return m_errorCount; }
     int GetWarningCount() const { return m_warningCount; }
 
+    // Lexes `text` (which must outlive the call) and runs the engine from a
+    // clean error state; the collected error text goes to `errors` whatever
+    // the outcome. 0 = accepted, 1 = aborted.
+    int Parse(const char* text, QelString& errors);
+
 protected:
     virtual int YYGetToken();
     virtual void YYSyntaxError();
     virtual void YYError(const char* text, ErrorType type);
 
+    yymparse m_engine;
     QelLEXAnalyser* m_lexer = nullptr;
     QelString m_errors;
     int m_errorCount = 0;
     int m_warningCount = 0;
+
+private:
+    static int EngineGetToken(yymparse* engine);
+    static void EngineSyntaxError(yymparse* engine);
+    static void EngineError(yymparse* engine, const char* text);
+    static QelYACCParser& Of(yymparse* engine);
 };

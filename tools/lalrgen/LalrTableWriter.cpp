@@ -1,0 +1,396 @@
+#include "LalrTableWriter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace {
+
+const int kMaxEntry = 32767;
+const int kDefer = 4;
+
+struct TokenEntry {
+    int state = -1;
+    int type = LalrAutomaton::Error;
+    int value = 0;
+};
+
+struct GotoEntry {
+    int state = -1;
+    int next = -1;
+};
+
+struct StateAction {
+    int base = 0;
+    int needsLookahead = 0;
+    int type = LalrAutomaton::Error;
+    int value = 0;
+};
+
+struct StateGoto {
+    int base = 0;
+    int defaultState = -1;
+};
+
+// First-fit placement of sparse rows into one shared array.
+class RowPacker {
+public:
+    // The base at which every key of `keys` lands on a free slot.
+    int Place(const std::vector<int>& keys) {
+        int base = -keys.front();
+        while (!Fits(base, keys)) ++base;
+        for (int key : keys) {
+            size_t index = (size_t)(base + key);
+            if (index >= m_used.size()) m_used.resize(index + 1, false);
+            m_used[index] = true;
+        }
+        return base;
+    }
+    size_t Size() const { return m_used.size(); }
+
+private:
+    bool Fits(int base, const std::vector<int>& keys) const {
+        for (int key : keys) {
+            size_t index = (size_t)(base + key);
+            if (index < m_used.size() && m_used[index]) return false;
+        }
+        return true;
+    }
+    std::vector<bool> m_used;
+};
+
+// Removes the common indentation and the blank lines around a code block.
+std::vector<std::string> CodeLines(const std::string& code) {
+    std::vector<std::string> lines;
+    std::istringstream in(code);
+    std::string line;
+    while (std::getline(in, line)) {
+        while (!line.empty() && std::isspace((unsigned char)line.back())) line.pop_back();
+        lines.push_back(line);
+    }
+    while (!lines.empty() && lines.front().empty()) lines.erase(lines.begin());
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    size_t indent = std::string::npos;
+    for (const std::string& l : lines)
+        if (!l.empty()) indent = std::min(indent, l.find_first_not_of(" \t"));
+    for (std::string& l : lines) l = l.empty() ? l : l.substr(indent);
+    return lines;
+}
+
+void AppendCode(std::string& out, const std::string& code, const std::string& indent) {
+    for (const std::string& line : CodeLines(code)) out += line.empty() ? "\n" : indent + line + "\n";
+}
+
+// Calls `replace` for every $$ (n = 0) and $n outside literals and comments.
+bool ReplaceDollars(const std::string& code, std::string& result,
+                    const std::function<bool(int n, std::string& text)>& replace) {
+    result.clear();
+    size_t i = 0;
+    while (i < code.size()) {
+        char c = code[i];
+        if (c == '"' || c == '\'') {
+            size_t end = i + 1;
+            while (end < code.size() && code[end] != c) end += code[end] == '\\' ? 2 : 1;
+            end = std::min(end + 1, code.size());
+            result += code.substr(i, end - i);
+            i = end;
+        } else if (code.compare(i, 2, "//") == 0 || code.compare(i, 2, "/*") == 0) {
+            size_t end = code[i + 1] == '/' ? code.find('\n', i) : code.find("*/", i + 2);
+            end = end == std::string::npos ? code.size() : end + (code[i + 1] == '/' ? 0 : 2);
+            result += code.substr(i, end - i);
+            i = end;
+        } else if (c == '$' && i + 1 < code.size() && (code[i + 1] == '$' || std::isdigit((unsigned char)code[i + 1]))) {
+            int n = 0;
+            size_t end = i + 1;
+            if (code[end] == '$') {
+                ++end;
+            } else {
+                while (end < code.size() && std::isdigit((unsigned char)code[end]) && n < 1000)
+                    n = n * 10 + (code[end++] - '0');
+                if (n == 0) return false;
+            }
+            std::string text;
+            if (!replace(n, text)) return false;
+            result += text;
+            i = end;
+        } else {
+            result += c;
+            ++i;
+        }
+    }
+    return true;
+}
+
+std::string Row(const std::vector<std::string>& cells) {
+    std::string out;
+    std::string line = "   ";
+    for (const std::string& cell : cells) {
+        if (line.size() + cell.size() + 2 > 110) {
+            out += line + "\n";
+            line = "   ";
+        }
+        line += " " + cell + ",";
+    }
+    if (line.size() > 3) out += line + "\n";
+    return out;
+}
+
+}  // namespace
+
+struct LalrTableWriter::Packed {
+    std::vector<StateAction> stateActions;
+    std::vector<TokenEntry> tokenActions;
+    std::vector<StateGoto> stateGotos;
+    std::vector<GotoEntry> gotos;
+    std::vector<int> stateDestructors;
+    std::vector<int> tokenDestructors;
+    int tokenDestructorFirst = 0;
+    std::vector<int> destructorSymbols;  // per destructor action: a symbol that uses it
+};
+
+bool LalrTableWriter::Write(std::string& output, std::string& error) {
+    Packed packed;
+    if (!CheckRules(error) || !Pack(packed, error)) return false;
+    output = "// Generated by lalrgen from " + m_grammar.fileName +
+             ". Do not edit: change the grammar and build the\n// regen-parser target.\n";
+    AppendCode(output, m_grammar.prologue, "");
+    if (!m_grammar.tokenNamespace.empty()) {
+        output += "\n";
+        for (int t = 2; t < m_grammar.terminalCount; ++t) {
+            const LalrSymbol& s = m_grammar.symbols[t];
+            output += "static_assert(" + m_grammar.tokenNamespace + "::" + s.name + " == " + std::to_string(s.token) +
+                      ", \"" + s.name + " has another number in " + m_grammar.tokenNamespace + "\");\n";
+        }
+    }
+    output += "\nnamespace {\n\n";
+    WriteTables(output, packed);
+    WriteActions(output);
+    WriteDestructors(output, packed);
+    output += "}  // namespace\n\n";
+    std::string tokenDestructors = packed.tokenDestructors.empty() ? "nullptr" : "yyTokenDestructors";
+    output += "extern const yymparsetables " + m_grammar.name + "Tables = {\n";
+    output += "    yyStateActions, " + std::to_string(packed.stateActions.size()) + ",\n";
+    output += "    yyTokenActions, " + std::to_string(packed.tokenActions.size()) + ",\n";
+    output += "    yyStateGotos, yyGotos, " + std::to_string(packed.gotos.size()) + ",\n";
+    output += "    " + tokenDestructors + ", " + std::to_string(packed.tokenDestructorFirst) + ", " +
+              std::to_string(packed.tokenDestructors.size()) + ",\n";
+    output += "    yyRules, " + std::to_string(m_grammar.rules.size()) + ",\n";
+    output += "    yyStateDestructors,\n";
+    output += "    yyAction,\n";
+    output += "    yyDestroy,\n";
+    output += "};\n";
+    return true;
+}
+
+bool LalrTableWriter::CheckRules(std::string& error) const {
+    const LalrGrammar& g = m_grammar;
+    for (size_t r = 1; r < g.rules.size(); ++r) {
+        const LalrRule& rule = g.rules[r];
+        const std::string& type = g.symbols[rule.lhs].type;
+        bool passes = rule.rhs.size() == 1 && !g.symbols[rule.rhs[0]].type.empty();
+        if (rule.action.empty() && !type.empty() && !passes) {
+            error = g.fileName + ":" + std::to_string(rule.line) + ": " + g.RuleText((int)r) +
+                    " needs an action that sets $$";
+            return false;
+        }
+        std::string ignored;
+        if (!Substitute(rule.action, (int)r, ignored, error)) return false;
+    }
+    return true;
+}
+
+bool LalrTableWriter::Substitute(const std::string& code, int rule, std::string& result, std::string& error) const {
+    const LalrGrammar& g = m_grammar;
+    const LalrRule& r = g.rules[rule];
+    bool ok = ReplaceDollars(code, result, [&](int n, std::string& text) {
+        if (n == 0) {
+            text = "yyp->ruleValue";
+            return true;
+        }
+        if (n > (int)r.rhs.size()) return false;
+        const std::string& type = g.symbols[r.rhs[n - 1]].type;
+        if (type.empty()) return false;
+        int offset = (int)r.rhs.size() - n;
+        std::string slot = offset ? "yyp->valueStack[yyp->top - " + std::to_string(offset) + "]" : "yyp->valueStack[yyp->top]";
+        text = "static_cast<" + type + ">(" + slot + ")";
+        return true;
+    });
+    if (!ok)
+        error = g.fileName + ":" + std::to_string(r.line) + ": " + g.RuleText(rule) +
+                ": $n names no symbol with a <type>";
+    return ok;
+}
+
+std::string LalrTableWriter::DestructorCode(int symbol) const {
+    const LalrSymbol& s = m_grammar.symbols[symbol];
+    std::string result;
+    ReplaceDollars(m_grammar.destructors[s.destructor], result, [&](int n, std::string& text) {
+        text = n == 0 ? "static_cast<" + s.type + ">(yyvalue)" : "$" + std::to_string(n);
+        return true;
+    });
+    return result;
+}
+
+bool LalrTableWriter::Pack(Packed& packed, std::string& error) const {
+    const LalrGrammar& g = m_grammar;
+    const std::vector<LalrAutomaton::State>& states = m_automaton.GetStates();
+    if (states.size() > (size_t)kMaxEntry || g.rules.size() > (size_t)kMaxEntry) {
+        error = "too many states or rules for 16-bit tables";
+        return false;
+    }
+    // Destructor actions: one per symbol that has a destructor, shared by
+    // symbols whose expanded code is the same.
+    std::map<std::string, int> destructorActions;
+    std::vector<int> actionOf(g.symbols.size(), -1);
+    for (size_t s = 0; s < g.symbols.size(); ++s) {
+        if (g.symbols[s].destructor < 0) continue;
+        std::string code = DestructorCode((int)s);
+        auto found = destructorActions.find(code);
+        if (found == destructorActions.end()) {
+            found = destructorActions.emplace(code, (int)packed.destructorSymbols.size()).first;
+            packed.destructorSymbols.push_back((int)s);
+        }
+        actionOf[s] = found->second;
+    }
+    int first = -1, last = -1;
+    for (int t = 0; t < g.terminalCount; ++t) {
+        if (actionOf[t] < 0) continue;
+        if (first < 0 || g.symbols[t].token < first) first = g.symbols[t].token;
+        last = std::max(last, g.symbols[t].token);
+    }
+    if (first >= 0) {
+        packed.tokenDestructorFirst = first;
+        packed.tokenDestructors.assign((size_t)(last - first + 1), -1);
+        for (int t = 0; t < g.terminalCount; ++t)
+            if (actionOf[t] >= 0) packed.tokenDestructors[(size_t)(g.symbols[t].token - first)] = actionOf[t];
+    }
+
+    RowPacker actionPacker, gotoPacker;
+    std::map<std::pair<std::map<int, LalrAutomaton::Action>, std::pair<int, int>>, int> actionRows;
+    std::map<std::map<int, int>, int> gotoRows;
+    for (size_t s = 0; s < states.size(); ++s) {
+        const LalrAutomaton::State& state = states[s];
+        packed.stateDestructors.push_back(state.accessingSymbol >= 0 ? actionOf[state.accessingSymbol] : -1);
+
+        StateAction action;
+        action.needsLookahead = state.needsLookahead ? 1 : 0;
+        action.type = state.defaultAction.type;
+        action.value = state.defaultAction.value;
+        if (!state.actions.empty()) {
+            auto key = std::make_pair(state.actions, std::make_pair(action.type, action.value));
+            auto shared = actionRows.find(key);
+            if (shared != actionRows.end()) {
+                action = StateAction();
+                action.type = kDefer;
+                action.value = shared->second;
+            } else {
+                actionRows[key] = (int)s;
+                std::vector<int> keys;
+                for (const auto& entry : state.actions) keys.push_back(entry.first);
+                action.base = actionPacker.Place(keys);
+                if (packed.tokenActions.size() < actionPacker.Size()) packed.tokenActions.resize(actionPacker.Size());
+                for (const auto& entry : state.actions)
+                    packed.tokenActions[(size_t)(action.base + entry.first)] = {(int)s, entry.second.type,
+                                                                                entry.second.value};
+            }
+        }
+        packed.stateActions.push_back(action);
+
+        std::map<int, int> gotoRow;
+        for (const auto& transition : state.transitions)
+            if (!g.IsTerminal(transition.first)) gotoRow[g.NonterminalIndex(transition.first)] = transition.second;
+        StateGoto stateGoto;
+        if (!gotoRow.empty()) {
+            auto shared = gotoRows.find(gotoRow);
+            if (shared != gotoRows.end()) {
+                stateGoto.defaultState = shared->second;
+            } else {
+                gotoRows[gotoRow] = (int)s;
+                std::vector<int> keys;
+                for (const auto& entry : gotoRow) keys.push_back(entry.first);
+                stateGoto.base = gotoPacker.Place(keys);
+                if (packed.gotos.size() < gotoPacker.Size()) packed.gotos.resize(gotoPacker.Size());
+                for (const auto& entry : gotoRow)
+                    packed.gotos[(size_t)(stateGoto.base + entry.first)] = {(int)s, entry.second};
+            }
+        }
+        packed.stateGotos.push_back(stateGoto);
+    }
+    if (packed.tokenActions.empty()) packed.tokenActions.resize(1);
+    if (packed.gotos.empty()) packed.gotos.resize(1);
+    if (packed.tokenActions.size() > (size_t)kMaxEntry || packed.gotos.size() > (size_t)kMaxEntry) {
+        error = "the packed tables outgrow 16-bit indices";
+        return false;
+    }
+    return true;
+}
+
+void LalrTableWriter::WriteTables(std::string& out, const Packed& packed) const {
+    std::vector<std::string> cells;
+    auto flush = [&](const std::string& declaration) {
+        out += declaration + " = {\n" + Row(cells) + "};\n\n";
+        cells.clear();
+    };
+    for (const StateAction& a : packed.stateActions)
+        cells.push_back("{" + std::to_string(a.base) + ", " + std::to_string(a.needsLookahead) + ", " +
+                        std::to_string(a.type) + ", " + std::to_string(a.value) + "}");
+    flush("const yymstateaction yyStateActions[]");
+    for (const TokenEntry& e : packed.tokenActions)
+        cells.push_back("{" + std::to_string(e.state) + ", " + std::to_string(e.type) + ", " + std::to_string(e.value) +
+                        "}");
+    flush("const yymtokenaction yyTokenActions[]");
+    for (const StateGoto& s : packed.stateGotos)
+        cells.push_back("{" + std::to_string(s.base) + ", " + std::to_string(s.defaultState) + "}");
+    flush("const yymstategoto yyStateGotos[]");
+    for (const GotoEntry& e : packed.gotos)
+        cells.push_back("{" + std::to_string(e.state) + ", " + std::to_string(e.next) + "}");
+    flush("const yymgoto yyGotos[]");
+    if (!packed.tokenDestructors.empty()) {
+        for (int d : packed.tokenDestructors) cells.push_back(std::to_string(d));
+        flush("const int16_t yyTokenDestructors[]");
+    }
+    for (const LalrRule& rule : m_grammar.rules) {
+        int action = rule.action.empty() ? -1 : (int)(&rule - &m_grammar.rules[0]);
+        cells.push_back("{" + std::to_string(m_grammar.NonterminalIndex(rule.lhs)) + ", " +
+                        std::to_string(rule.rhs.size()) + ", " + std::to_string(action) + "}");
+    }
+    flush("const yymrule yyRules[]");
+    for (int d : packed.stateDestructors) cells.push_back(std::to_string(d));
+    flush("const int16_t yyStateDestructors[]");
+}
+
+void LalrTableWriter::WriteActions(std::string& out) const {
+    const LalrGrammar& g = m_grammar;
+    out += "void yyAction(yymparse* yyp, int yyrule) {\n";
+    out += "    switch (yyrule) {\n";
+    for (size_t r = 1; r < g.rules.size(); ++r) {
+        const LalrRule& rule = g.rules[r];
+        if (rule.action.empty()) continue;
+        std::string code, ignored;
+        Substitute(rule.action, (int)r, code, ignored);
+        out += "    case " + std::to_string(r) + ": {  // " + g.RuleText((int)r) + "\n";
+        AppendCode(out, code, "        ");
+        if (g.symbols[rule.lhs].destructor >= 0 && !g.afterAction.empty()) {
+            std::string after;
+            Substitute(g.afterAction, (int)r, after, ignored);
+            AppendCode(out, after, "        ");
+        }
+        out += "        break;\n    }\n";
+    }
+    out += "    default:\n        (void)yyp;\n        break;\n    }\n}\n\n";
+}
+
+void LalrTableWriter::WriteDestructors(std::string& out, const Packed& packed) const {
+    out += "void yyDestroy(yymparse* yyp, int yyaction, void* yyvalue) {\n";
+    out += "    (void)yyp;\n";
+    out += "    switch (yyaction) {\n";
+    for (size_t d = 0; d < packed.destructorSymbols.size(); ++d) {
+        int symbol = packed.destructorSymbols[d];
+        out += "    case " + std::to_string(d) + ": {  // " + m_grammar.symbols[symbol].name + "\n";
+        AppendCode(out, DestructorCode(symbol), "        ");
+        out += "        break;\n    }\n";
+    }
+    out += "    default:\n        (void)yyvalue;\n        break;\n    }\n}\n\n";
+}
