@@ -1,0 +1,4 @@
+var i = 0, j;
+for (;;) {}
+while (x) x--;
+if (c) {}
