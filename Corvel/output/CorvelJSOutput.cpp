@@ -72,18 +72,15 @@ bool CorvelJSOutput::ExpandBuffer(int needed) {
     return true;
 }
 
-bool CorvelJSOutput::Contains(const QelList<QelString>& names, const char* name) {
-    for (__QelPOSITION* position = names.GetHeadPosition(); position;)
-        if (names.GetNext(position) == name) return true;
-    return false;
+void CorvelJSOutput::AddOnce(QelList<QelString>& names, std::unordered_set<std::string>& seen, const char* name) {
+    if (!name) name = "";
+    if (seen.insert(name).second) names.AddHead(QelString(name));
 }
 
-void CorvelJSOutput::AddReferencedVariable(const char* name) {
-    if (!Contains(referenced, name)) referenced.AddHead(QelString(name));
-}
+void CorvelJSOutput::AddReferencedVariable(const char* name) { AddOnce(referenced, referencedSeen, name); }
 
 void CorvelJSOutput::AddAssignedVariable(const char* name) {
-    if (!Contains(assigned, name)) assigned.AddHead(QelString(name));
+    AddOnce(assigned, assignedSeen, name);
     AddReferencedVariable(name);
 }
 

@@ -5,6 +5,9 @@
 #include "QelList.h"
 #include "QelString.h"
 
+#include <string>
+#include <unordered_set>
+
 #include <cstdint>
 
 class CorvelJSOutput {
@@ -53,10 +56,14 @@ protected:
     bool ExpandBuffer(int needed);
 
 private:
-    static bool Contains(const QelList<QelString>& names, const char* name);
+    // Adds `name` at the front of `names` unless `seen` already has it; the
+    // set keeps writing linear in the number of identifiers.
+    static void AddOnce(QelList<QelString>& names, std::unordered_set<std::string>& seen, const char* name);
 
     QelList<QelString> referenced;
     QelList<QelString> assigned;
+    std::unordered_set<std::string> referencedSeen;
+    std::unordered_set<std::string> assignedSeen;
     char* buffer;
     int length = 0;
     int capacity = 0;
