@@ -1,8 +1,16 @@
 #include "CorvelValue.h"
 
+#include "CorvelExecutionContext.h"
+#include "CorvelGlobalObject.h"
 #include "CorvelMessages.h"
 #include "CorvelNumberText.h"
+#include "CorvelObject.h"
+#include "CorvelObjectTable.h"
 #include "CorvelRuntimeException.h"
+#include "CorvelSession.h"
+#include "CorvelStandardBooleanInstance.h"
+#include "CorvelStandardNumberInstance.h"
+#include "CorvelStandardStringInstance.h"
 
 #include <climits>
 #include <cmath>
@@ -63,6 +71,18 @@ double WrapInteger(double number, double modulus) {
     double remainder = std::fmod(std::trunc(number), modulus);
     return remainder < 0 ? remainder + modulus : remainder;
 }
+
+// Keeps an object alive for the length of an operation on it.
+class ObjectHold {
+public:
+    explicit ObjectHold(CorvelObject* object) : m_object(object) { m_object->AddRef(); }
+    ~ObjectHold() { m_object->Release(); }
+    ObjectHold(const ObjectHold&) = delete;
+    ObjectHold& operator=(const ObjectHold&) = delete;
+
+private:
+    CorvelObject* m_object;
+};
 
 int ClampToInt(double number) {
     if (std::isnan(number)) return 0;
@@ -235,13 +255,25 @@ char* CorvelValue::DuplicateText(const char* text, int length) {
     return copy;
 }
 
-// The object table is not there yet: no key finds an object, so nothing is
-// counted.
-void CorvelValue::AddRef(unsigned long) {}
+void CorvelValue::AddRef(unsigned long key) {
+    if (key == 0) return;
+    if (CorvelObjectTable* table = CorvelObjectTable::GetTable()) table->AddRef((uint32_t)key);
+}
 
-void CorvelValue::ReleaseRef(unsigned long) {}
+void CorvelValue::ReleaseRef(unsigned long key) {
+    if (key == 0) return;
+    if (CorvelObjectTable* table = CorvelObjectTable::GetTable()) table->ReleaseRef((uint32_t)key);
+}
 
-bool CorvelValue::ConvertObjectToPrimitive(Type) { return false; }
+// The object is held while it writes its default value into this value,
+// which drops this value's own reference to it.
+bool CorvelValue::ConvertObjectToPrimitive(Type hint) {
+    CorvelObject* object = CorvelObjectTable::FindObject(m_payload.object.key);
+    if (!object) return false;
+    ObjectHold hold(object);
+    object->DefaultValue(*this, hint);
+    return true;
+}
 
 // Checked getters.
 
@@ -253,6 +285,36 @@ unsigned long CorvelValue::GetBaseObjectKey() const {
 const char* CorvelValue::GetPropertyName() const {
     if (m_type != Reference) CorvelRuntimeException::Raise(CorvelMessages::PropertyOfNonReference);
     return m_payload.object.name;
+}
+
+CorvelObject* CorvelValue::GetObject() const {
+    CorvelObject* object = CorvelObjectTable::FindObject(m_payload.object.key);
+    if (!object) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
+    return object;
+}
+
+CorvelObject* CorvelValue::ForceGetObject() const {
+    return m_type == Object ? CorvelObjectTable::FindObject(m_payload.object.key) : nullptr;
+}
+
+CorvelObject* CorvelValue::GetBaseObject() const {
+    return CorvelObjectTable::FindObject((uint32_t)GetBaseObjectKey());
+}
+
+CorvelValue CorvelValue::ObjectValue(CorvelObject* object) {
+    CorvelValue value(Object);
+    if (object) value.SetObject(object->GetKey());
+    return value;
+}
+
+void CorvelValue::SetNewObject(CorvelObject* object) {
+    uint32_t key = object->GetKey();
+    if (key == 0) {
+        // Unreachable for good: let the object end itself.
+        object->AddRef();
+        object->Release();
+    }
+    SetObject(key);
 }
 
 // Lenient host conversions. An object that gives back an object, or that
@@ -406,6 +468,42 @@ void CorvelValue::ToString() {
             return ToString();
         default: return SetString("");
     }
+}
+
+void CorvelValue::ToObject() {
+    switch (m_type) {
+        case Undefined:
+        case Null: CorvelRuntimeException::Raise(CorvelMessages::CannotConvertToObject);
+        case Boolean: return SetNewObject(new CorvelStandardBooleanInstance(m_payload.boolean));
+        case Number: return SetNewObject(new CorvelStandardNumberInstance(m_payload.number));
+        case String: return SetNewObject(new CorvelStandardStringInstance(m_payload.text));
+        default: return;
+    }
+}
+
+// References.
+
+void CorvelValue::GetValue() {
+    if (m_type != Reference) return;
+    CorvelObject* base = CorvelObjectTable::FindObject(m_payload.object.key);
+    if (!base) {
+        if (m_payload.object.key != 0) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
+        CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, m_payload.object.name);
+    }
+    ObjectHold hold(base);
+    *this = base->Get(m_payload.object.name);
+    m_attributes = 0;
+}
+
+void CorvelValue::PutValue(CorvelExecutionContext* context, const CorvelValue& value) const {
+    if (m_type != Reference) CorvelRuntimeException::Raise(CorvelMessages::CannotAssign);
+    if (CorvelObject* base = CorvelObjectTable::FindObject(m_payload.object.key)) {
+        base->Put(m_payload.object.name, value);
+        return;
+    }
+    CorvelSession* session = context ? context->GetSession() : nullptr;
+    CorvelGlobalObject* global = session ? session->GetGlobalObject() : nullptr;
+    if (global) global->Put(m_payload.object.name, value);
 }
 
 // Comparison.

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class CorvelExecutionContext;
+class CorvelObject;
 
 class CorvelValue {
 public:
@@ -66,6 +67,21 @@ public:
     unsigned long GetBaseObjectKey() const;  // throws 1011 unless a reference
     const char* GetPropertyName() const;     // throws 1012 unless a reference
 
+    // The object of an Object value; throws 1013 when no object has the key.
+    CorvelObject* GetObject() const;
+    // The object of an Object value, or null.
+    CorvelObject* ForceGetObject() const;
+    // The base object of a Reference, or null when it has none or it is
+    // gone; throws 1011 unless a reference.
+    CorvelObject* GetBaseObject() const;
+
+    // An Object value referring to `object` (registering it if needed).
+    static CorvelValue ObjectValue(CorvelObject* object);
+    // Makes this an Object value referring to a newly made object. An
+    // object that cannot be registered (no object table) could never be
+    // reached or freed: it is deleted and the value refers to no object.
+    void SetNewObject(CorvelObject* object);
+
     // Lenient host conversions: never change the value.
     bool ForceGetBool() const;
     int ForceGetInteger() const;
@@ -85,12 +101,60 @@ public:
     uint32_t ToUint32();
     uint16_t ToUint16();
     void ToString();
+    // Wraps a primitive in a new Boolean, Number or String object; throws
+    // 1020 for undefined and null.
+    void ToObject();
+
+    // Reads through a Reference (throws 1013 or 1029 when the base is
+    // missing); other values are left alone.
+    void GetValue();
+    // Writes through a Reference; a reference without a live base writes to
+    // the session's global object. Throws 1014 for anything else.
+    void PutValue(CorvelExecutionContext* context, const CorvelValue& value) const;
 
     // Abstract equality; both operands may be converted in place.
     bool ECMAAbstractEquality(CorvelValue& other);
     // Relational comparison with this value on the left; both operands may
     // be converted in place. NaN on either side answers false.
     bool ECMARelationalComparison(CorvelValue& right, Relation relation);
+
+    // ---- Operators (Corvel/values/CorvelValueOperators.cpp) ----
+    // The language's operators. Each one evaluates the operands of the
+    // syntax tree's operator node itself, so that it can suspend part-way
+    // and resume without evaluating an operand again; `progress` carries
+    // the node's resumption state for this one evaluation. The result is
+    // left in this value; errors are raised. The numbers are the node's.
+    enum ECMAOperatorType : int32_t {
+        ECMAPlus = 0, ECMAMinus = 1, ECMAAdd = 2, ECMASubtract = 3, ECMAMultiply = 4, ECMADivide = 5,
+        ECMAModulo = 6, ECMAEqual = 7, ECMANotEqual = 8, ECMALessThan = 9, ECMALessThanEqual = 10,
+        ECMAGreaterThan = 11, ECMAGreaterThanEqual = 12, ECMAOr = 13, ECMAAnd = 14, ECMANot = 15,
+        ECMABitNot = 16, ECMABitAnd = 17, ECMABitXor = 18, ECMABitOr = 19, ECMAShiftLeft = 20,
+        ECMAShiftRight = 21, ECMAShiftRightUnsigned = 22, ECMAAssign = 23, ECMAPlusAssign = 24,
+        ECMAMinusAssign = 25, ECMAMultiplyAssign = 26, ECMADivideAssign = 27, ECMABitAndAssign = 28,
+        ECMABitOrAssign = 29, ECMABitXorAssign = 30, ECMAModuloAssign = 31, ECMALeftShiftAssign = 32,
+        ECMARightShiftAssign = 33, ECMARightShiftUnsignedAssign = 34, ECMADelete = 35, ECMAVoid = 36,
+        ECMATypeof = 37, ECMAComma = 38, ECMAPostIncrement = 39, ECMAPreIncrement = 40, ECMAPostDecrement = 41,
+        ECMAPreDecrement = 42
+    };
+    typedef class CorvelStatus ECMAStatus;
+    typedef class CorvelOperator ECMAOperatorNode;
+    typedef class CorvelProgress ECMAProgress;
+    // The signature every operation below is declared with.
+    typedef ECMAStatus ECMAOperationType(CorvelExecutionContext* context, const ECMAOperatorNode* node,
+                                         ECMAOperatorType type, ECMAProgress& progress);
+    typedef ECMAOperationType CorvelValue::*ECMAOperation;
+    ECMAOperationType ECMAAsyncPlus, ECMAAsyncMinus, ECMAAsyncAdd, ECMAAsyncSubtract, ECMAAsyncMultiply,
+        ECMAAsyncDivide, ECMAAsyncModulo, ECMAAsyncMultiplyType, ECMAAsyncEqual, ECMAAsyncNotEqual,
+        ECMAAsyncEquality, ECMAAsyncLessThan, ECMAAsyncLessThanEqual, ECMAAsyncGreaterThan,
+        ECMAAsyncGreaterThanEqual, ECMAAsyncComparison, ECMAAsyncOr, ECMAAsyncAnd, ECMAAsyncNot,
+        ECMAAsyncBitNot, ECMAAsyncBitAnd, ECMAAsyncBitXor, ECMAAsyncBitOr, ECMAAsyncBitOperation,
+        ECMAAsyncShiftLeft, ECMAAsyncShiftRight, ECMAAsyncShiftRightUnsigned, ECMAAsyncShift, ECMAAsyncAssign,
+        ECMAAsyncPlusAssign, ECMAAsyncMinusAssign, ECMAAsyncMultiplyAssign, ECMAAsyncDivideAssign,
+        ECMAAsyncBitAndAssign, ECMAAsyncBitOrAssign, ECMAAsyncBitXorAssign, ECMAAsyncModuloAssign,
+        ECMAAsyncLeftShiftAssign, ECMAAsyncRightShiftAssign, ECMAAsyncRightShiftUnsignedAssign,
+        ECMAAsyncOperationAssign, ECMAAsyncDelete, ECMAAsyncVoid, ECMAAsyncTypeof, ECMAAsyncComma,
+        ECMAAsyncPostIncrement, ECMAAsyncPreIncrement, ECMAAsyncPostDecrement, ECMAAsyncPreDecrement;
+    // ---- end of operators ----
 
     // Host comparisons on copies.
     bool operator==(const CorvelValue& other) const;

@@ -1,0 +1,87 @@
+#include "CorvelEnvironment.h"
+
+#include "CorvelDebugObject.h"
+#include "CorvelObjectTable.h"
+#include "CorvelStandardArrayConstructor.h"
+#include "CorvelStandardArrayPrototype.h"
+#include "CorvelStandardBooleanConstructor.h"
+#include "CorvelStandardBooleanPrototype.h"
+#include "CorvelStandardDateConstructor.h"
+#include "CorvelStandardDatePrototype.h"
+#include "CorvelStandardFunctionConstructor.h"
+#include "CorvelStandardFunctionPrototype.h"
+#include "CorvelStandardMathObject.h"
+#include "CorvelStandardNumberConstructor.h"
+#include "CorvelStandardNumberPrototype.h"
+#include "CorvelStandardObjectConstructor.h"
+#include "CorvelStandardObjectPrototype.h"
+#include "CorvelStandardStringConstructor.h"
+#include "CorvelStandardStringPrototype.h"
+
+namespace {
+
+template <class T>
+void DeleteObject(T*& object) {
+    delete object;
+    object = nullptr;
+}
+
+}  // namespace
+
+CorvelEnvironment::CorvelEnvironment() : objectTable(new CorvelObjectTable) {}
+
+CorvelEnvironment::~CorvelEnvironment() { Close(); }
+
+// The standard objects register as they are made, so the table must be the
+// one Get() answers before Init runs.
+void CorvelEnvironment::Init() {
+    standardArrayConstructor = new CorvelStandardArrayConstructor;
+    standardArrayPrototype = new CorvelStandardArrayPrototype;
+    standardBooleanConstructor = new CorvelStandardBooleanConstructor;
+    standardBooleanPrototype = new CorvelStandardBooleanPrototype;
+    standardDateConstructor = new CorvelStandardDateConstructor;
+    standardDatePrototype = new CorvelStandardDatePrototype;
+    standardFunctionConstructor = new CorvelStandardFunctionConstructor;
+    standardFunctionPrototype = new CorvelStandardFunctionPrototype;
+    standardNumberConstructor = new CorvelStandardNumberConstructor;
+    standardNumberPrototype = new CorvelStandardNumberPrototype;
+    standardObjectConstructor = new CorvelStandardObjectConstructor;
+    standardObjectPrototype = new CorvelStandardObjectPrototype;
+    standardStringConstructor = new CorvelStandardStringConstructor;
+    standardStringPrototype = new CorvelStandardStringPrototype;
+    standardMathObject = new CorvelStandardMathObject;
+    debugObject = new CorvelDebugObject;
+}
+
+void CorvelEnvironment::Restart() {
+    CorvelObject* objects[] = {
+        standardArrayConstructor,  standardArrayPrototype,    standardBooleanConstructor,
+        standardBooleanPrototype,  standardDateConstructor,   standardDatePrototype,
+        standardFunctionConstructor, standardFunctionPrototype, standardNumberConstructor,
+        standardNumberPrototype,   standardObjectConstructor, standardObjectPrototype,
+        standardStringConstructor, standardStringPrototype,   standardMathObject,
+        debugObject,
+    };
+    for (CorvelObject* object : objects)
+        if (object) object->SetupObject();
+}
+
+void CorvelEnvironment::Close() {
+    DeleteObject(standardArrayConstructor);
+    DeleteObject(standardArrayPrototype);
+    DeleteObject(standardBooleanConstructor);
+    DeleteObject(standardBooleanPrototype);
+    DeleteObject(standardDateConstructor);
+    DeleteObject(standardDatePrototype);
+    DeleteObject(standardFunctionConstructor);
+    DeleteObject(standardFunctionPrototype);
+    DeleteObject(standardNumberConstructor);
+    DeleteObject(standardNumberPrototype);
+    DeleteObject(standardObjectConstructor);
+    DeleteObject(standardObjectPrototype);
+    DeleteObject(standardStringConstructor);
+    DeleteObject(standardStringPrototype);
+    DeleteObject(standardMathObject);
+    DeleteObject(debugObject);
+    DeleteObject(objectTable);
+}

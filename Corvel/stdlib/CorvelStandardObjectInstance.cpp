@@ -1,0 +1,30 @@
+#include "CorvelStandardObjectInstance.h"
+
+#include "CorvelEnvironment.h"
+#include "CorvelStandardObjectPrototype.h"
+
+CorvelStandardObjectInstance::CorvelStandardObjectInstance() = default;
+
+CorvelStandardObjectInstance::~CorvelStandardObjectInstance() { SetSpecialPrototype(nullptr); }
+
+CorvelObject* CorvelStandardObjectInstance::Prototype() const {
+    if (m_specialPrototype) return m_specialPrototype;
+    CorvelEnvironment* environment = CorvelEnvironment::Get();
+    return environment ? environment->GetStandardObjectPrototype() : nullptr;
+}
+
+CorvelObject::ClassType CorvelStandardObjectInstance::Class() const { return ClassObject; }
+
+void CorvelStandardObjectInstance::ResetObject() {
+    SetSpecialPrototype(nullptr);
+    CorvelStandardInstance::ResetObject();
+}
+
+// The new prototype is held before the old one is let go, in case the old
+// one holds the last reference to the new.
+void CorvelStandardObjectInstance::SetSpecialPrototype(CorvelObject* prototype) {
+    if (prototype) prototype->AddRef();
+    CorvelObject* previous = m_specialPrototype;
+    m_specialPrototype = prototype;
+    if (previous) previous->Release();
+}

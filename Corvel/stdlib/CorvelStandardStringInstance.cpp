@@ -1,0 +1,20 @@
+#include "CorvelStandardStringInstance.h"
+
+#include "CorvelEnvironment.h"
+#include "CorvelStandardStringPrototype.h"
+
+#include <cstring>
+
+CorvelStandardStringInstance::CorvelStandardStringInstance(const char* text) : m_value(text ? text : "") {
+    const int fixed = CorvelValue::ReadOnly | CorvelValue::DontEnum | CorvelValue::DontDelete;
+    SetOwnProperty("length", CorvelValue((double)strlen(m_value.GetString())), fixed);
+}
+
+CorvelObject* CorvelStandardStringInstance::Prototype() const {
+    CorvelEnvironment* environment = CorvelEnvironment::Get();
+    return environment ? environment->GetStandardStringPrototype() : nullptr;
+}
+
+CorvelObject::ClassType CorvelStandardStringInstance::Class() const { return ClassString; }
+
+const CorvelValue& CorvelStandardStringInstance::Value() const { return m_value; }

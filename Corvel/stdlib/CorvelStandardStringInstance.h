@@ -1,0 +1,18 @@
+// CorvelStandardStringInstance: a String object wrapping a primitive
+// string, with a fixed, read-only "length".
+#pragma once
+
+#include "CorvelStandardInstance.h"
+
+class CorvelStandardStringInstance : public CorvelStandardInstance {
+public:
+    // A null text gives the empty string.
+    explicit CorvelStandardStringInstance(const char* text);
+
+    CorvelObject* Prototype() const override;
+    ClassType Class() const override;
+    const CorvelValue& Value() const override;
+
+private:
+    CorvelValue m_value;
+};

@@ -1,0 +1,336 @@
+#include "CorvelObject.h"
+
+#include "CorvelMessages.h"
+#include "CorvelObjectTable.h"
+#include "CorvelRuntimeException.h"
+#include "CorvelSession.h"
+
+#include <algorithm>
+
+typedef CorvelPropertyStore::Entry Entry;
+typedef CorvelPropertyStore::Name Name;
+
+namespace {
+
+// Objects whose count fell to 0 while another object was being destroyed.
+// Destroying them one after another instead of inside each other keeps a
+// long chain of objects (a linked list built by a script) from exhausting
+// the machine stack.
+bool g_destroying = false;
+std::vector<CorvelObject*> g_destructionQueue;
+
+const char* NameOfStandardClass(int classType) {
+    switch (classType & ~CorvelObject::KindMask) {
+        case CorvelObject::StandardObject: return "Object";
+        case CorvelObject::StandardFunction: return "Function";
+        case CorvelObject::StandardArray: return "Array";
+        case CorvelObject::StandardString: return "String";
+        case CorvelObject::StandardBoolean: return "Boolean";
+        case CorvelObject::StandardNumber: return "Number";
+        case CorvelObject::StandardMath: return "Math";
+        case CorvelObject::StandardDate: return "Date";
+        case CorvelObject::StandardDebug: return "Debug";
+        default: return "Unknown Standard";
+    }
+}
+
+}  // namespace
+
+CorvelObject::BasicPropertyEnumerator::~BasicPropertyEnumerator() {
+    if (!prototype) return;
+    prototype->EndPropertyEnumeration(prototypeEnumerator);
+    if (prototypeHeld) prototype->Release();
+}
+
+CorvelObject::CorvelObject(bool registerNow) {
+    if (registerNow) AddObjectToTable();
+}
+
+// The key goes first: releasing the properties may end objects that refer
+// back to this one, and they must not find it any more.
+CorvelObject::~CorvelObject() {
+    if (m_destructionQueued)
+        g_destructionQueue.erase(std::find(g_destructionQueue.begin(), g_destructionQueue.end(), this));
+    if (m_key) CorvelObjectTable::RemoveObject(m_key, this);
+    m_key = 0;
+    DeleteAllEnumerators();
+    DestroyEntries(m_properties.UnlinkAll());
+}
+
+// Reference counting.
+
+void CorvelObject::AddRef() { ++m_referenceCount; }
+
+void CorvelObject::Release() {
+    if (--m_referenceCount != 0 || m_destructionQueued) return;
+    if (g_destroying) {
+        m_destructionQueued = true;
+        g_destructionQueue.push_back(this);
+        return;
+    }
+    g_destroying = true;
+    DestroyObject();
+    while (!g_destructionQueue.empty()) {
+        CorvelObject* object = g_destructionQueue.back();
+        g_destructionQueue.pop_back();
+        object->m_destructionQueued = false;
+        if (object->m_referenceCount == 0) object->DestroyObject();
+    }
+    g_destroying = false;
+}
+
+void CorvelObject::DestroyObject() { delete this; }
+
+void CorvelObject::AddObjectToTable() {
+    if (m_key == 0) CorvelObjectTable::AddObject(this);
+}
+
+// Identity.
+
+CorvelObject* CorvelObject::Prototype() const { return nullptr; }
+
+CorvelObject::ClassType CorvelObject::Class() const { return ClassUnknown; }
+
+const CorvelValue& CorvelObject::Value() const { return CorvelValue::ms_null; }
+
+QelString CorvelObject::GetClassName(int classType) {
+    switch (classType & KindMask) {
+        case KindGlobal: return "Global";
+        case KindActivation: return "Activation";
+        case KindStandard: return NameOfStandardClass(classType);
+        case KindExtension: return "Extension";
+        case KindBuiltIn: return "BuiltIn";
+        default: return "Unknown";
+    }
+}
+
+// Properties.
+
+const CorvelValue& CorvelObject::Get(const char* name) const { return GetProperty(Name(name), name); }
+
+const CorvelValue& CorvelObject::GetProperty(const Name& key, const char* name) const {
+    if (const Entry* entry = m_properties.Find(key)) return entry->value;
+    const CorvelObject* prototype = Prototype();
+    return prototype ? prototype->Get(name) : CorvelValue::ms_undefined;
+}
+
+void CorvelObject::Put(const char* name, const CorvelValue& value) {
+    Name key(name);
+    if (Entry* entry = m_properties.Find(key)) {
+        if (!(entry->value.GetAttributes() & CorvelValue::ReadOnly)) entry->value = value;
+        return;
+    }
+    const CorvelObject* prototype = Prototype();
+    if (prototype && !prototype->CanPut(name)) return;
+    m_properties.Insert(key, value);
+}
+
+bool CorvelObject::CanPut(const char* name) const {
+    if (const Entry* entry = m_properties.Find(Name(name)))
+        return !(entry->value.GetAttributes() & CorvelValue::ReadOnly);
+    const CorvelObject* prototype = Prototype();
+    return prototype ? prototype->CanPut(name) : true;
+}
+
+bool CorvelObject::HasProperty(const char* name) const { return HasPropertyNamed(Name(name), name); }
+
+bool CorvelObject::HasPropertyNamed(const Name& key, const char* name) const {
+    if (m_properties.Find(key)) return true;
+    const CorvelObject* prototype = Prototype();
+    return prototype ? prototype->HasProperty(name) : false;
+}
+
+bool CorvelObject::Delete(const char* name) {
+    Entry* entry = m_properties.Find(Name(name));
+    if (!entry) return true;
+    if (entry->value.GetAttributes() & CorvelValue::DontDelete) return false;
+    RemoveEntry(entry);
+    return true;
+}
+
+bool CorvelObject::RemoveProperty(const char* name) {
+    Entry* entry = m_properties.Find(Name(name));
+    if (!entry) return false;
+    RemoveEntry(entry);
+    return true;
+}
+
+const CorvelValue* CorvelObject::FindOwnProperty(const char* name) const { return FindOwnProperty(Name(name)); }
+
+const CorvelValue* CorvelObject::FindOwnProperty(const Name& name) const {
+    const Entry* entry = m_properties.Find(name);
+    return entry ? &entry->value : nullptr;
+}
+
+const CorvelValue& CorvelObject::SetOwnProperty(const char* name, const CorvelValue& value, int attributes) {
+    return SetOwnProperty(Name(name), value, attributes);
+}
+
+const CorvelValue& CorvelObject::SetOwnProperty(const Name& name, const CorvelValue& value, int attributes) {
+    Entry* entry = m_properties.Find(name);
+    if (entry) entry->value = value;
+    else entry = m_properties.Insert(name, value);
+    entry->value.SetAttributes(attributes);
+    return entry->value;
+}
+
+// The entry leaves the store before its value is released, so whatever that
+// release sets off sees a consistent object.
+void CorvelObject::RemoveEntry(Entry* entry) {
+    MoveEnumeratorsOffEntry(entry);
+    m_properties.Unlink(entry);
+    CorvelPropertyStore::DestroyEntry(entry);
+}
+
+void CorvelObject::DestroyEntries(Entry* chain) {
+    while (chain) {
+        Entry* next = chain->next;
+        CorvelPropertyStore::DestroyEntry(chain);
+        chain = next;
+    }
+}
+
+void CorvelObject::ResetObject() {
+    bool hold = m_referenceCount > 0;
+    if (hold) AddRef();
+    ExhaustOwnEnumeration();
+    DestroyEntries(m_properties.UnlinkAll());
+    if (hold) Release();
+}
+
+void CorvelObject::SetupObject() {}
+
+// Conversion and calls.
+
+void CorvelObject::DefaultValue(CorvelValue& result, int hint) const {
+    bool stringFirst = hint == CorvelValue::String;
+    if (CallConversion(stringFirst ? "toString" : "valueOf", result)) return;
+    if (CallConversion(stringFirst ? "valueOf" : "toString", result)) return;
+    CorvelRuntimeException::Raise(CorvelMessages::DefaultValueFailed);
+}
+
+// False when the method is missing or gave back an object. The copy of the
+// method value keeps the function alive even if the call removes it.
+bool CorvelObject::CallConversion(const char* name, CorvelValue& result) const {
+    CorvelValue method(Get(name));
+    if (method.GetType() != CorvelValue::Object) return false;
+    CorvelObject* function = method.ForceGetObject();
+    if (!function) {
+        // Nothing to call: like a call that delivers no result.
+        result.SetUndefined();
+        return true;
+    }
+    CorvelSession::CallFunction(function, nullptr, 0, const_cast<CorvelObject*>(this), nullptr, &result);
+    CorvelValue::Type type = result.GetType();
+    return type != CorvelValue::Object && type != CorvelValue::Reference;
+}
+
+CorvelStatus CorvelObject::Construct(CorvelExecutionContext*, CorvelValue*, int, const CorvelValue&) {
+    return CorvelStatus::Normal;
+}
+
+CorvelStatus CorvelObject::Call(CorvelExecutionContext*, CorvelValue*, int, const CorvelValue&) {
+    return CorvelStatus::Normal;
+}
+
+// Enumeration.
+
+CorvelObject::PropertyEnumerator* CorvelObject::BeginPropertyEnumeration() {
+    if (!m_enumerators) m_enumerators = new std::vector<PropertyEnumerator*>;
+    BasicPropertyEnumerator* enumerator = new BasicPropertyEnumerator;
+    if (m_properties.IsEmpty()) enumerator->bucket = CorvelPropertyStore::BucketCount;
+    m_enumerators->push_back(enumerator);
+    return enumerator;
+}
+
+const char* CorvelObject::GetNextPropertyName(PropertyEnumerator*& enumerator) {
+    if (!IsOpenEnumerator(enumerator)) return nullptr;
+    BasicPropertyEnumerator* basic = dynamic_cast<BasicPropertyEnumerator*>(enumerator);
+    if (!basic) return nullptr;
+    if (const char* name = NextOwnName(basic)) return name;
+    if (const char* name = NextPrototypeName(basic)) return name;
+    // Nothing may touch this object after the handle is deleted: letting go
+    // of the prototype can end the last holder of this object.
+    PropertyEnumerator* finished = enumerator;
+    enumerator = nullptr;
+    ForgetEnumerator(finished);
+    return nullptr;
+}
+
+void CorvelObject::EndPropertyEnumeration(PropertyEnumerator*& enumerator) {
+    if (!IsOpenEnumerator(enumerator)) return;
+    PropertyEnumerator* finished = enumerator;
+    enumerator = nullptr;
+    ForgetEnumerator(finished);
+}
+
+const char* CorvelObject::NextOwnName(BasicPropertyEnumerator* enumerator) {
+    while (enumerator->bucket < CorvelPropertyStore::BucketCount) {
+        Entry* next = enumerator->after ? enumerator->after->next : m_properties.First(enumerator->bucket);
+        if (next) {
+            enumerator->after = next;
+            return next->GetName();
+        }
+        ++enumerator->bucket;
+        enumerator->after = nullptr;
+    }
+    return nullptr;
+}
+
+const char* CorvelObject::NextPrototypeName(BasicPropertyEnumerator* enumerator) {
+    if (!enumerator->prototypeReached) {
+        enumerator->prototypeReached = true;
+        CorvelObject* prototype = Prototype();
+        if (prototype) {
+            // Held so that it outlives the enumeration even if this object
+            // lets go of it meanwhile; an unreferenced object is not held,
+            // as releasing it again would destroy it.
+            enumerator->prototypeHeld = prototype->m_referenceCount > 0;
+            if (enumerator->prototypeHeld) prototype->AddRef();
+            enumerator->prototype = prototype;
+            enumerator->prototypeEnumerator = prototype->BeginPropertyEnumeration();
+        }
+    }
+    if (!enumerator->prototype || !enumerator->prototypeEnumerator) return nullptr;
+    return enumerator->prototype->GetNextPropertyName(enumerator->prototypeEnumerator);
+}
+
+bool CorvelObject::IsOpenEnumerator(PropertyEnumerator* enumerator) const {
+    if (!m_enumerators || !enumerator) return false;
+    return std::find(m_enumerators->begin(), m_enumerators->end(), enumerator) != m_enumerators->end();
+}
+
+void CorvelObject::ForgetEnumerator(PropertyEnumerator* enumerator) {
+    m_enumerators->erase(std::find(m_enumerators->begin(), m_enumerators->end(), enumerator));
+    delete enumerator;
+}
+
+// An enumerator standing on a removed entry steps back to the entry before
+// it (or the bucket's start), so it continues with the entry after it.
+void CorvelObject::MoveEnumeratorsOffEntry(Entry* entry) {
+    if (!m_enumerators) return;
+    for (PropertyEnumerator* open : *m_enumerators) {
+        BasicPropertyEnumerator* basic = dynamic_cast<BasicPropertyEnumerator*>(open);
+        if (!basic || basic->after != entry) continue;
+        bool first = m_properties.First((int)entry->bucket) == entry;
+        basic->after = first ? nullptr : entry->previous;
+    }
+}
+
+void CorvelObject::ExhaustOwnEnumeration() {
+    if (!m_enumerators) return;
+    for (PropertyEnumerator* open : *m_enumerators) {
+        BasicPropertyEnumerator* basic = dynamic_cast<BasicPropertyEnumerator*>(open);
+        if (!basic) continue;
+        basic->bucket = CorvelPropertyStore::BucketCount;
+        basic->after = nullptr;
+    }
+}
+
+void CorvelObject::DeleteAllEnumerators() {
+    std::vector<PropertyEnumerator*>* enumerators = m_enumerators;
+    m_enumerators = nullptr;
+    if (!enumerators) return;
+    for (PropertyEnumerator* enumerator : *enumerators) delete enumerator;
+    delete enumerators;
+}

@@ -1,0 +1,167 @@
+// CorvelObject: the base of every script object. It owns the object's own
+// properties, implements the language's internal operations as virtual
+// functions, follows the prototype chain, counts references, registers in
+// the object table under a key and hands out property enumerators.
+#pragma once
+
+#include "CorvelPropertyStore.h"
+#include "CorvelStatus.h"
+#include "CorvelValue.h"
+#include "QelString.h"
+
+#include <cstdint>
+#include <vector>
+
+class CorvelExecutionContext;
+
+class CorvelObject {
+public:
+    // The low four bits give the kind; for standard objects (kind 3) the
+    // upper bits give the standard class.
+    enum ClassType : int {
+        KindMask = 0x0F,
+        KindGlobal = 1,
+        KindActivation = 2,
+        KindStandard = 3,
+        KindExtension = 4,
+        KindBuiltIn = 5,
+
+        StandardObject = 0x10,
+        StandardFunction = 0x20,
+        StandardArray = 0x30,
+        StandardString = 0x40,
+        StandardBoolean = 0x50,
+        StandardNumber = 0x60,
+        StandardMath = 0x70,
+        StandardDate = 0x80,
+        StandardDebug = 0x800,
+
+        ClassUnknown = 0x10,
+        ClassGlobal = KindGlobal,
+        ClassActivation = KindActivation,
+        ClassBuiltInObject = KindBuiltIn,
+        ClassObject = StandardObject | KindStandard,      // 0x13
+        ClassFunction = StandardFunction | KindStandard,  // 0x23
+        ClassArray = StandardArray | KindStandard,        // 0x33
+        ClassString = StandardString | KindStandard,      // 0x43
+        ClassBoolean = StandardBoolean | KindStandard,    // 0x53
+        ClassNumber = StandardNumber | KindStandard,      // 0x63
+        ClassMath = StandardMath | KindStandard,          // 0x73
+        ClassDate = StandardDate | KindStandard,          // 0x83
+        ClassDebug = StandardDebug | KindExtension,       // 0x804
+        ClassBuiltInFunction = StandardDebug | KindBuiltIn,  // 0x805
+    };
+
+    // Opaque handle of an open enumeration; owned by the object that made it.
+    class PropertyEnumerator {
+    public:
+        virtual ~PropertyEnumerator() = default;
+    };
+
+    // Walks the own properties in bucket order, then the prototype's.
+    class BasicPropertyEnumerator : public PropertyEnumerator {
+    public:
+        ~BasicPropertyEnumerator() override;
+
+    private:
+        friend class CorvelObject;
+        // The next name comes after `after` in bucket `bucket` (from the
+        // bucket's start when `after` is null); bucket 11: own names done.
+        int bucket = 0;
+        CorvelPropertyStore::Entry* after = nullptr;
+        CorvelObject* prototype = nullptr;  // held while remembered
+        PropertyEnumerator* prototypeEnumerator = nullptr;
+        bool prototypeReached = false;
+        bool prototypeHeld = false;
+    };
+
+    explicit CorvelObject(bool registerNow);
+    virtual ~CorvelObject();
+
+    virtual void AddRef();
+    // Destroys the object when the count falls from 1 to 0.
+    virtual void Release();
+    // Registers the object if it has no key (it keeps 0 without a table).
+    virtual void AddObjectToTable();
+    virtual CorvelObject* Prototype() const;
+    virtual ClassType Class() const;
+    // The primitive the object holds.
+    virtual const CorvelValue& Value() const;
+    // The returned reference lives until the property is removed or
+    // replaced; copy it before changing the object.
+    virtual const CorvelValue& Get(const char* name) const;
+    // Takes type, payload and attributes from `value`. Consults the own
+    // ReadOnly flag and the prototype chain's CanPut; a class that overrides
+    // CanPut overrides Put as well.
+    virtual void Put(const char* name, const CorvelValue& value);
+    virtual bool CanPut(const char* name) const;
+    virtual bool HasProperty(const char* name) const;
+    virtual bool Delete(const char* name);
+    // Calls valueOf and toString (toString first for hint String) until one
+    // gives a primitive; raises 1023 when neither does.
+    virtual void DefaultValue(CorvelValue& result, int hint) const;
+    virtual CorvelStatus Construct(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
+                                   const CorvelValue& thisValue);
+    virtual CorvelStatus Call(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
+                              const CorvelValue& thisValue);
+    virtual PropertyEnumerator* BeginPropertyEnumeration();
+    // The next name, or null when the enumeration is over; then the handle
+    // has been deleted and is set to null. The name stays valid until the
+    // next call on the handle or a change to the object that owns it.
+    virtual const char* GetNextPropertyName(PropertyEnumerator*& enumerator);
+    virtual void SetupObject();
+    // Removes every own property.
+    virtual void ResetObject();
+
+    // Ends an enumeration before it is exhausted and deletes the handle
+    // (sets it to null); a handle this object does not know is left alone.
+    void EndPropertyEnumeration(PropertyEnumerator*& enumerator);
+
+    // The key, registering the object first if it has none.
+    uint32_t GetKey() {
+        if (m_key == 0) AddObjectToTable();
+        return m_key;
+    }
+    int GetReferenceCount() const { return m_referenceCount; }
+    int GetPropertyCount() const { return m_properties.GetCount(); }
+
+    static QelString GetClassName(int classType);
+
+protected:
+    virtual void DestroyObject();
+
+    // The base Get and HasProperty for a name already hashed.
+    const CorvelValue& GetProperty(const CorvelPropertyStore::Name& key, const char* name) const;
+    bool HasPropertyNamed(const CorvelPropertyStore::Name& key, const char* name) const;
+    // Removes an own property whatever its attributes; false if absent.
+    bool RemoveProperty(const char* name);
+    // The own property, or null.
+    const CorvelValue* FindOwnProperty(const char* name) const;
+    const CorvelValue* FindOwnProperty(const CorvelPropertyStore::Name& name) const;
+    // Adds or replaces an own property with the given attributes, without
+    // consulting CanPut; answers the stored value.
+    const CorvelValue& SetOwnProperty(const char* name, const CorvelValue& value, int attributes);
+    const CorvelValue& SetOwnProperty(const CorvelPropertyStore::Name& name, const CorvelValue& value,
+                                      int attributes);
+
+private:
+    friend class CorvelObjectTable;
+
+    bool IsOpenEnumerator(PropertyEnumerator* enumerator) const;
+    void ForgetEnumerator(PropertyEnumerator* enumerator);
+    void MoveEnumeratorsOffEntry(CorvelPropertyStore::Entry* entry);
+    void ExhaustOwnEnumeration();
+    void DeleteAllEnumerators();
+    void RemoveEntry(CorvelPropertyStore::Entry* entry);
+    const char* NextOwnName(BasicPropertyEnumerator* enumerator);
+    const char* NextPrototypeName(BasicPropertyEnumerator* enumerator);
+    bool CallConversion(const char* name, CorvelValue& result) const;
+    static void DestroyEntries(CorvelPropertyStore::Entry* chain);
+    static void DestroyNow(CorvelObject* object);
+
+    int32_t m_referenceCount = 0;
+    uint32_t m_key = 0;
+    bool m_destructionQueued = false;
+    CorvelPropertyStore m_properties;
+    std::vector<PropertyEnumerator*>* m_enumerators = nullptr;
+};

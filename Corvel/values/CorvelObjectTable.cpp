@@ -1,0 +1,156 @@
+#include "CorvelObjectTable.h"
+
+#include "CorvelObject.h"
+
+#include <vector>
+
+namespace {
+
+const uint32_t kInitialCapacity = 64;
+
+}  // namespace
+
+CorvelObjectTable::CorvelObjectTable()
+    : m_keys(new uint32_t[kInitialCapacity]()),
+      m_objects(new CorvelObject*[kInitialCapacity]()),
+      m_mask(kInitialCapacity - 1) {}
+
+CorvelObjectTable::~CorvelObjectTable() {
+    DoRemoveAll();
+    delete[] m_keys;
+    delete[] m_objects;
+}
+
+uint32_t CorvelObjectTable::Add(CorvelObject* object) {
+    if ((m_count + 1) * 2 > m_mask + 1) Grow();
+    uint32_t key = TakeFreeKey();
+    Insert(key, object);
+    object->m_key = key;
+    return key;
+}
+
+// After the counter wraps, keys still held by live objects are passed over.
+uint32_t CorvelObjectTable::TakeFreeKey() {
+    for (;;) {
+        uint32_t key = m_nextKey++;
+        if (key != 0 && !Find(key)) return key;
+    }
+}
+
+void CorvelObjectTable::Insert(uint32_t key, CorvelObject* object) {
+    uint32_t slot = key & m_mask;
+    while (m_keys[slot] != 0) slot = (slot + 1) & m_mask;
+    m_keys[slot] = key;
+    m_objects[slot] = object;
+    ++m_count;
+}
+
+void CorvelObjectTable::Grow() {
+    uint32_t* oldKeys = m_keys;
+    CorvelObject** oldObjects = m_objects;
+    uint32_t oldCapacity = m_mask + 1;
+    uint32_t capacity = oldCapacity * 2;
+    m_keys = new uint32_t[capacity]();
+    m_objects = new CorvelObject*[capacity]();
+    m_mask = capacity - 1;
+    m_count = 0;
+    for (uint32_t slot = 0; slot < oldCapacity; ++slot)
+        if (oldKeys[slot] != 0) Insert(oldKeys[slot], oldObjects[slot]);
+    delete[] oldKeys;
+    delete[] oldObjects;
+}
+
+uint32_t CorvelObjectTable::SlotOf(uint32_t key) const {
+    for (uint32_t slot = key & m_mask;; slot = (slot + 1) & m_mask) {
+        if (m_keys[slot] == key) return slot;
+        if (m_keys[slot] == 0) return m_mask + 1;
+    }
+}
+
+void CorvelObjectTable::Remove(uint32_t key) {
+    if (key == 0) return;
+    uint32_t slot = SlotOf(key);
+    if (slot > m_mask) return;
+    m_objects[slot]->m_key = 0;
+    RemoveSlot(slot);
+}
+
+// Backward-shift deletion keeps every probe sequence unbroken without
+// tombstones.
+void CorvelObjectTable::RemoveSlot(uint32_t hole) {
+    for (uint32_t slot = (hole + 1) & m_mask; m_keys[slot] != 0; slot = (slot + 1) & m_mask) {
+        uint32_t home = m_keys[slot] & m_mask;
+        if (((slot - home) & m_mask) >= ((slot - hole) & m_mask)) {
+            m_keys[hole] = m_keys[slot];
+            m_objects[hole] = m_objects[slot];
+            hole = slot;
+        }
+    }
+    m_keys[hole] = 0;
+    m_objects[hole] = nullptr;
+    --m_count;
+    m_removed = true;
+}
+
+void CorvelObjectTable::AddRefObject(CorvelObject* object) { object->AddRef(); }
+
+void CorvelObjectTable::ReleaseObject(CorvelObject* object) { object->Release(); }
+
+// Each pass empties the objects registered when it began. Emptying one may
+// destroy others; their keys are then simply not found. A pass that saw a
+// removal may have freed objects that others no longer hold, so passes go
+// on until one removes nothing. Walking a snapshot rather than restarting at
+// every removal keeps a reset of many objects linear per pass.
+void CorvelObjectTable::ResetTable() {
+    std::vector<uint32_t> keys;
+    do {
+        keys.clear();
+        for (uint32_t slot = 0; slot <= m_mask; ++slot)
+            if (m_keys[slot] != 0) keys.push_back(m_keys[slot]);
+        m_removed = false;
+        for (uint32_t key : keys)
+            if (CorvelObject* object = Find(key)) object->ResetObject();
+    } while (m_removed);
+}
+
+void CorvelObjectTable::DoRemoveAll() {
+    for (uint32_t slot = 0; slot <= m_mask; ++slot) {
+        m_keys[slot] = 0;
+        m_objects[slot] = nullptr;
+    }
+    if (m_count) m_removed = true;
+    m_count = 0;
+}
+
+// Static conveniences on the current environment's table.
+
+uint32_t CorvelObjectTable::AddObject(CorvelObject* object) {
+    CorvelObjectTable* table = GetTable();
+    return table ? table->Add(object) : 0;
+}
+
+void CorvelObjectTable::RemoveObject(uint32_t key) {
+    if (CorvelObjectTable* table = GetTable()) table->Remove(key);
+}
+
+void CorvelObjectTable::RemoveObject(uint32_t key, const CorvelObject* object) {
+    CorvelObjectTable* table = GetTable();
+    if (table && table->Find(key) == object) table->Remove(key);
+}
+
+CorvelObject* CorvelObjectTable::FindObject(uint32_t key) {
+    CorvelObjectTable* table = GetTable();
+    return table ? table->Find(key) : nullptr;
+}
+
+void CorvelObjectTable::AddObjectRef(uint32_t key) {
+    if (CorvelObjectTable* table = GetTable()) table->AddRef(key);
+}
+
+void CorvelObjectTable::ReleaseObjectRef(uint32_t key) {
+    if (CorvelObjectTable* table = GetTable()) table->ReleaseRef(key);
+}
+
+void CorvelObjectTable::RemoveAll() {
+    if (CorvelObjectTable* table = GetTable()) table->DoRemoveAll();
+}

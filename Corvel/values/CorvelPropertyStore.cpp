@@ -1,0 +1,144 @@
+#include "CorvelPropertyStore.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+// Below this many entries the bucket chains are short enough to search.
+const uint32_t kIndexThreshold = 8;
+
+}  // namespace
+
+CorvelPropertyStore::Name::Name(const char* name) : text(name ? name : "") {
+    uint32_t h = 0;
+    uint32_t f = 2166136261u;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    for (; *p; ++p) {
+        h = h * 2 + *p;
+        f = (f ^ *p) * 16777619u;
+    }
+    length = (uint32_t)(p - reinterpret_cast<const unsigned char*>(text));
+    bucket = h % BucketCount;
+    indexHash = f;
+}
+
+CorvelPropertyStore::~CorvelPropertyStore() {
+    Entry* chain = UnlinkAll();
+    while (chain) {
+        Entry* next = chain->next;
+        DestroyEntry(chain);
+        chain = next;
+    }
+}
+
+bool CorvelPropertyStore::Matches(const Entry* entry, const Name& name) {
+    return entry->indexHash == name.indexHash && entry->length == name.length &&
+           memcmp(entry->GetName(), name.text, name.length) == 0;
+}
+
+CorvelPropertyStore::Entry* CorvelPropertyStore::Find(const Name& name) const {
+    if (m_index) {
+        for (Entry* e = m_index[name.indexHash & m_indexMask]; e; e = e->indexNext)
+            if (Matches(e, name)) return e;
+        return nullptr;
+    }
+    for (Entry* e = m_buckets[name.bucket]; e; e = e->next)
+        if (Matches(e, name)) return e;
+    return nullptr;
+}
+
+CorvelPropertyStore::Entry* CorvelPropertyStore::Insert(const Name& name, const CorvelValue& value) {
+    void* memory = ::operator new(sizeof(Entry) + name.length + 1);
+    Entry* entry;
+    try {
+        entry = new (memory) Entry(value);
+    } catch (...) {
+        ::operator delete(memory);
+        throw;
+    }
+    memcpy(const_cast<char*>(entry->GetName()), name.text, name.length);
+    const_cast<char*>(entry->GetName())[name.length] = 0;
+    entry->length = name.length;
+    entry->bucket = name.bucket;
+    entry->indexHash = name.indexHash;
+    entry->indexNext = nullptr;
+
+    Entry*& first = m_buckets[name.bucket];
+    entry->next = nullptr;
+    if (first) {
+        entry->previous = first->previous;
+        first->previous->next = entry;
+        first->previous = entry;
+    } else {
+        entry->previous = entry;
+        first = entry;
+    }
+    ++m_count;
+
+    if (m_index) {
+        if (m_count > m_indexMask + 1) BuildIndex((m_indexMask + 1) * 2);
+        else LinkIntoIndex(entry);
+    } else if (m_count > kIndexThreshold) {
+        BuildIndex(kIndexThreshold * 4);
+    }
+    return entry;
+}
+
+void CorvelPropertyStore::Unlink(Entry* entry) {
+    Entry*& first = m_buckets[entry->bucket];
+    if (entry == first) {
+        first = entry->next;
+        if (first) first->previous = entry->previous;
+    } else {
+        entry->previous->next = entry->next;
+        if (entry->next) entry->next->previous = entry->previous;
+        else first->previous = entry->previous;
+    }
+    if (m_index) UnlinkFromIndex(entry);
+    entry->next = entry->previous = nullptr;
+    --m_count;
+}
+
+void CorvelPropertyStore::DestroyEntry(Entry* entry) {
+    entry->~Entry();
+    ::operator delete(entry);
+}
+
+CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkAll() {
+    Entry* chain = nullptr;
+    for (int bucket = BucketCount - 1; bucket >= 0; --bucket) {
+        Entry* first = m_buckets[bucket];
+        if (!first) continue;
+        Entry* last = first->previous;
+        last->next = chain;
+        chain = first;
+        m_buckets[bucket] = nullptr;
+    }
+    delete[] m_index;
+    m_index = nullptr;
+    m_indexMask = 0;
+    m_count = 0;
+    return chain;
+}
+
+void CorvelPropertyStore::LinkIntoIndex(Entry* entry) {
+    Entry*& slot = m_index[entry->indexHash & m_indexMask];
+    entry->indexNext = slot;
+    slot = entry;
+}
+
+void CorvelPropertyStore::UnlinkFromIndex(Entry* entry) {
+    Entry** link = &m_index[entry->indexHash & m_indexMask];
+    while (*link != entry) link = &(*link)->indexNext;
+    *link = entry->indexNext;
+}
+
+void CorvelPropertyStore::BuildIndex(uint32_t size) {
+    Entry** index = new Entry*[size]();
+    delete[] m_index;
+    m_index = index;
+    m_indexMask = size - 1;
+    for (Entry* first : m_buckets)
+        for (Entry* e = first; e; e = e->next) LinkIntoIndex(e);
+}

@@ -1,0 +1,72 @@
+// CorvelPropertyStore: the own properties of one object. Enumeration walks
+// eleven buckets chosen by h = h * 2 + byte (mod 11), oldest entry first
+// within a bucket; that order is visible to scripts through for ... in.
+// Lookups go through a separate index on a stronger hash, built once the
+// store is large, so objects with thousands of properties stay fast.
+#pragma once
+
+#include "CorvelValue.h"
+
+#include <cstdint>
+
+class CorvelPropertyStore {
+public:
+    static const int BucketCount = 11;
+
+    // A name with both of its hashes, computed in one pass.
+    struct Name {
+        explicit Name(const char* text);
+        const char* text;
+        uint32_t length;
+        uint32_t bucket;     // 0 to 10
+        uint32_t indexHash;
+    };
+
+    // One property: the value lives in the entry, so its address is stable
+    // for as long as the property exists. The name follows the entry in the
+    // same allocation.
+    struct Entry {
+        explicit Entry(const CorvelValue& initial) : value(initial) {}
+        CorvelValue value;
+        Entry* previous;  // within the bucket
+        Entry* next;
+        Entry* indexNext;
+        uint32_t indexHash;
+        uint32_t length;
+        uint32_t bucket;
+        const char* GetName() const { return reinterpret_cast<const char*>(this + 1); }
+    };
+
+    CorvelPropertyStore() = default;
+    ~CorvelPropertyStore();
+
+    CorvelPropertyStore(const CorvelPropertyStore&) = delete;
+    CorvelPropertyStore& operator=(const CorvelPropertyStore&) = delete;
+
+    Entry* Find(const Name& name) const;
+    // Adds an entry (the name must not be present) holding a copy of `value`.
+    Entry* Insert(const Name& name, const CorvelValue& value);
+    // Unlinks the entry and hands it to the caller, who destroys it with
+    // DestroyEntry once nothing points at it any more.
+    void Unlink(Entry* entry);
+    static void DestroyEntry(Entry* entry);
+    // Unlinks every entry and answers them as one chain through `next`.
+    Entry* UnlinkAll();
+
+    int GetCount() const { return (int)m_count; }
+    Entry* First(int bucket) const { return m_buckets[bucket]; }
+    bool IsEmpty() const { return m_count == 0; }
+
+private:
+    void LinkIntoIndex(Entry* entry);
+    void UnlinkFromIndex(Entry* entry);
+    void BuildIndex(uint32_t size);
+    static bool Matches(const Entry* entry, const Name& name);
+
+    // Each bucket is a chain whose first entry's `previous` points at the
+    // last one, so appending needs no tail array.
+    Entry* m_buckets[BucketCount] = {};
+    Entry** m_index = nullptr;  // null while the store is small
+    uint32_t m_indexMask = 0;
+    uint32_t m_count = 0;
+};

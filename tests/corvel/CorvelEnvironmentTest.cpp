@@ -1,0 +1,133 @@
+#include "CorvelDebugObject.h"
+#include "CorvelEnvironment.h"
+#include "CorvelObject.h"
+#include "CorvelObjectTable.h"
+#include "CorvelStandardArrayConstructor.h"
+#include "CorvelStandardArrayPrototype.h"
+#include "CorvelStandardBooleanConstructor.h"
+#include "CorvelStandardBooleanPrototype.h"
+#include "CorvelStandardDateConstructor.h"
+#include "CorvelStandardDatePrototype.h"
+#include "CorvelStandardFunctionConstructor.h"
+#include "CorvelStandardFunctionPrototype.h"
+#include "CorvelStandardMathObject.h"
+#include "CorvelStandardNumberConstructor.h"
+#include "CorvelStandardNumberPrototype.h"
+#include "CorvelStandardObjectConstructor.h"
+#include "CorvelStandardObjectPrototype.h"
+#include "CorvelStandardStringConstructor.h"
+#include "CorvelStandardStringPrototype.h"
+#include "QelApp.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class TestApp : public QelApp {
+public:
+    CorvelEnvironment* GetScriptEnvironment() override { return environment; }
+    CorvelEnvironment* environment = nullptr;
+};
+
+// The sixteen standard objects in the environment's field order.
+std::vector<CorvelObject*> StandardObjects(const CorvelEnvironment& environment) {
+    return {
+        environment.GetStandardArrayConstructor(),    environment.GetStandardArrayPrototype(),
+        environment.GetStandardBooleanConstructor(),  environment.GetStandardBooleanPrototype(),
+        environment.GetStandardDateConstructor(),     environment.GetStandardDatePrototype(),
+        environment.GetStandardFunctionConstructor(), environment.GetStandardFunctionPrototype(),
+        environment.GetStandardNumberConstructor(),   environment.GetStandardNumberPrototype(),
+        environment.GetStandardObjectConstructor(),   environment.GetStandardObjectPrototype(),
+        environment.GetStandardStringConstructor(),   environment.GetStandardStringPrototype(),
+        environment.GetStandardMathObject(),          environment.GetDebugObject(),
+    };
+}
+
+class EnvironmentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app.environment = &environment;
+        previous = SetQelApp(&app);
+    }
+    void TearDown() override { SetQelApp(previous); }
+
+    CorvelEnvironment environment;
+    TestApp app;
+    QelApp* previous = nullptr;
+};
+
+int TotalProperties(const CorvelEnvironment& environment) {
+    int count = 0;
+    for (CorvelObject* object : StandardObjects(environment)) count += object->GetPropertyCount();
+    return count;
+}
+
+}  // namespace
+
+TEST_F(EnvironmentTest, InitCreatesAndRegistersTheObjectsInFieldOrder) {
+    ASSERT_EQ(environment.GetObjectTable()->GetCount(), 0);
+    environment.Init();
+    std::vector<CorvelObject*> objects = StandardObjects(environment);
+    for (size_t i = 0; i < objects.size(); ++i) {
+        ASSERT_NE(objects[i], nullptr);
+        EXPECT_EQ(objects[i]->GetKey(), i + 1);
+    }
+    // Creation alone gives no properties.
+    EXPECT_EQ(TotalProperties(environment), 0);
+    EXPECT_EQ(environment.GetState(), CorvelEnvironment::Initial);
+}
+
+TEST_F(EnvironmentTest, RestartSetsUpEveryObjectAndCanBeRepeated) {
+    environment.Init();
+    environment.Restart();
+    int count = TotalProperties(environment);
+    EXPECT_GT(count, 0);
+    EXPECT_EQ(environment.GetStandardObjectPrototype()->Get("constructor").ForceGetObject(),
+              environment.GetStandardObjectConstructor());
+
+    // Emptied (as by a table reset) and set up again, the data returns.
+    environment.GetObjectTable()->ResetTable();
+    EXPECT_EQ(TotalProperties(environment), 0);
+    environment.Restart();
+    environment.Restart();
+    EXPECT_EQ(TotalProperties(environment), count);
+}
+
+TEST_F(EnvironmentTest, CloseDeletesEverythingAndMayBeRepeated) {
+    environment.Init();
+    environment.Restart();
+    environment.Close();
+    for (CorvelObject* object : StandardObjects(environment)) EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(environment.GetObjectTable(), nullptr);
+    EXPECT_EQ(CorvelObjectTable::GetTable(), nullptr);
+    environment.Close();
+    environment.Restart();  // nothing to set up
+}
+
+TEST_F(EnvironmentTest, GetFollowsTheHostApplication) {
+    CorvelEnvironment other;
+    app.environment = &other;
+    EXPECT_EQ(CorvelEnvironment::Get(), &other);
+    EXPECT_EQ(CorvelObjectTable::GetTable(), other.GetObjectTable());
+    app.environment = nullptr;
+    EXPECT_EQ(CorvelEnvironment::Get(), nullptr);
+    app.environment = &environment;
+    SetQelApp(nullptr);
+    EXPECT_EQ(CorvelEnvironment::Get(), nullptr);
+    SetQelApp(&app);
+    EXPECT_EQ(CorvelEnvironment::Get(), &environment);
+}
+
+// Without a host application the objects cannot register; they are still
+// made, set up and deleted cleanly.
+TEST_F(EnvironmentTest, WorksWithoutAHostApplication) {
+    SetQelApp(nullptr);
+    CorvelEnvironment lonely;
+    lonely.Init();
+    lonely.Restart();
+    for (CorvelObject* object : StandardObjects(lonely)) EXPECT_EQ(object->GetKey(), 0u);
+    lonely.Close();
+    SetQelApp(&app);
+}
