@@ -44,6 +44,8 @@ enum : unsigned int {
     NotAFunctionObject = 1028,
     UndefinedIdentifier = 1029,
     MissingObject = 1030,
+    CallsNestedTooDeeply = 1031,
+    InternalStatementRecord = 1032,
 };
 
 }  // namespace CorvelMessages

@@ -45,6 +45,8 @@ const struct {
     {1028, "Buitin function function called on non-function"},
     {1029, "Undefined indentifier '%s'"},
     {1030, "Reference to missing object"},
+    {1031, "Script calls nested too deeply"},
+    {1032, "Internal Runtime Error"},
 };
 
 }  // namespace

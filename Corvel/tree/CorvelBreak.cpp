@@ -8,3 +8,7 @@ void CorvelBreak::WriteECMAScript(CorvelJSOutput* output) const {
 }
 
 void CorvelBreak::Debug(int indent) { OutputDebug(indent, "Break\n"); }
+
+CorvelStatus CorvelBreak::RunStatement(CorvelExecutionContext*) const { return CorvelStatus::Break; }
+
+void CorvelBreak::InstantiateVariables(CorvelExecutionContext*) const {}

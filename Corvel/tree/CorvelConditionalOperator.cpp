@@ -1,6 +1,8 @@
 #include "CorvelConditionalOperator.h"
 
 #include "CorvelJSOutput.h"
+#include "CorvelProgress.h"
+#include "CorvelValue.h"
 
 CorvelConditionalOperator::CorvelConditionalOperator(CorvelExpression* condition, CorvelExpression* whenTrue,
                                                      CorvelExpression* whenFalse)
@@ -37,4 +39,21 @@ void CorvelConditionalOperator::Debug(int indent) {
     DebugChild(condition, indent + 1);
     DebugChild(whenTrue, indent + 1);
     DebugChild(whenFalse, indent + 1);
+}
+
+// Phases: 1 condition, 2 second operand, 3 third operand.
+CorvelStatus CorvelConditionalOperator::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelProgress progress(context, this);
+    int32_t index = progress.GetIndex();
+    bool first = index == 2;
+    if (index == -1 || index == 1) {
+        CorvelValue test;
+        if (condition->EvaluateDereferenced(test, context) == CorvelStatus::Suspend) return progress.Suspend(1);
+        test.ToBoolean();
+        first = test.GetBool();
+    }
+    const CorvelExpression* chosen = first ? whenTrue : whenFalse;
+    if (chosen->EvaluateDereferenced(result, context) == CorvelStatus::Suspend) return progress.Suspend(first ? 2 : 3);
+    progress.Clear();
+    return CorvelStatus::Normal;
 }

@@ -12,6 +12,7 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 
     CorvelExpression* GetCondition() const { return condition; }
     CorvelExpression* GetTrueValue() const { return whenTrue; }

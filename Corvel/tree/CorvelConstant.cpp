@@ -1,5 +1,6 @@
 #include "CorvelConstant.h"
 
+#include "CorvelExecutionContext.h"
 #include "CorvelJSOutput.h"
 #include "CorvelRuntimeException.h"
 
@@ -76,3 +77,8 @@ void CorvelConstant::WriteECMAScript(CorvelJSOutput* output) const {
 }
 
 void CorvelConstant::Debug(int indent) { OutputDebug(indent, "Constant - value = %s\n", ValueText().GetText()); }
+
+CorvelStatus CorvelConstant::Evaluate(CorvelValue& result, CorvelExecutionContext*) const {
+    result = value;
+    return CorvelStatus::Normal;
+}

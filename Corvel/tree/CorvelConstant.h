@@ -18,6 +18,7 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 
     const CorvelValue& GetValue() const { return value; }
 

@@ -8,3 +8,7 @@ void CorvelContinue::WriteECMAScript(CorvelJSOutput* output) const {
 }
 
 void CorvelContinue::Debug(int indent) { OutputDebug(indent, "Continue\n"); }
+
+CorvelStatus CorvelContinue::RunStatement(CorvelExecutionContext*) const { return CorvelStatus::Continue; }
+
+void CorvelContinue::InstantiateVariables(CorvelExecutionContext*) const {}

@@ -10,4 +10,6 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus RunStatement(CorvelExecutionContext* context) const override;
+    void InstantiateVariables(CorvelExecutionContext* context) const override;
 };

@@ -8,3 +8,7 @@ void CorvelEmptyStatement::WriteECMAScript(CorvelJSOutput* output) const {
 }
 
 void CorvelEmptyStatement::Debug(int indent) { OutputDebug(indent, "Empty Statement\n"); }
+
+CorvelStatus CorvelEmptyStatement::RunStatement(CorvelExecutionContext*) const { return CorvelStatus::Normal; }
+
+void CorvelEmptyStatement::InstantiateVariables(CorvelExecutionContext*) const {}

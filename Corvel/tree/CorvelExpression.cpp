@@ -1,3 +1,36 @@
 #include "CorvelExpression.h"
 
-// The expression base has no behaviour of its own yet: all of it is inline.
+#include "CorvelExecutionContext.h"
+#include "CorvelIdentifier.h"
+#include "CorvelRuntimeException.h"
+#include "CorvelValue.h"
+
+#include <utility>
+
+CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) const {
+    CorvelValue value;
+    CorvelStatus status;
+    try {
+        status = Evaluate(value, context);
+    } catch (CorvelRuntimeException* exception) {
+        exception->StampPosition(codePosition);
+        throw;
+    }
+    if (status == CorvelStatus::Suspend) return status;
+    // Outside the stamping: a lone undeclared name reports no line.
+    value.GetValue();
+    context->GetReturnValue() = std::move(value);
+    return CorvelStatus::Normal;
+}
+
+void CorvelExpression::InstantiateVariables(CorvelExecutionContext*) const {}
+
+CorvelStatus CorvelExpression::EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const {
+    if (identifier) {
+        identifier->EvaluateValue(result, context);
+        return CorvelStatus::Normal;
+    }
+    CorvelStatus status = Evaluate(result, context);
+    if (status != CorvelStatus::Suspend) result.GetValue();
+    return status;
+}

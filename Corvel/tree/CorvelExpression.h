@@ -4,8 +4,28 @@
 
 #include "CorvelStatement.h"
 
+class CorvelIdentifier;
+class CorvelValue;
+
 class CorvelExpression : public CorvelStatement {
 public:
     CorvelExpression() = default;
-    CorvelExpression(const CorvelExpression& other) = default;
+    // A copy is not the identifier the original may be.
+    CorvelExpression(const CorvelExpression& other) : CorvelStatement(other) {}
+
+    // The expression statement: evaluates, dereferences and leaves the value
+    // as the context's completion value.
+    CorvelStatus RunStatement(CorvelExecutionContext* context) const override;
+    void InstantiateVariables(CorvelExecutionContext* context) const override;
+    // The result may be a reference; callers that need the value dereference
+    // it.
+    virtual CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const = 0;
+
+    // Evaluate followed by the dereference (none after a suspension). A
+    // name is read straight from its scope, without making a reference.
+    CorvelStatus EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const;
+
+protected:
+    // Set by identifiers to themselves: the one test the fast path needs.
+    const CorvelIdentifier* identifier = nullptr;
 };

@@ -5,6 +5,7 @@
 
 class CorvelExpression;
 class CorvelExpressionList;
+class CorvelProgress;
 
 class CorvelFor : public CorvelStatement {
 public:
@@ -17,6 +18,8 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus RunStatement(CorvelExecutionContext* context) const override;
+    void InstantiateVariables(CorvelExecutionContext* context) const override;
 
     CorvelExpression* GetInitialiser() const { return initialiser; }
     CorvelExpressionList* GetDeclarations() const { return declarations; }
@@ -25,6 +28,10 @@ public:
     CorvelStatement* GetBody() const { return body; }
 
 protected:
+    // Runs the initialiser or the declarations; phase 4 + i resumes
+    // declaration i (4 the initialiser).
+    CorvelStatus RunStart(CorvelExecutionContext* context, CorvelProgress& progress) const;
+
     CorvelExpression* initialiser;
     CorvelExpressionList* declarations;
     CorvelExpression* increment;

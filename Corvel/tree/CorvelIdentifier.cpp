@@ -1,11 +1,16 @@
 #include "CorvelIdentifier.h"
 
+#include "CorvelExecutionContext.h"
 #include "CorvelJSOutput.h"
+#include "CorvelMessages.h"
+#include "CorvelObject.h"
+#include "CorvelRuntimeException.h"
 
-CorvelIdentifier::CorvelIdentifier(const char* name) : name(name) {}
+CorvelIdentifier::CorvelIdentifier(const char* name) : name(name) { identifier = this; }
 
-CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
-    : CorvelExpression(other), name(other.name) {}
+CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other) : CorvelExpression(other), name(other.name) {
+    identifier = this;
+}
 
 void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteText(name.GetText());
@@ -13,3 +18,25 @@ void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
 }
 
 void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", name.GetText()); }
+
+CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
+    const char* text = name.GetText();
+    for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
+        CorvelObject* scope = context->GetNextScope(at);
+        if (scope->HasProperty(text)) return scope;
+    }
+    return nullptr;
+}
+
+CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelObject* scope = FindScope(context);
+    result.SetReference(scope ? scope->GetKey() : 0, name.GetText());
+    return CorvelStatus::Normal;
+}
+
+void CorvelIdentifier::EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const {
+    CorvelObject* scope = FindScope(context);
+    if (!scope) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name.GetText());
+    result = scope->Get(name.GetText());
+    result.SetAttributes(0);
+}

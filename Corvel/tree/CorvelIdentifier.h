@@ -4,6 +4,8 @@
 #include "CorvelExpression.h"
 #include "QelString.h"
 
+class CorvelObject;
+
 class CorvelIdentifier : public CorvelExpression {
 public:
     explicit CorvelIdentifier(const char* name);
@@ -11,6 +13,15 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    // A reference to the name in the innermost scope that has it, or one
+    // without a base when no scope has it.
+    CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
+
+    // The innermost scope that has the name, or null.
+    CorvelObject* FindScope(const CorvelExecutionContext* context) const;
+    // The value a dereference of the reference would give, read without
+    // making the reference; raises 1029 when no scope has the name.
+    void EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const;
 
     const char* GetName() const { return name.GetText(); }
 

@@ -1,7 +1,11 @@
 #include "CorvelIf.h"
 
+#include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelJSOutput.h"
+#include "CorvelProgress.h"
+#include "CorvelRuntimeException.h"
+#include "CorvelValue.h"
 
 CorvelIf::CorvelIf(CorvelExpression* condition, CorvelStatement* thenStatement, CorvelStatement* elseStatement)
     : condition(condition), thenStatement(thenStatement), elseStatement(elseStatement) {
@@ -54,4 +58,33 @@ void CorvelIf::Debug(int indent) {
     DebugChild(condition, indent + 1, "condition = NULL; \n");
     DebugChild(thenStatement, indent + 1, "statement = NULL; \n");
     DebugChild(elseStatement, indent + 1, "else_statement = NULL; \n");
+}
+
+// Phases: -1 condition, 2 then-branch, 3 else-branch. The condition is
+// evaluated again after a suspension; its own records resume it.
+CorvelStatus CorvelIf::RunStatement(CorvelExecutionContext* context) const {
+    CorvelProgress progress(context, this);
+    int32_t index = progress.GetIndex();
+    bool takeThen = index == 2;
+    if (index == -1) {
+        CorvelValue test;
+        try {
+            if (condition->EvaluateDereferenced(test, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+            test.ToBoolean();
+        } catch (CorvelRuntimeException* exception) {
+            exception->StampPosition(codePosition);
+            throw;
+        }
+        takeThen = test.GetBool();
+    }
+    const CorvelStatement* branch = takeThen ? thenStatement : elseStatement;
+    CorvelStatus status = branch ? branch->RunStatement(context) : CorvelStatus(CorvelStatus::Normal);
+    if (status == CorvelStatus::Suspend) return progress.Suspend(takeThen ? 2 : 3);
+    progress.Clear();
+    return status;
+}
+
+void CorvelIf::InstantiateVariables(CorvelExecutionContext* context) const {
+    if (thenStatement) thenStatement->InstantiateVariables(context);
+    if (elseStatement) elseStatement->InstantiateVariables(context);
 }

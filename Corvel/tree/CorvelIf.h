@@ -14,6 +14,8 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus RunStatement(CorvelExecutionContext* context) const override;
+    void InstantiateVariables(CorvelExecutionContext* context) const override;
 
     CorvelExpression* GetCondition() const { return condition; }
     CorvelStatement* GetThenStatement() const { return thenStatement; }

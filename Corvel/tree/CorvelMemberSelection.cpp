@@ -1,15 +1,24 @@
 #include "CorvelMemberSelection.h"
 
+#include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
+#include "CorvelProgress.h"
+#include "CorvelValue.h"
+
+#include <utility>
 
 CorvelMemberSelection::CorvelMemberSelection(CorvelExpression* object, CorvelExpression* member, int form)
-    : object(object), member(member), form(form) {
+    : object(object), member(member), form(form), memberName(dynamic_cast<const CorvelIdentifier*>(member)) {
     NoteChild(object);
     NoteChild(member);
 }
 
 CorvelMemberSelection::CorvelMemberSelection(const CorvelMemberSelection& other)
-    : CorvelExpression(other), object(CopyOf(other.object)), member(CopyOf(other.member)), form(other.form) {}
+    : CorvelExpression(other),
+      object(CopyOf(other.object)),
+      member(CopyOf(other.member)),
+      form(other.form),
+      memberName(dynamic_cast<const CorvelIdentifier*>(member)) {}
 
 CorvelMemberSelection::~CorvelMemberSelection() {
     delete object;
@@ -27,4 +36,28 @@ void CorvelMemberSelection::Debug(int indent) {
     OutputDebug(indent, "MemberSelection - (object, member) %s\n", IsBracketForm() ? "Brackets" : "Dot");
     DebugChild(object, indent + 1);
     DebugChild(member, indent + 1);
+}
+
+// Phases: 1 object, 2 member (the object's value kept).
+CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelProgress progress(context, this);
+    CorvelValue base;
+    if (progress.GetIndex() == 2) {
+        base = progress.TakeKeptValue();
+    } else if (object->EvaluateDereferenced(base, context) == CorvelStatus::Suspend) {
+        return progress.Suspend(1);
+    }
+    if (IsBracketForm()) {
+        CorvelValue name;
+        if (member->EvaluateDereferenced(name, context) == CorvelStatus::Suspend)
+            return progress.Suspend(2, std::move(base));
+        base.ToObject();
+        name.ToString();
+        result.SetReference(base.GetObjectKey(), name.GetString());
+    } else {
+        base.ToObject();
+        result.SetReference(base.GetObjectKey(), memberName ? memberName->GetName() : "");
+    }
+    progress.Clear();
+    return CorvelStatus::Normal;
 }

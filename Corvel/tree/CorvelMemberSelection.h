@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class CorvelIdentifier;
+
 class CorvelMemberSelection : public CorvelExpression {
 public:
     enum Form : int32_t { Dot = 0, Brackets = 1 };
@@ -16,6 +18,10 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    // A reference to the member of the object; the object expression is
+    // evaluated before the member expression and converted to an object
+    // only after both.
+    CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 
     CorvelExpression* GetObject() const { return object; }
     CorvelExpression* GetMember() const { return member; }
@@ -26,4 +32,8 @@ protected:
     CorvelExpression* object;
     CorvelExpression* member;
     int32_t form;
+
+private:
+    // The member of the dot form, found once rather than on every access.
+    const CorvelIdentifier* memberName;
 };

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class CorvelIdentifier;
+class CorvelProgress;
 class QelString;
 
 class CorvelOperator : public CorvelExpression {
@@ -64,6 +66,29 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
+
+    // The left operand as evaluated (a reference stays a reference). When an
+    // earlier run of this evaluation finished it, the kept value is answered
+    // instead of evaluating it again.
+    CorvelStatus EvaluateLeftValue(CorvelValue& out, CorvelExecutionContext* context,
+                                   CorvelProgress& progress) const;
+    // The right operand as evaluated; its own nodes keep their progress.
+    CorvelStatus EvaluateRightValue(CorvelValue& out, CorvelExecutionContext* context) const;
+    // The right operand dereferenced (not after a suspension).
+    CorvelStatus EvaluateRightOperand(CorvelValue& out, CorvelExecutionContext* context) const;
+    // Both operands of a binary operation, dereferenced, left before right.
+    // When the right operand suspends, the left one is kept for the next run.
+    CorvelStatus EvaluateOperands(CorvelValue& leftValue, CorvelValue& rightValue, CorvelExecutionContext* context,
+                                  CorvelProgress& progress) const;
+    // The left operand dereferenced; `raw` receives it as evaluated when the
+    // right operand may suspend, so that it can be kept.
+    CorvelStatus EvaluateLeftOperand(CorvelValue& out, CorvelValue& raw, CorvelExecutionContext* context,
+                                     CorvelProgress& progress) const;
+    // The left operand when it is a plain name, else null.
+    const CorvelIdentifier* GetLeftIdentifier() const { return leftIdentifier; }
+    // Whether the right operand may suspend (false when there is none).
+    bool RightMaySuspend() const { return right && right->MaySuspend(); }
 
     Type GetType() const { return type; }
     CorvelExpression* GetLeftOperand() const { return left; }
@@ -77,4 +102,8 @@ protected:
     Type type;
     CorvelExpression* left;
     CorvelExpression* right;
+
+private:
+    // Assignments to a plain name write straight to its scope.
+    const CorvelIdentifier* leftIdentifier;
 };

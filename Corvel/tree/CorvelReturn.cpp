@@ -1,7 +1,11 @@
 #include "CorvelReturn.h"
 
+#include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelJSOutput.h"
+#include "CorvelValue.h"
+
+#include <utility>
 
 CorvelReturn::CorvelReturn(CorvelExpression* expression) : expression(expression) { NoteChild(expression); }
 
@@ -23,3 +27,17 @@ void CorvelReturn::Debug(int indent) {
     OutputDebug(indent, "Return - (value)\n");
     DebugChild(expression, indent + 1, "No value\n");
 }
+
+// The expression's own records carry its progress across a suspension.
+CorvelStatus CorvelReturn::RunStatement(CorvelExecutionContext* context) const {
+    if (!expression) {
+        context->ClearReturnValue();
+        return CorvelStatus::Return;
+    }
+    CorvelValue value;
+    if (expression->EvaluateDereferenced(value, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    context->GetReturnValue() = std::move(value);
+    return CorvelStatus::Return;
+}
+
+void CorvelReturn::InstantiateVariables(CorvelExecutionContext*) const {}

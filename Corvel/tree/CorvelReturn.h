@@ -14,6 +14,8 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus RunStatement(CorvelExecutionContext* context) const override;
+    void InstantiateVariables(CorvelExecutionContext* context) const override;
 
     CorvelExpression* GetExpression() const { return expression; }
 

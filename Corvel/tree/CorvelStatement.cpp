@@ -1,3 +1,32 @@
 #include "CorvelStatement.h"
 
-// The statement base has no behaviour of its own yet: all of it is inline.
+#include "CorvelExecutionContext.h"
+#include "CorvelMessages.h"
+#include "CorvelRuntimeException.h"
+#include "CorvelSession.h"
+#include "CorvelValue.h"
+
+#include <utility>
+
+CorvelStatementPosition* CorvelStatement::CreateStatementPosition() const { return nullptr; }
+
+// Moved rather than copied: until the block or loop ends nothing reads the
+// context's value, and the block puts the kept one back when it does.
+void CorvelStatement::SaveCompletionValue(CorvelExecutionContext* context, CorvelValue& completion) {
+    CorvelValue& left = context->GetReturnValue();
+    if (left.GetType() != CorvelValue::Undefined) completion = std::move(left);
+}
+
+void CorvelStatement::RestoreCompletionValue(CorvelExecutionContext* context, CorvelValue& completion) {
+    context->GetReturnValue() = std::move(completion);
+}
+
+bool CorvelStatement::ShouldYield(CorvelExecutionContext* context) {
+    CorvelSession* session = context->GetSession();
+    if (!session) return false;
+    switch (session->GetAbortStatus()) {
+        case CorvelSession::AbortScript: CorvelRuntimeException::Raise(CorvelMessages::UserAbort);
+        case CorvelSession::AbortYield: return true;
+        default: return false;
+    }
+}

@@ -16,6 +16,8 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus RunStatement(CorvelExecutionContext* context) const override;
+    void InstantiateVariables(CorvelExecutionContext* context) const override;
 
     CorvelStatementList* GetStatements() const { return statements; }
     bool OwnsStatements() const { return ownsStatements; }

@@ -10,4 +10,5 @@ public:
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
+    CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 };

@@ -13,7 +13,7 @@ CorvelTreeElement::CorvelTreeElement() {
 }
 
 CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
-    : codePosition(other.codePosition), depth(other.depth) {}
+    : codePosition(other.codePosition), depth(other.depth), maySuspend(other.maySuspend) {}
 
 CorvelTreeElement::~CorvelTreeElement() = default;
 

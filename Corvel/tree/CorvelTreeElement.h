@@ -27,6 +27,10 @@ public:
     // bounds it so that destruction, writing and dumping cannot exhaust the
     // machine stack.
     int GetDepth() const { return depth; }
+    // Whether running the node can suspend by itself: only calls and "new"
+    // can, so this holds when the subtree has one. Operators keep a copy of
+    // an evaluated operand only when what follows it may suspend.
+    bool MaySuspend() const { return maySuspend; }
 
     // While a parse runs, new nodes take their position from that parser.
     static void SetCodeSource(CorvelParser* parser);
@@ -48,7 +52,9 @@ protected:
 
     static int DepthOf(const CorvelTreeElement* element) { return element ? element->depth : 0; }
     void NoteChild(const CorvelTreeElement* child) {
-        if (child && child->depth >= depth) depth = child->depth + 1;
+        if (!child) return;
+        if (child->depth >= depth) depth = child->depth + 1;
+        if (child->maySuspend) maySuspend = true;
     }
 
     // A deep copy of any node (null for null), made by its copy constructor.
@@ -60,6 +66,7 @@ protected:
 
     CorvelCodePosition codePosition;
     int depth = 1;
+    bool maySuspend = false;
 
     static CorvelParser* ms_parser;
 };

@@ -1,7 +1,10 @@
 #include "CorvelWhile.h"
 
+#include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelJSOutput.h"
+#include "CorvelProgress.h"
+#include "CorvelValue.h"
 
 CorvelWhile::CorvelWhile(CorvelExpression* condition, CorvelStatement* body) : condition(condition), body(body) {
     NoteChild(condition);
@@ -36,4 +39,39 @@ void CorvelWhile::Debug(int indent) {
     OutputDebug(indent, "CorvelWhile....  ( condition , statement)\n");
     DebugChild(condition, indent + 1, "condition = NULL; \n");
     DebugChild(body, indent + 1, "statement = NULL; \n");
+}
+
+// Phases: 1 condition, 2 body, 0 after a yield. A yield while the body is
+// being resumed keeps phase 2, so the condition is not evaluated again in
+// the middle of an iteration.
+CorvelStatus CorvelWhile::RunStatement(CorvelExecutionContext* context) const {
+    CorvelProgress progress(context, this);
+    int32_t index = progress.GetIndex();
+    CorvelValue completion = progress.TakeKeptValue();
+    for (;;) {
+        if (ShouldYield(context)) return progress.Suspend(index == 2 ? 2 : 0, std::move(completion));
+        if (index != 2) {
+            CorvelValue test;
+            if (condition->EvaluateDereferenced(test, context) == CorvelStatus::Suspend)
+                return progress.Suspend(1, std::move(completion));
+            test.ToBoolean();
+            if (!test.GetBool()) break;
+        }
+        CorvelStatus status = body ? body->RunStatement(context) : CorvelStatus(CorvelStatus::Normal);
+        if (status == CorvelStatus::Suspend) return progress.Suspend(2, std::move(completion));
+        index = 0;
+        if (status == CorvelStatus::Return) {
+            progress.Clear();
+            return status;
+        }
+        SaveCompletionValue(context, completion);
+        if (status == CorvelStatus::Break) break;
+    }
+    RestoreCompletionValue(context, completion);
+    progress.Clear();
+    return CorvelStatus::Normal;
+}
+
+void CorvelWhile::InstantiateVariables(CorvelExecutionContext* context) const {
+    if (body) body->InstantiateVariables(context);
 }

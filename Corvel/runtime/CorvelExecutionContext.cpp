@@ -1,0 +1,326 @@
+#include "CorvelExecutionContext.h"
+
+#include "CorvelActivationObject.h"
+#include "CorvelConsole.h"
+#include "CorvelExpressionList.h"
+#include "CorvelFunctionDefinition.h"
+#include "CorvelGlobalObject.h"
+#include "CorvelIdentifier.h"
+#include "CorvelMessages.h"
+#include "CorvelObject.h"
+#include "CorvelOperator.h"
+#include "CorvelRuntimeException.h"
+#include "CorvelSession.h"
+#include "CorvelStandardFunctionInstance.h"
+#include "CorvelStatementBlock.h"
+#include "CorvelStatementList.h"
+
+#include <cstdint>
+
+#if defined(__linux__)
+#include <pthread.h>
+#endif
+
+namespace {
+
+// The machine stack below the runs of this thread: where the outermost
+// run started, and how many runs are active above it.
+thread_local const char* tl_stackBase = nullptr;
+thread_local int tl_activeRuns = 0;
+
+// The thread's whole stack in bytes, asked once per thread; 0 when unknown.
+size_t ThreadStackSize() {
+#if defined(__linux__)
+    thread_local size_t size = [] {
+        size_t bytes = 0;
+        pthread_attr_t attributes;
+        if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
+            pthread_attr_getstacksize(&attributes, &bytes);
+            pthread_attr_destroy(&attributes);
+        }
+        return bytes;
+    }();
+    return size;
+#else
+    return 0;
+#endif
+}
+
+const char* StackHere() { return static_cast<const char*>(__builtin_frame_address(0)); }
+
+size_t StackUsed() {
+    intptr_t used = (intptr_t)(tl_stackBase - StackHere());
+    return (size_t)(used < 0 ? -used : used);
+}
+
+// Marks one active run on this thread for the length of the run.
+class ActiveRun {
+public:
+    ActiveRun() {
+        if (tl_activeRuns++ == 0) tl_stackBase = StackHere();
+    }
+    ~ActiveRun() {
+        if (--tl_activeRuns == 0) tl_stackBase = nullptr;
+    }
+    ActiveRun(const ActiveRun&) = delete;
+    ActiveRun& operator=(const ActiveRun&) = delete;
+};
+
+}  // namespace
+
+CorvelExecutionContext::CorvelExecutionContext(CorvelSession* session, CorvelStatementList* statements,
+                                               CodeType codeType)
+    : session(session), codeType(codeType), statements(statements) {}
+
+CorvelExecutionContext::CorvelExecutionContext(CorvelExecutionContext* caller, CorvelStatementList* statements,
+                                               CodeType codeType)
+    : session(caller ? caller->session : nullptr),
+      caller(caller),
+      codeType(codeType),
+      statements(statements),
+      depth(caller ? caller->depth + 1 : 0) {}
+
+CorvelExecutionContext::CorvelExecutionContext(CorvelExecutionContext* caller,
+                                               CorvelStandardFunctionInstance* function, CorvelValue* arguments,
+                                               int argumentCount, const CorvelValue& thisValue, CodeType codeType)
+    : session(caller ? caller->session : nullptr),
+      caller(caller),
+      codeType(codeType),
+      function(function),
+      arguments(arguments),
+      argumentCount(argumentCount),
+      thisValue(thisValue),
+      depth(caller ? caller->depth + 1 : 0) {}
+
+CorvelExecutionContext::~CorvelExecutionContext() {
+    CleanUpPositionStack();
+    CleanUpScopeChain();
+    // Only released: the count it held was the last unless a value still
+    // refers to the object, which then ends it itself.
+    if (activation) activation->Release();
+    delete ownedCode;
+    if (scopes != inlineScopes) delete[] scopes;
+}
+
+// Running.
+
+CorvelStatus CorvelExecutionContext::Run() {
+    ActiveRun active;
+    CorvelStatus status;
+    try {
+        if (state == 2) Reset();
+        if (state == 0) {
+            CheckNesting();
+            Initialise();
+        }
+        state = 1;
+        status = code ? code->RunStatement(this) : CorvelStatus(CorvelStatus::Normal);
+        if (status == CorvelStatus::Suspend) return status;
+    } catch (CorvelRuntimeException* exception) {
+        Report(exception);
+        status = CorvelStatus::Error;
+    } catch (...) {
+        Report(new CorvelRuntimeException(CorvelMessages::FatalRuntimeError));
+        status = CorvelStatus::Error;
+    }
+    return Finish(status);
+}
+
+CorvelStatus CorvelExecutionContext::Finish(CorvelStatus status) {
+    state = 2;
+    try {
+        CleanUpPositionStack();
+        CleanUpScopeChain();
+    } catch (CorvelRuntimeException* exception) {
+        Report(exception);
+        status = CorvelStatus::Error;
+    } catch (...) {
+        Report(new CorvelRuntimeException(CorvelMessages::FatalRuntimeError));
+        status = CorvelStatus::Error;
+    }
+    return status;
+}
+
+void CorvelExecutionContext::Report(CorvelRuntimeException* exception) {
+    if (session) session->ReportRuntimeError(exception);
+    delete exception;
+}
+
+void CorvelExecutionContext::CheckNesting() const {
+    bool tooDeep = caller && depth > CorvelSession::GetMaximumDepth();
+    if (!tooDeep && tl_activeRuns >= 2) {
+        size_t budget = CorvelSession::GetStackBudget();
+        size_t stack = ThreadStackSize();
+        if (stack != 0 && budget > stack / 2) budget = stack / 2;
+        tooDeep = StackUsed() > budget;
+    }
+    if (!tooDeep) return;
+    // Reported where the function that would have run is defined.
+    CorvelRuntimeException* error = new CorvelRuntimeException(CorvelMessages::CallsNestedTooDeeply);
+    CorvelFunctionDefinition* definition = function ? function->GetFunctionDefinition() : nullptr;
+    if (definition) error->StampPosition(definition->GetCodePosition());
+    throw error;
+}
+
+void CorvelExecutionContext::Reset() {
+    if (activation) activation->Release();
+    activation = nullptr;
+    delete ownedCode;
+    ownedCode = nullptr;
+    code = nullptr;
+    state = 0;
+}
+
+// Preparation.
+
+void CorvelExecutionContext::Initialise() {
+    switch (codeType) {
+        case GlobalCode: InitialiseGlobalCode(); break;
+        case EvalCode: InitialiseEvalCode(); break;
+        case FunctionCode: InitialiseFunctionCode(); break;
+        default: break;
+    }
+}
+
+CorvelObject* CorvelExecutionContext::GetGlobalObject() const {
+    return session ? session->GetGlobalObject() : nullptr;
+}
+
+void CorvelExecutionContext::InstantiateStatements(const CorvelStatementList* list) {
+    if (!list) return;
+    for (int i = 0; i < list->GetNumberOfStatements(); ++i) list->GetStatement(i)->InstantiateVariables(this);
+}
+
+void CorvelExecutionContext::InitialiseGlobalCode() {
+    CorvelObject* global = GetGlobalObject();
+    if (global) AddScope(global);
+    InstantiateStatements(statements);
+    CorvelObject* self = session && session->GetThisObject() ? session->GetThisObject() : global;
+    if (self) thisValue.SetObject(self->GetKey());
+    ownedCode = new CorvelStatementBlock(statements, false);
+    code = ownedCode;
+}
+
+void CorvelExecutionContext::InitialiseEvalCode() {
+    if (!caller) {
+        codeType = GlobalCode;
+        InitialiseGlobalCode();
+        return;
+    }
+    for (int i = 0; i < caller->scopeCount; ++i) AddScope(caller->scopes[i]);
+    InstantiateStatements(statements);
+    thisValue = caller->thisValue;
+    ownedCode = new CorvelStatementBlock(statements, false);
+    code = ownedCode;
+}
+
+void CorvelExecutionContext::InitialiseFunctionCode() {
+    CorvelObject* global = GetGlobalObject();
+    if (global) AddScope(global);
+    CorvelValue::Type type = thisValue.GetType();
+    if ((type == CorvelValue::Undefined || type == CorvelValue::Null) && global) thisValue.SetObject(global->GetKey());
+    CorvelFunctionDefinition* definition = function ? function->GetFunctionDefinition() : nullptr;
+    if (!definition) return;
+    activation = new CorvelActivationObject(definition->GetParameters(), arguments, argumentCount, function);
+    activation->AddRef();
+    AddScope(activation);
+    code = definition->GetCodeBlock();
+    if (code) code->InstantiateVariables(this);
+}
+
+void CorvelExecutionContext::InstantiateVariables(const CorvelExpressionList* declarations) {
+    if (!declarations) return;
+    for (int i = 0; i < declarations->GetNumberOfExpressions(); ++i)
+        InstantiateVariable(declarations->GetExpression(i));
+}
+
+void CorvelExecutionContext::InstantiateVariable(const CorvelExpression* declaration) {
+    if (const CorvelOperator* assignment = dynamic_cast<const CorvelOperator*>(declaration))
+        declaration = assignment->GetLeftOperand();
+    const CorvelIdentifier* identifier = dynamic_cast<const CorvelIdentifier*>(declaration);
+    if (!identifier || scopeCount == 0) return;
+    CorvelObject* scope = scopes[scopeCount - 1];
+    if (!scope->HasProperty(identifier->GetName())) scope->Put(identifier->GetName(), CorvelValue::ms_undefined);
+}
+
+// Console.
+
+CorvelConsole* CorvelExecutionContext::GetConsole() const { return session ? session->GetConsole() : nullptr; }
+
+void CorvelExecutionContext::OutputConsole(const char* pane, const char* text) const {
+    if (CorvelConsole* console = GetConsole()) console->Output(pane, text);
+}
+
+// Scope chain.
+
+void CorvelExecutionContext::AddScope(CorvelObject* scope) {
+    scope->AddRef();
+    PushScope(scope);
+}
+
+void CorvelExecutionContext::PushScope(CorvelObject* scope) {
+    if (scopeCount == scopeCapacity) {
+        CorvelObject** larger = new CorvelObject*[scopeCapacity * 2];
+        for (int i = 0; i < scopeCount; ++i) larger[i] = scopes[i];
+        if (scopes != inlineScopes) delete[] scopes;
+        scopes = larger;
+        scopeCapacity *= 2;
+    }
+    scopes[scopeCount++] = scope;
+}
+
+void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
+    if (scopeCount > 0) --scopeCount;
+    if (scope) scope->Release();
+}
+
+void CorvelExecutionContext::CleanUpScopeChain() {
+    while (scopeCount > 0) RemoveScope(scopes[scopeCount - 1]);
+}
+
+// Statement-position records.
+
+CorvelStatementPosition* CorvelExecutionContext::GetStatementPosition(const CorvelStatement* statement) {
+    if (CorvelStatementPosition* found = FindStatementPosition(statement)) return found;
+    CorvelStatementPosition* record = statement ? statement->CreateStatementPosition() : nullptr;
+    // A statement without a record class of its own gets an integer record.
+    if (!record) record = new IntegerStatementPosition(statement);
+    positions.Add(record);
+    return record;
+}
+
+CorvelStatementPosition* CorvelExecutionContext::GetStatementPosition(CorvelStatementPosition* (*factory)()) {
+    if (CorvelStatementPosition* found = FindStatementPosition(nullptr)) return found;
+    CorvelStatementPosition* record = factory ? factory() : nullptr;
+    if (!record) record = new IntegerStatementPosition(nullptr);
+    positions.Add(record);
+    return record;
+}
+
+CorvelExecutionContext::IntegerStatementPosition* CorvelExecutionContext::GetIntegerStatementPosition(
+    const CorvelStatement* statement) {
+    if (CorvelStatementPosition* found = FindStatementPosition(statement))
+        return dynamic_cast<IntegerStatementPosition*>(found);
+    IntegerStatementPosition* record = new IntegerStatementPosition(statement);
+    positions.Add(record);
+    return record;
+}
+
+void CorvelExecutionContext::InsertStatementPosition(CorvelStatementPosition* record, int height) {
+    int count = positions.GetSize();
+    positions.InsertAt(height < 0 ? 0 : height > count ? count : height, record);
+}
+
+void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement*) {
+    int top = positions.GetUpperBound();
+    if (top < 0) return;
+    CorvelStatementPosition* record = positions[top];
+    positions.RemoveAt(top);
+    delete record;
+}
+
+void CorvelExecutionContext::CleanUpPositionStack() {
+    // Popped one at a time: a record's destruction may end a nested context
+    // or a scope, which must not see a record already deleted.
+    while (!positions.IsEmpty()) ClearStatementPosition(nullptr);
+}

@@ -1,0 +1,151 @@
+// One activation of script code: global code, eval code or one call of a
+// script function. It holds the scope chain, `this`, the return value and
+// the stack of statement-position records that make execution resumable.
+#pragma once
+
+#include "CorvelStatementPosition.h"
+#include "CorvelStatus.h"
+#include "CorvelValue.h"
+#include "QelArray.h"
+#include "QelList.h"
+
+#include <cstdint>
+
+class CorvelConsole;
+class CorvelExpression;
+class CorvelExpressionList;
+class CorvelObject;
+class CorvelRuntimeException;
+class CorvelSession;
+class CorvelStandardFunctionInstance;
+class CorvelStatement;
+class CorvelStatementBlock;
+class CorvelStatementList;
+
+class CorvelExecutionContext {
+public:
+    enum CodeType { GlobalCode = 0, EvalCode = 1, FunctionCode = 2 };
+
+    // The record of most constructs: a phase and one saved value.
+    class IntegerStatementPosition : public CorvelStatementPosition {
+    public:
+        explicit IntegerStatementPosition(const CorvelStatement* owner) : CorvelStatementPosition(owner) {}
+        int32_t index = -1;
+        CorvelValue value;
+    };
+
+    // Outermost context of a session.
+    CorvelExecutionContext(CorvelSession* session, CorvelStatementList* statements, CodeType codeType);
+    // Nested context for code text (eval).
+    CorvelExecutionContext(CorvelExecutionContext* caller, CorvelStatementList* statements, CodeType codeType);
+    // A call of a script function.
+    CorvelExecutionContext(CorvelExecutionContext* caller, CorvelStandardFunctionInstance* function,
+                           CorvelValue* arguments, int argumentCount, const CorvelValue& thisValue, CodeType codeType);
+    ~CorvelExecutionContext();
+
+    CorvelExecutionContext(const CorvelExecutionContext&) = delete;
+    CorvelExecutionContext& operator=(const CorvelExecutionContext&) = delete;
+
+    // Runs or resumes the code. Run-time errors end here: they are reported
+    // through the session and answered as Error.
+    CorvelStatus Run();
+
+    CorvelSession* GetSession() const { return session; }
+    CorvelExecutionContext* GetCaller() const { return caller; }
+    CodeType GetCodeType() const { return codeType; }
+    CorvelConsole* GetConsole() const;
+    void OutputConsole(const char* pane, const char* text) const;
+
+    const CorvelValue& GetThis() const { return thisValue; }
+    CorvelValue& GetReturnValue() { return returnValue; }
+    void SetReturnValue(const CorvelValue& value) { returnValue = value; }
+    void ClearReturnValue() { returnValue.SetUndefined(); }
+
+    // Scope chain, innermost at the head. Every entry holds one reference.
+    void AddScope(CorvelObject* scope);
+    // Unlinks the head entry and releases `scope`, which callers pass as the
+    // head's object.
+    void RemoveScope(CorvelObject* scope);
+    // An iteration handle on the innermost scope, null when there is none;
+    // GetNextScope answers the scope and moves the handle outwards.
+    __QelPOSITION* GetScopeChainHeadPosition() const { return ScopeHandle(scopeCount); }
+    CorvelObject* GetNextScope(__QelPOSITION*& position) const {
+        uintptr_t index = reinterpret_cast<uintptr_t>(position) - 1;
+        position = ScopeHandle((int)index);
+        return scopes[index];
+    }
+    int GetScopeCount() const { return scopeCount; }
+
+    void InstantiateVariables(const CorvelExpressionList* declarations);
+    void InstantiateVariable(const CorvelExpression* declaration);
+
+    // Find-or-create the record of a statement, of a built-in call (the first
+    // record without a statement), or an integer record. The last answers
+    // null when the record found is of another class.
+    CorvelStatementPosition* GetStatementPosition(const CorvelStatement* statement);
+    CorvelStatementPosition* GetStatementPosition(CorvelStatementPosition* (*factory)());
+    IntegerStatementPosition* GetIntegerStatementPosition(const CorvelStatement* statement);
+    // Deletes the topmost record (the argument is not consulted).
+    void ClearStatementPosition(const CorvelStatement* statement);
+
+    // Constructs that usually complete at once make their record only when
+    // they suspend: FindStatementPosition answers the record of a construct
+    // being resumed (null on a first entry), and InsertStatementPosition
+    // puts a late record at the height the stack had when the construct was
+    // entered, below the records its sub-steps made since.
+    CorvelStatementPosition* FindStatementPosition(const CorvelStatement* statement) const {
+        int count = positions.GetSize();
+        for (int i = 0; i < count; ++i)
+            if (positions[i]->statement == statement) return positions[i];
+        return nullptr;
+    }
+    int GetStatementPositionCount() const { return positions.GetSize(); }
+    void InsertStatementPosition(CorvelStatementPosition* record, int height);
+
+    // 0 for an outermost context, one more for each nested context.
+    int GetDepth() const { return depth; }
+
+protected:
+    void Initialise();
+    void CleanUpPositionStack();
+    void CleanUpScopeChain();
+
+private:
+    void InitialiseGlobalCode();
+    void InitialiseEvalCode();
+    void InitialiseFunctionCode();
+    void InstantiateStatements(const CorvelStatementList* list);
+    // Prepares a finished context to run its code again from the start.
+    void Reset();
+    // Raises 1031 when this context would nest too deeply.
+    void CheckNesting() const;
+    CorvelStatus Finish(CorvelStatus status);
+    void Report(CorvelRuntimeException* exception);
+    CorvelObject* GetGlobalObject() const;
+    // The handle of the scope below `count` entries; null for none.
+    static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }
+    void PushScope(CorvelObject* scope);
+
+    CorvelSession* session = nullptr;
+    CorvelExecutionContext* caller = nullptr;
+    CodeType codeType;
+    CorvelStatementList* statements = nullptr;
+    CorvelStandardFunctionInstance* function = nullptr;
+    CorvelValue* arguments = nullptr;
+    int32_t argumentCount = 0;
+    CorvelValue thisValue;
+    int32_t state = 0;
+    // The scope chain as a stack, innermost on top: most chains are two or
+    // three deep and need no allocation.
+    static const int kInlineScopes = 4;
+    CorvelObject* inlineScopes[kInlineScopes];
+    CorvelObject** scopes = inlineScopes;
+    int32_t scopeCount = 0;
+    int32_t scopeCapacity = kInlineScopes;
+    CorvelObject* activation = nullptr;
+    CorvelValue returnValue;
+    CorvelStatement* code = nullptr;
+    CorvelStatementBlock* ownedCode = nullptr;
+    QelArray<CorvelStatementPosition*, 10> positions;
+    int32_t depth = 0;
+};

@@ -1,0 +1,154 @@
+#include "CorvelSession.h"
+
+#include "CorvelConsole.h"
+#include "CorvelExecutionContext.h"
+#include "CorvelGlobalObject.h"
+#include "CorvelMessages.h"
+#include "CorvelObject.h"
+#include "CorvelRuntimeException.h"
+#include "PlatformClock.h"
+#include "PlatformKeyboard.h"
+#include "QelException.h"
+#include "QelString.h"
+
+#include <utility>
+
+// One nesting level of script calls takes a few hundred bytes of machine
+// stack in an optimised build and a few kilobytes in an instrumented one;
+// the defaults leave room for a deeply nested expression in the innermost
+// call on a default 8 MB thread stack either way.
+int CorvelSession::ms_maximumDepth = 800;
+size_t CorvelSession::ms_stackBudget = 4 * 1024 * 1024;
+int CorvelSession::ms_abortCounter = 0;
+
+CorvelSession::CorvelSession(CorvelStatementList* statements, CorvelGlobalObject* globalObject,
+                             CorvelObject* thisObject, CorvelConsole* console)
+    : statements(statements), globalObject(globalObject), thisObject(thisObject), console(console) {}
+
+CorvelSession::CorvelSession() = default;
+
+CorvelSession::~CorvelSession() { delete context; }
+
+int CorvelSession::GetMaximumDepth() { return ms_maximumDepth; }
+
+void CorvelSession::SetMaximumDepth(int depth) { ms_maximumDepth = depth < 1 ? 1 : depth; }
+
+size_t CorvelSession::GetStackBudget() { return ms_stackBudget; }
+
+void CorvelSession::SetStackBudget(size_t bytes) { ms_stackBudget = bytes; }
+
+// Running.
+
+void CorvelSession::Run() {
+    if (!statements) return;
+    delete context;
+    context = nullptr;
+    context = new CorvelExecutionContext(this, statements, CorvelExecutionContext::GlobalCode);
+    context->Run();
+}
+
+void CorvelSession::Initialise() {
+    delete context;
+    context = nullptr;
+    if (statements) context = new CorvelExecutionContext(this, statements, CorvelExecutionContext::GlobalCode);
+}
+
+bool CorvelSession::RunNextStatement() {
+    if (runningState == Finished) return true;
+    if (runningState == NotStarted) Initialise();
+    runningState = Running;
+    if (waiting) {
+        if (GetWaitRemaining() > 0) return false;
+        waiting = false;
+        waitStart = 0;
+    }
+    waitDelay = 0;
+    if (context && context->Run() == CorvelStatus::Suspend) {
+        waitStart = PlatformTickCount();
+        waiting = true;
+        return false;
+    }
+    ScriptFinished();
+    runningState = Finished;
+    return true;
+}
+
+int CorvelSession::GetWaitRemaining() const {
+    if (!waiting || waitDelay <= 0) return 0;
+    // Unsigned, so that the counter's wrap-around is harmless.
+    uint32_t elapsed = PlatformTickCount() - waitStart;
+    return elapsed >= (uint32_t)waitDelay ? 0 : (int)((uint32_t)waitDelay - elapsed);
+}
+
+void CorvelSession::ScriptFinished() {}
+
+// The Escape key is polled on one call in 101 so that a loop iteration
+// pays only for a counter.
+CorvelSession::AbortStatus CorvelSession::GetAbortStatus() {
+    if (ms_abortCounter++ < 100) return AbortNone;
+    ms_abortCounter = 0;
+    return (PlatformGetAsyncKeyState(PlatformKeyEscape) & 0x8000) ? AbortYield : AbortNone;
+}
+
+void CorvelSession::ReportRuntimeError(CorvelRuntimeException* exception) {
+    uint32_t id = exception->GetMessageId();
+    if (id == CorvelMessages::FunctionAbort || id == CorvelMessages::UserAbort) return;
+    if (!console) return;
+    QelString message = exception->FormatMessage();
+    const CorvelCodePosition& position = exception->GetPosition();
+    QelString line;
+    line.Format("%s (%d, %d) : %s\n", position.source.GetText(), (int)position.line, (int)position.column,
+                message.GetText());
+    console->Output("Errors", line.GetText());
+}
+
+// Host calls.
+
+namespace {
+
+// Deletes a global object made for one call. The utility library's
+// exceptions are deleted; nothing from here may reach the host.
+void DeleteTemporaryGlobal(CorvelGlobalObject* global) {
+    try {
+        delete global;
+    } catch (QelException* exception) {
+        exception->Delete();
+    } catch (...) {
+    }
+}
+
+class TemporaryGlobal {
+public:
+    explicit TemporaryGlobal(CorvelGlobalObject* global) : global(global) {}
+    ~TemporaryGlobal() { DeleteTemporaryGlobal(global); }
+    TemporaryGlobal(const TemporaryGlobal&) = delete;
+    TemporaryGlobal& operator=(const TemporaryGlobal&) = delete;
+
+private:
+    CorvelGlobalObject* global;
+};
+
+}  // namespace
+
+void CorvelSession::CallFunction(CorvelObject* function, CorvelValue* arguments, int argumentCount,
+                                 CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result) {
+    CorvelGlobalObject* temporary = globalObject ? nullptr : new CorvelGlobalObject();
+    TemporaryGlobal temporaryOwner(temporary);
+    CorvelGlobalObject* global = globalObject ? globalObject : temporary;
+
+    // Errors inside the call are not printed: the session has no console.
+    CorvelSession session(nullptr, global, thisObject, nullptr);
+    CorvelStatus status = CorvelStatus::Normal;
+    {
+        CorvelExecutionContext context(&session, nullptr, CorvelExecutionContext::GlobalCode);
+        CorvelObject* self = thisObject ? thisObject : global;
+        CorvelValue thisValue((unsigned long)self->GetKey());
+        if (function) status = function->Call(&context, arguments, argumentCount, thisValue);
+        if (result) {
+            if (status == CorvelStatus::Return)
+                *result = std::move(context.GetReturnValue());
+            else
+                result->SetUndefined();
+        }
+    }
+}

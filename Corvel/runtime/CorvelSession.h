@@ -1,0 +1,85 @@
+// One run of one parsed script against one global object: owns the
+// outermost execution context, runs it at once or in paced time slices,
+// implements the wait delay and the abort check, and reports run-time
+// errors to the host's console.
+#pragma once
+
+#include "CorvelStatus.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class CorvelConsole;
+class CorvelExecutionContext;
+class CorvelGlobalObject;
+class CorvelObject;
+class CorvelRuntimeException;
+class CorvelStatementList;
+class CorvelValue;
+
+class CorvelSession {
+public:
+    enum State { NotStarted = 0, Running = 1, Finished = 2 };
+    enum AbortStatus { AbortNone = 0, AbortScript = 1, AbortYield = 2 };
+
+    CorvelSession(CorvelStatementList* statements, CorvelGlobalObject* globalObject, CorvelObject* thisObject,
+                  CorvelConsole* console);
+    virtual ~CorvelSession();
+
+    CorvelSession(const CorvelSession&) = delete;
+    CorvelSession& operator=(const CorvelSession&) = delete;
+
+    // One-shot mode: runs the script once from its start. A script that
+    // suspends simply stops there.
+    void Run();
+    // Paced mode: one time slice; true once the script has finished.
+    virtual bool RunNextStatement();
+    // Writes the error to the console's "Errors" pane; does not delete it.
+    virtual void ReportRuntimeError(CorvelRuntimeException* exception);
+    // Asked by loops at the top of every iteration.
+    virtual AbortStatus GetAbortStatus();
+
+    void SetWaitDelay(int milliseconds) { waitDelay = milliseconds; }
+    int GetWaitDelay() const { return waitDelay; }
+    // Milliseconds left of the current wait; 0 when the next slice would run.
+    int GetWaitRemaining() const;
+    State GetRunningState() const { return runningState; }
+    CorvelConsole* GetConsole() const { return console; }
+    CorvelGlobalObject* GetGlobalObject() const { return globalObject; }
+    CorvelObject* GetThisObject() const { return thisObject; }
+    CorvelExecutionContext* GetContext() const { return context; }
+
+    // Runaway recursion must end in an error, not in a crash of the host:
+    // a nested context may not start deeper than the maximum depth, nor with
+    // more than the stack budget (bytes) of machine stack used below it.
+    static int GetMaximumDepth();
+    static void SetMaximumDepth(int depth);
+    static size_t GetStackBudget();
+    static void SetStackBudget(size_t bytes);
+
+    // Calls one function object from host code. A null `thisObject` calls
+    // it without a `this` of its own (the global object stands in).
+    static void CallFunction(CorvelObject* function, CorvelValue* arguments, int argumentCount,
+                             CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result);
+
+protected:
+    CorvelSession();
+    virtual void Initialise();
+    virtual void ScriptFinished();
+
+private:
+    CorvelStatementList* statements = nullptr;
+    CorvelGlobalObject* globalObject = nullptr;
+    CorvelObject* thisObject = nullptr;
+    CorvelConsole* console = nullptr;
+    CorvelExecutionContext* context = nullptr;
+    int32_t waitDelay = 0;
+    uint32_t waitStart = 0;
+    State runningState = NotStarted;
+    // A wait may start at tick 0, so waitStart cannot tell whether one runs.
+    bool waiting = false;
+
+    static int ms_maximumDepth;
+    static size_t ms_stackBudget;
+    static int ms_abortCounter;
+};

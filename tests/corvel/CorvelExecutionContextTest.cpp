@@ -1,0 +1,234 @@
+#include "CorvelEmptyStatement.h"
+#include "CorvelExecutionHarness.h"
+#include "CorvelForIn.h"
+#include "CorvelMessages.h"
+#include "CorvelObject.h"
+#include "CorvelSession.h"
+#include "CorvelStandardObjectInstance.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+class ContextTest : public CorvelExecutionHarness {
+protected:
+    // A context of the loaded script's session that the test drives itself.
+    CorvelExecutionContext* MakeContext() {
+        context.reset(new CorvelExecutionContext(script->session.get(), script->parser.GetTree(),
+                                                 CorvelExecutionContext::GlobalCode));
+        return context.get();
+    }
+    void TearDown() override {
+        context.reset();
+        CorvelExecutionHarness::TearDown();
+    }
+
+    static CorvelStatus Throw(CorvelExecutionContext*, CorvelValue*, int, const CorvelValue&) {
+        throw std::runtime_error("not a script error");
+    }
+
+    std::unique_ptr<CorvelExecutionContext> context;
+};
+
+// Restores the nesting limits a test changes.
+class LimitGuard {
+public:
+    LimitGuard() : depth(CorvelSession::GetMaximumDepth()), budget(CorvelSession::GetStackBudget()) {}
+    ~LimitGuard() {
+        CorvelSession::SetMaximumDepth(depth);
+        CorvelSession::SetStackBudget(budget);
+    }
+
+private:
+    int depth;
+    size_t budget;
+};
+
+CorvelStatementPosition* MakeRecord() { return new CorvelExecutionContext::IntegerStatementPosition(nullptr); }
+
+int CountLines(const std::string& text) {
+    int lines = 0;
+    for (char c : text) lines += c == '\n';
+    return lines;
+}
+
+}  // namespace
+
+TEST_F(ContextTest, RecordsAreFoundFromTheBottomAndClearedFromTheTop) {
+    Load(";");
+    CorvelExecutionContext* run = MakeContext();
+    CorvelEmptyStatement first, second;
+    CorvelForIn loop(nullptr, nullptr, nullptr, false);
+
+    CorvelStatementPosition* firstRecord = run->GetStatementPosition(&first);
+    EXPECT_NE(dynamic_cast<CorvelExecutionContext::IntegerStatementPosition*>(firstRecord), nullptr);
+    CorvelStatementPosition* secondRecord = run->GetStatementPosition(&second);
+    EXPECT_EQ(run->GetStatementPosition(&first), firstRecord);
+    EXPECT_EQ(run->GetIntegerStatementPosition(&second), secondRecord);
+    EXPECT_EQ(run->GetStatementPositionCount(), 2);
+
+    // A record of another class is no integer record.
+    EXPECT_NE(dynamic_cast<CorvelForIn::ForInStatementPosition*>(run->GetStatementPosition(&loop)), nullptr);
+    EXPECT_EQ(run->GetIntegerStatementPosition(&loop), nullptr);
+
+    // Records without a statement belong to built-in calls: the first one
+    // is found, whatever made it.
+    CorvelStatementPosition* native = run->GetIntegerStatementPosition(nullptr);
+    EXPECT_EQ(run->GetStatementPosition(MakeRecord), native);
+
+    // Clearing pops the top whatever the argument; a late record goes below
+    // the records made after its height.
+    run->ClearStatementPosition(&first);
+    EXPECT_EQ(run->FindStatementPosition(nullptr), nullptr);
+    CorvelEmptyStatement late;
+    CorvelStatementPosition* lateRecord = new CorvelExecutionContext::IntegerStatementPosition(&late);
+    run->InsertStatementPosition(lateRecord, 1);
+    EXPECT_EQ(run->FindStatementPosition(&late), lateRecord);
+    run->ClearStatementPosition(nullptr);
+    EXPECT_EQ(run->FindStatementPosition(&loop), nullptr);
+    EXPECT_EQ(run->FindStatementPosition(&late), lateRecord);
+}
+
+TEST_F(ContextTest, ScopesHoldOneReferenceEachAndAreSearchedInnermostFirst) {
+    Load(";");
+    CorvelExecutionContext* run = MakeContext();
+    CorvelStandardObjectInstance* outer = new CorvelStandardObjectInstance();
+    CorvelStandardObjectInstance* inner = new CorvelStandardObjectInstance();
+    outer->AddRef();
+    inner->AddRef();
+    run->AddScope(outer);
+    run->AddScope(inner);
+    EXPECT_EQ(inner->GetReferenceCount(), 2);
+    __QelPOSITION* at = run->GetScopeChainHeadPosition();
+    EXPECT_EQ(run->GetNextScope(at), inner);
+    EXPECT_EQ(run->GetNextScope(at), outer);
+    EXPECT_EQ(at, nullptr);
+    run->RemoveScope(inner);
+    EXPECT_EQ(inner->GetReferenceCount(), 1);
+    EXPECT_EQ(run->GetScopeCount(), 1);
+    inner->Release();
+    context.reset();  // the remaining scope goes with the context
+    EXPECT_EQ(outer->GetReferenceCount(), 1);
+    outer->Release();
+}
+
+TEST_F(ContextTest, VariablesExistBeforeTheirDeclarationRuns) {
+    Load("before = typeof early;\n"
+         "read = early;\n"
+         "var early = 1;\n"
+         "if (false) { var hidden = 2; }\n"
+         "var kept;\n");
+    script->globalObject->Put("kept", CorvelValue(7));
+    while (!script->session->RunNextStatement()) {
+    }
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(Global("before"), "undefined");
+    EXPECT_EQ(GlobalType("read"), CorvelValue::Undefined);
+    EXPECT_TRUE(script->globalObject->HasProperty("hidden"));
+    EXPECT_EQ(Global("kept"), "7");
+}
+
+TEST_F(ContextTest, FunctionCodeSeesItsActivationAndTheGlobalObjectOnly) {
+    Run("var shadow = 'global';\n"
+        "function inner() { return typeof callerLocal; }\n"
+        "function outer() { var callerLocal = 1; var shadow = 'local'; return inner(); }\n"
+        "function self() { return this; }\n"
+        "seen = outer();\n"
+        "thisOfPlainCall = self() == this;\n");
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(Global("seen"), "undefined");
+    EXPECT_EQ(Global("shadow"), "global");
+    EXPECT_EQ(Global("thisOfPlainCall"), "true");
+}
+
+TEST_F(ContextTest, EvalCodeDeclaresInTheCallersInnermostScope) {
+    Run("function f() { eval('var made = 4'); return made; }\n"
+        "inside = f();\n"
+        "outside = typeof made;\n"
+        "eval('var top = 5');\n");
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(Global("inside"), "4");
+    EXPECT_EQ(Global("outside"), "undefined");
+    EXPECT_EQ(Global("top"), "5");
+}
+
+TEST_F(ContextTest, AnErrorEndsTheRunWithEverythingCleanedUp) {
+    Load("o = new Object();\n"
+         "with (o) { while (true) { x = missing + 1; } }\n");
+    CorvelExecutionContext* run = MakeContext();
+    EXPECT_EQ(run->Run(), CorvelStatus::Error);
+    EXPECT_EQ(run->GetStatementPositionCount(), 0);
+    EXPECT_EQ(run->GetScopeCount(), 0);
+    EXPECT_EQ(Errors(), "test.js (2, -1) : Undefined indentifier 'missing'\n");
+}
+
+TEST_F(ContextTest, ForeignExceptionsAreReportedAsFatal) {
+    Load("boom();\nafter = 1;\n");
+    AddNative("boom", Throw);
+    EXPECT_EQ(MakeContext()->Run(), CorvelStatus::Error);
+    EXPECT_EQ(Errors(), " (-1, -1) : Fatal Runtime Error\n");
+    EXPECT_EQ(GlobalType("after"), CorvelValue::Undefined);
+}
+
+TEST_F(ContextTest, BreakAndContinueOutsideLoopsEndTheRunAsThemselves) {
+    Load("a = 1; break; b = 2;");
+    EXPECT_EQ(MakeContext()->Run(), CorvelStatus::Break);
+    EXPECT_EQ(GlobalType("b"), CorvelValue::Undefined);
+    context.reset();
+    Load("continue;");
+    EXPECT_EQ(MakeContext()->Run(), CorvelStatus::Continue);
+    EXPECT_EQ(Errors(), "");
+}
+
+TEST_F(ContextTest, AFinishedContextRunsItsCodeAgainFromTheStart) {
+    Load("count = count + 1;");
+    script->globalObject->Put("count", CorvelValue(0));
+    CorvelExecutionContext* run = MakeContext();
+    EXPECT_EQ(run->Run(), CorvelStatus::Normal);
+    EXPECT_EQ(run->Run(), CorvelStatus::Normal);
+    EXPECT_EQ(Global("count"), "2");
+}
+
+TEST_F(ContextTest, RunawayRecursionIsReportedOnceAndUnwindsSilently) {
+    // Reported where the function is defined.
+    Run("x = 1;\nfunction f() { return f(); }\nf();\nafter = 1;\n");
+    EXPECT_EQ(Errors(), "test.js (2, -1) : Script calls nested too deeply\n");
+    EXPECT_EQ(GlobalType("after"), CorvelValue::Undefined);
+
+    // The same through construction, and inside a host call.
+    harness.console.errors.clear();
+    Run("function F() { return new F(); }\nnew F();\n");
+    EXPECT_EQ(CountLines(Errors()), 1);
+}
+
+TEST_F(ContextTest, RecursionUpToTheLimitRuns) {
+    // The outermost context is depth 0, so f(n) nests n + 1 contexts.
+    int limit = CorvelSession::GetMaximumDepth();
+    std::string text = "function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\nr = f(" +
+                       std::to_string(limit - 1) + ");\n";
+    Run(text.c_str());
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(Global("r"), std::to_string(limit - 1));
+
+    text = "function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\nr = f(" + std::to_string(limit) + ");\n";
+    Run(text.c_str());
+    EXPECT_EQ(Errors(), "test.js (1, -1) : Script calls nested too deeply\n");
+}
+
+TEST_F(ContextTest, HostsSetTheLimits) {
+    LimitGuard restore;
+    CorvelSession::SetMaximumDepth(10);
+    Run("function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\na = f(9);\nb = f(10);\n");
+    EXPECT_EQ(Global("a"), "9");
+    EXPECT_EQ(CountLines(Errors()), 1);
+
+    // A stack budget smaller than a few calls stops the recursion first.
+    CorvelSession::SetMaximumDepth(1000);
+    CorvelSession::SetStackBudget(16 * 1024);
+    harness.console.errors.clear();
+    Run("function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\nr = f(100);\n");
+    EXPECT_EQ(Errors(), "test.js (1, -1) : Script calls nested too deeply\n");
+}
