@@ -4,7 +4,7 @@ BUILD_SAN  ?= build/sanitize
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-.PHONY: all build build-sanitize run test test-release test-sanitize regen bench clean
+.PHONY: all build build-sanitize run test test-release test-sanitize regen bench bench-scripts clean
 
 all: build
 
@@ -17,7 +17,7 @@ build-sanitize:
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 
 run: build
-	$(BUILD)/apps/corvel/corvel --format examples/hello.js
+	$(BUILD)/apps/corvel/corvel examples/countdown.js
 
 test: test-release test-sanitize
 
@@ -34,6 +34,9 @@ regen: build
 
 bench: build
 	bench/run.sh $(BUILD)
+
+bench-scripts: build
+	bench/run-scripts.sh $(BUILD)
 
 clean:
 	rm -rf build

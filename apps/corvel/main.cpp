@@ -1,18 +1,33 @@
-// corvel: the command-line host. Checks, formats and dumps scripts.
+// corvel: the command-line host. Runs scripts, and checks, formats and
+// dumps them.
 #include "CorvelJSOutput.h"
 #include "CorvelParser.h"
 #include "CorvelTree.h"
+#include "ScriptHost.h"
+#include "TerminalEscapeKey.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace {
 
 const char kUsage[] =
-    "usage: corvel --check FILE | --format FILE | --dump FILE   (FILE '-' reads standard input)";
+    "usage: corvel [--one-shot] [--time-limit SECONDS] FILE | --check FILE | --format FILE | --dump FILE"
+    "   (FILE '-' reads standard input)";
 
 enum Mode { Check, Format, Dump };
+
+struct RunOptions {
+    bool oneShot = false;
+    uint32_t timeLimit = 0;  // milliseconds, 0 for none
+    const char* path = nullptr;
+};
 
 int Fail(const std::string& message) {
     fprintf(stderr, "corvel: %s\n", message.c_str());
@@ -60,17 +75,47 @@ void DumpTree(CorvelParser& parser) {
     CorvelTreeElement::CloseDebug();
 }
 
-}  // namespace
+// A positive number of seconds, as whole milliseconds (at least one).
+bool ReadTimeLimit(const char* text, uint32_t& milliseconds) {
+    char* end;
+    double seconds = strtod(text, &end);
+    if (end == text || *end != 0 || !(seconds > 0) || seconds > 4000000) return false;
+    milliseconds = (uint32_t)std::max(1.0, std::round(seconds * 1000));
+    return true;
+}
 
-int main(int argc, char** argv) {
-    if (argc != 3) return Fail(kUsage);
-    Mode mode;
-    if (strcmp(argv[1], "--check") == 0) mode = Check;
-    else if (strcmp(argv[1], "--format") == 0) mode = Format;
-    else if (strcmp(argv[1], "--dump") == 0) mode = Dump;
-    else return Fail(kUsage);
+bool ReadRunOptions(int argc, char** argv, RunOptions& options) {
+    int at = 1;
+    for (; at < argc - 1; ++at) {
+        if (strcmp(argv[at], "--one-shot") == 0) {
+            options.oneShot = true;
+        } else if (strcmp(argv[at], "--time-limit") == 0 && at + 2 < argc) {
+            if (!ReadTimeLimit(argv[++at], options.timeLimit)) return false;
+        } else {
+            return false;
+        }
+    }
+    if (at != argc - 1) return false;
+    options.path = argv[at];
+    // A lone "-" is standard input; other option-like names are mistakes.
+    return options.path[0] != '-' || strcmp(options.path, "-") == 0;
+}
 
-    const char* path = argv[2];
+int RunScript(const RunOptions& options) {
+    std::string text, problem;
+    if (!ReadSource(options.path, text, problem)) return Fail(problem);
+    ScriptHost host(options.path);
+    if (!host.Parse(text)) return 1;
+    host.Prepare(options.timeLimit);
+    ScriptHost::ExitStatus status;
+    {
+        TerminalEscapeKey escapeKey;
+        status = options.oneShot ? host.RunOnce() : host.RunPaced();
+    }
+    return fflush(stdout) == 0 ? status : 1;
+}
+
+int FrontEnd(Mode mode, const char* path) {
     std::string text, problem;
     if (!ReadSource(path, text, problem)) return Fail(problem);
 
@@ -83,4 +128,17 @@ int main(int argc, char** argv) {
     if (mode == Format) WriteSource(parser);
     else if (mode == Dump) DumpTree(parser);
     return fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3) {
+        if (strcmp(argv[1], "--check") == 0) return FrontEnd(Check, argv[2]);
+        if (strcmp(argv[1], "--format") == 0) return FrontEnd(Format, argv[2]);
+        if (strcmp(argv[1], "--dump") == 0) return FrontEnd(Dump, argv[2]);
+    }
+    RunOptions options;
+    if (argc < 2 || !ReadRunOptions(argc, argv, options)) return Fail(kUsage);
+    return RunScript(options);
 }

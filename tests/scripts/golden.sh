@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Runs `corvel MODE SCRIPT` and compares standard output, standard error and
+# Runs `corvel --MODE SCRIPT` and compares standard output, standard error and
 # the exit status with SCRIPT's expectation files beside it:
 #   NAME.MODE.out, NAME.MODE.err, NAME.MODE.status (absent: empty, empty, 0).
+# Mode "run" runs the script itself (`corvel SCRIPT`), with the options
+# listed in NAME.args if there is one, and standard input empty.
 # The dump banner carries the time of day, so its time is masked.
 # With UPDATE=1 the expectation files are written instead of compared.
 set -u
@@ -12,7 +14,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The source name is the path as given, so run from the script's folder.
-(cd "$dir" && "$corvel" "--$mode" "$name.js" >"$work/out" 2>"$work/err")
+if [ "$mode" = run ]; then
+    options=()
+    if [ -f "$dir/$name.args" ]; then read -r -a options <"$dir/$name.args"; fi
+    (cd "$dir" && "$corvel" ${options[@]+"${options[@]}"} "$name.js" >"$work/out" 2>"$work/err" </dev/null)
+else
+    (cd "$dir" && "$corvel" "--$mode" "$name.js" >"$work/out" 2>"$work/err")
+fi
 echo $? >"$work/status"
 sed -i -E '1s/^(Parz5 Script Parse Debug Output : Started:- ).*/\1TIME/' "$work/out"
 

@@ -1,0 +1,152 @@
+#include "CorvelActivationObject.h"
+
+#include "CorvelIdentifier.h"
+#include "CorvelIdentifierList.h"
+#include "CorvelObjectTable.h"
+#include "CorvelStandardFunctionInstance.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char kArguments[] = "arguments";
+
+}  // namespace
+
+CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* parameterList, CorvelValue* argumentValues,
+                                               int count, CorvelStandardFunctionInstance* calledFunction)
+    : CorvelObject(true),
+      parameters(parameterList),
+      arguments(argumentValues),
+      argumentCount(count),
+      function(calledFunction) {
+    // Attributes are set explicitly: an argument read from a property may
+    // carry that property's flags, which a parameter must not inherit.
+    int parameterCount = GetParameterCount();
+    bool argumentsParameter = false;
+    for (int i = 0; i < parameterCount; ++i) {
+        const char* name = GetParameterName(i);
+        SetOwnProperty(name, i < argumentCount ? arguments[i] : CorvelValue::ms_undefined, 0);
+        argumentsParameter = argumentsParameter || IsPendingArguments(name);
+    }
+    // The object replaces a parameter of the same name, so it is made now.
+    if (argumentsParameter) CreateArgumentObject();
+}
+
+CorvelActivationObject::~CorvelActivationObject() {
+    CorvelObject* object = CorvelObjectTable::FindObject(argumentObjectKey);
+    CorvelArgumentObject* argumentObject = dynamic_cast<CorvelArgumentObject*>(object);
+    if (argumentObject && argumentObject->activation == this) argumentObject->Detach();
+}
+
+CorvelObject::ClassType CorvelActivationObject::Class() const { return ClassActivation; }
+
+bool CorvelActivationObject::IsPendingArguments(const char* propertyName) const {
+    return argumentsPending && propertyName[0] == 'a' && strcmp(propertyName, kArguments) == 0;
+}
+
+void CorvelActivationObject::CreateArgumentObject() {
+    argumentsPending = false;
+    CorvelArgumentObject* argumentObject = new CorvelArgumentObject(this, arguments, argumentCount, function);
+    argumentObjectKey = argumentObject->GetKey();
+    SetOwnProperty(kArguments, CorvelValue(argumentObjectKey), 0);
+}
+
+const CorvelValue& CorvelActivationObject::Get(const char* propertyName) const {
+    if (IsPendingArguments(propertyName)) const_cast<CorvelActivationObject*>(this)->CreateArgumentObject();
+    return CorvelObject::Get(propertyName);
+}
+
+void CorvelActivationObject::Put(const char* propertyName, const CorvelValue& value) {
+    // Replaced before it was ever read: the object need not exist.
+    if (IsPendingArguments(propertyName)) argumentsPending = false;
+    CorvelObject::Put(propertyName, value);
+}
+
+bool CorvelActivationObject::HasProperty(const char* propertyName) const {
+    return IsPendingArguments(propertyName) || CorvelObject::HasProperty(propertyName);
+}
+
+bool CorvelActivationObject::Delete(const char* propertyName) {
+    if (!IsPendingArguments(propertyName)) return CorvelObject::Delete(propertyName);
+    argumentsPending = false;
+    return true;
+}
+
+CorvelObject::PropertyEnumerator* CorvelActivationObject::BeginPropertyEnumeration() {
+    if (argumentsPending) CreateArgumentObject();
+    return CorvelObject::BeginPropertyEnumeration();
+}
+
+void CorvelActivationObject::ResetObject() {
+    argumentsPending = false;
+    CorvelObject::ResetObject();
+}
+
+int CorvelActivationObject::GetParameterCount() const { return parameters ? parameters->GetNumber() : 0; }
+
+const char* CorvelActivationObject::GetParameterName(int index) const {
+    return parameters->GetIdentifier(index)->GetName();
+}
+
+CorvelActivationObject::CorvelArgumentObject::CorvelArgumentObject(CorvelActivationObject* owner,
+                                                                   CorvelValue* arguments, int argumentCount,
+                                                                   CorvelStandardFunctionInstance* function)
+    : CorvelObject(true), activation(owner), parameterCount(owner->GetParameterCount()) {
+    char indexName[16];
+    for (int i = parameterCount; i < argumentCount; ++i) {
+        snprintf(indexName, sizeof indexName, "%d", i);
+        SetOwnProperty(indexName, arguments[i], CorvelValue::DontEnum);
+    }
+    SetOwnProperty("length", CorvelValue(argumentCount), CorvelValue::DontEnum);
+    CorvelValue callee;
+    if (function) callee.SetObject(function->GetKey());
+    SetOwnProperty("callee", callee, CorvelValue::DontEnum);
+}
+
+const char* CorvelActivationObject::CorvelArgumentObject::AliasedParameter(const char* propertyName) const {
+    if (!activation || propertyName[0] == 0) return nullptr;
+    char* end;
+    long index = strtol(propertyName, &end, 10);
+    if (*end != 0 || index < 0 || index >= parameterCount) return nullptr;
+    return activation->GetParameterName((int)index);
+}
+
+// Index names keep the values they had when the call ended, so an arguments
+// object that a script stored away stays readable.
+void CorvelActivationObject::CorvelArgumentObject::Detach() {
+    char indexName[16];
+    for (int i = 0; i < parameterCount; ++i) {
+        snprintf(indexName, sizeof indexName, "%d", i);
+        CorvelValue value(activation->Get(activation->GetParameterName(i)));
+        SetOwnProperty(indexName, value, CorvelValue::DontEnum);
+    }
+    activation = nullptr;
+}
+
+const CorvelValue& CorvelActivationObject::CorvelArgumentObject::Get(const char* propertyName) const {
+    if (const char* parameter = AliasedParameter(propertyName)) return activation->Get(parameter);
+    return CorvelObject::Get(propertyName);
+}
+
+void CorvelActivationObject::CorvelArgumentObject::Put(const char* propertyName, const CorvelValue& value) {
+    if (const char* parameter = AliasedParameter(propertyName)) {
+        activation->Put(parameter, value);
+        return;
+    }
+    CorvelObject::Put(propertyName, value);
+}
+
+bool CorvelActivationObject::CorvelArgumentObject::CanPut(const char* propertyName) const {
+    return AliasedParameter(propertyName) || CorvelObject::CanPut(propertyName);
+}
+
+bool CorvelActivationObject::CorvelArgumentObject::HasProperty(const char* propertyName) const {
+    return AliasedParameter(propertyName) || CorvelObject::HasProperty(propertyName);
+}
+
+bool CorvelActivationObject::CorvelArgumentObject::Delete(const char* propertyName) {
+    return !AliasedParameter(propertyName) && CorvelObject::Delete(propertyName);
+}

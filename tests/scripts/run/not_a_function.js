@@ -1,0 +1,3 @@
+// Calling a value that is not a function.
+var number = 5;
+number();

@@ -1,0 +1,3 @@
+// An endless loop is stopped by the time limit.
+Debug.trace("looping\n");
+while (true) {}
