@@ -3,7 +3,9 @@
 # the exit status with SCRIPT's expectation files beside it:
 #   NAME.MODE.out, NAME.MODE.err, NAME.MODE.status (absent: empty, empty, 0).
 # Mode "run" runs the script itself (`corvel SCRIPT`), with the options
-# listed in NAME.args if there is one, and standard input empty.
+# listed in NAME.args if there is one, the environment settings (NAME=value
+# words, e.g. TZ=EST5EDT,M3.2.0,M11.1.0) in NAME.env if there is one, and
+# standard input empty.
 # The dump banner carries the time of day, so its time is masked.
 # With UPDATE=1 the expectation files are written instead of compared.
 set -u
@@ -16,8 +18,10 @@ trap 'rm -rf "$work"' EXIT
 # The source name is the path as given, so run from the script's folder.
 if [ "$mode" = run ]; then
     options=()
+    settings=()
     if [ -f "$dir/$name.args" ]; then read -r -a options <"$dir/$name.args"; fi
-    (cd "$dir" && "$corvel" ${options[@]+"${options[@]}"} "$name.js" >"$work/out" 2>"$work/err" </dev/null)
+    if [ -f "$dir/$name.env" ]; then read -r -a settings <"$dir/$name.env"; fi
+    (cd "$dir" && env ${settings[@]+"${settings[@]}"} "$corvel" ${options[@]+"${options[@]}"} "$name.js" >"$work/out" 2>"$work/err" </dev/null)
 else
     (cd "$dir" && "$corvel" "--$mode" "$name.js" >"$work/out" 2>"$work/err")
 fi
