@@ -49,12 +49,7 @@ void CorvelFor::WriteECMAScript(CorvelJSOutput* output) const {
     if (condition) condition->WriteECMAScript(output);
     output->Write(";");
     if (increment) increment->WriteECMAScript(output);
-    output->Write(") {\n");
-    output->IncrementTab(1);
-    if (body) body->WriteECMAScript(output);
-    output->DecrementTab(1);
-    output->WriteTabs(0);
-    output->Write("}\n");
+    WriteBracedBody(output, body);
 }
 
 void CorvelFor::Debug(int indent) {

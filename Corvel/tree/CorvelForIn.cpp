@@ -38,12 +38,7 @@ void CorvelForIn::WriteECMAScript(CorvelJSOutput* output) const {
     output->SetFormattingMode(CorvelJSOutput::Normal);
     output->Write(" in ");
     if (object) object->WriteECMAScript(output);
-    output->Write(") {\n");
-    output->IncrementTab(1);
-    if (body) body->WriteECMAScript(output);
-    output->DecrementTab(1);
-    output->WriteTabs(0);
-    output->Write("}\n");
+    WriteBracedBody(output, body);
 }
 
 void CorvelForIn::Debug(int indent) {

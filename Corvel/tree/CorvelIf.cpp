@@ -26,15 +26,6 @@ CorvelIf::~CorvelIf() {
     delete elseStatement;
 }
 
-namespace {
-
-void WriteIndented(CorvelJSOutput* output, const CorvelStatement* statement) {
-    output->IncrementTab(1);
-    if (statement) statement->WriteECMAScript(output);
-    output->DecrementTab(1);
-}
-
-}  // namespace
 
 void CorvelIf::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);

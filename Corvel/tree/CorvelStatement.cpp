@@ -1,6 +1,7 @@
 #include "CorvelStatement.h"
 
 #include "CorvelExecutionContext.h"
+#include "CorvelJSOutput.h"
 #include "CorvelMessages.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelSession.h"
@@ -29,4 +30,17 @@ bool CorvelStatement::ShouldYield(CorvelExecutionContext* context) {
         case CorvelSession::AbortYield: return true;
         default: return false;
     }
+}
+
+void CorvelStatement::WriteIndented(CorvelJSOutput* output, const CorvelStatement* statement) {
+    output->IncrementTab(1);
+    if (statement) statement->WriteECMAScript(output);
+    output->DecrementTab(1);
+}
+
+void CorvelStatement::WriteBracedBody(CorvelJSOutput* output, const CorvelStatement* body) {
+    output->Write(") {\n");
+    WriteIndented(output, body);
+    output->WriteTabs(0);
+    output->Write("}\n");
 }

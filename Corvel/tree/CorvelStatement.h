@@ -5,6 +5,7 @@
 #include "CorvelTreeElement.h"
 
 class CorvelExecutionContext;
+class CorvelJSOutput;
 class CorvelStatementPosition;
 class CorvelValue;
 
@@ -22,6 +23,11 @@ public:
     virtual CorvelStatementPosition* CreateStatementPosition() const;
 
 protected:
+    // Writes `statement` one tab level deeper.
+    static void WriteIndented(CorvelJSOutput* output, const CorvelStatement* statement);
+    // Ends the head of a compound statement: ") {", the body one level
+    // deeper, and the closing brace at the statement's own level.
+    static void WriteBracedBody(CorvelJSOutput* output, const CorvelStatement* body);
     // Blocks and loops answer the value of the last statement inside them
     // that left one: this takes it over from the context.
     static void SaveCompletionValue(CorvelExecutionContext* context, CorvelValue& completion);

@@ -25,14 +25,7 @@ void CorvelWhile::WriteECMAScript(CorvelJSOutput* output) const {
     output->SetFormattingMode(CorvelJSOutput::StatementHead);
     if (condition) condition->WriteECMAScript(output);
     output->SetFormattingMode(CorvelJSOutput::Normal);
-    output->Write(") {\n");
-    if (body) {
-        output->IncrementTab(1);
-        body->WriteECMAScript(output);
-        output->DecrementTab(1);
-    }
-    output->WriteTabs(0);
-    output->Write("}\n");
+    WriteBracedBody(output, body);
 }
 
 void CorvelWhile::Debug(int indent) {

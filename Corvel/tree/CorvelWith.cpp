@@ -27,12 +27,7 @@ void CorvelWith::WriteECMAScript(CorvelJSOutput* output) const {
     output->SetFormattingMode(CorvelJSOutput::StatementHead);
     if (object) object->WriteECMAScript(output);
     output->SetFormattingMode(CorvelJSOutput::Normal);
-    output->Write(") {\n");
-    output->IncrementTab(1);
-    if (body) body->WriteECMAScript(output);
-    output->DecrementTab(1);
-    output->WriteTabs(0);
-    output->Write("}\n");
+    WriteBracedBody(output, body);
 }
 
 void CorvelWith::Debug(int indent) {
