@@ -9,4 +9,10 @@ public:
     CorvelStandardNumberConstructor() = default;
 
     void SetupObject() override;
+    // new Number(v): a Number object holding ToNumber(v), 0 without v.
+    CorvelStatus Construct(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
+                           const CorvelValue& thisValue) override;
+    // Number(v): ToNumber(v) as a primitive, 0 without v.
+    CorvelStatus Call(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
+                      const CorvelValue& thisValue) override;
 };
