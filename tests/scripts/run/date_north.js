@@ -1,0 +1,32 @@
+// Local time in a northern daylight-saving zone (EST5EDT,M3.2.0,M11.1.0):
+// daylight time from the second Sunday of March to the first Sunday of
+// November, both days counted from 00:00 UTC.
+function print(text) { Debug.trace(text + "\n"); }
+function show(d) { print(d.toString() + " | " + d.toUTCString() + " | " + d.getTimezoneOffset()); }
+
+show(new Date(0));
+show(new Date(-1));
+show(new Date(2021, 2, 13, 12));
+show(new Date(2021, 2, 14, 12));
+show(new Date(2021, 10, 6, 12));
+show(new Date(2021, 10, 7, 12));
+show(new Date(1999, 11, 31, 23, 59, 59));
+show(new Date(99, 0));
+show(new Date(2001, 13, 1));
+show(new Date(2001, -1, 1));
+
+// The offset on the first of every month.
+var offsets = "";
+for (var month = 0; month < 12; month++) offsets = offsets + new Date(2021, month, 1).getTimezoneOffset() + " ";
+print(offsets);
+
+// Local setters keep the local fields they are not given, across a change.
+var d = new Date(2021, 2, 1, 10, 30);
+d.setDate(20);
+show(d);
+d.setMonth(10, 30);
+show(d);
+d.setHours(0, 0, 0, 0);
+show(d);
+d.setFullYear(2024, 1, 29);
+show(d);
