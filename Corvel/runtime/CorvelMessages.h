@@ -46,6 +46,7 @@ enum : unsigned int {
     MissingObject = 1030,
     CallsNestedTooDeeply = 1031,
     InternalStatementRecord = 1032,
+    TextTooLong = 1033,
 };
 
 }  // namespace CorvelMessages

@@ -47,6 +47,7 @@ const struct {
     {1030, "Reference to missing object"},
     {1031, "Script calls nested too deeply"},
     {1032, "Internal Runtime Error"},
+    {1033, "Text too long"},
 };
 
 }  // namespace

@@ -1,0 +1,47 @@
+// CorvelStandardArrayInstance: an Array object. The elements are ordinary
+// properties named by array indices; the length is kept beside them and
+// mirrored in a non-enumerable, undeletable "length" property.
+#pragma once
+
+#include "CorvelStandardInstance.h"
+
+#include <cstdint>
+
+class CorvelStandardArrayInstance : public CorvelStandardInstance {
+public:
+    // An empty array: length 0.
+    CorvelStandardArrayInstance();
+
+    // The environment's Array prototype.
+    CorvelObject* Prototype() const override;
+    ClassType Class() const override;
+    // Index names stretch the length; "length" truncates or extends the
+    // array and raises 1018 "Illegal array length" for a value whose
+    // integer part lies outside the 32-bit range.
+    void Put(const char* name, const CorvelValue& value) override;
+    // Leaves an empty array of length 0.
+    void ResetObject() override;
+
+    uint32_t GetLength() const { return m_length; }
+    // Stores `value` as the element after the last one. A no-op at the
+    // largest length, where no further index exists.
+    void Append(const CorvelValue& value);
+
+    // True when `name` is an array index: the plain decimal text of a number
+    // below 2^32 - 1, without sign or leading zeros. Its value goes to `index`.
+    static bool IsArrayIndex(const char* name, uint32_t& index);
+
+    // The element name of `index` ("%u"), written into the end of `buffer`.
+    static const char* FormatIndex(uint32_t index, char (&buffer)[16]);
+
+    // The Put of arrays, shared with the Array prototype (which is array-like
+    // too). `length` is the object's stored length.
+    template <class ArrayObject>
+    static void PutArrayProperty(ArrayObject* object, uint32_t& length, const char* name, const CorvelValue& value);
+
+private:
+    template <class ArrayObject>
+    static void RemoveElementsFrom(ArrayObject* object, uint32_t newLength, uint32_t oldLength);
+
+    uint32_t m_length = 0;
+};
