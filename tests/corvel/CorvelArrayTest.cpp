@@ -1,5 +1,6 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
+#include "CorvelNativeTest.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardArrayConstructor.h"
@@ -19,18 +20,16 @@ namespace {
 
 const double kInfinity = std::numeric_limits<double>::infinity();
 
-class ArrayTest : public ::testing::Test {
+class ArrayTest : public CorvelNativeTest {
 protected:
     void SetUp() override {
-        script.reset(new CorvelRunHarness::Script(harness, "var unused;"));
-        context.reset(new CorvelExecutionContext(script->session.get(), nullptr, CorvelExecutionContext::GlobalCode));
+        CorvelNativeTest::SetUp();
         array = new CorvelStandardArrayInstance;
         holder.SetNewObject(array);
     }
     void TearDown() override {
         holder.SetUndefined();
-        context.reset();
-        script.reset();
+        CorvelNativeTest::TearDown();
     }
 
     CorvelObject* Construct(double length) {
@@ -39,21 +38,7 @@ protected:
         EXPECT_EQ(constructor->Construct(context.get(), &argument, 1, CorvelValue()), CorvelStatus::Return);
         return context->GetReturnValue().ForceGetObject();
     }
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
-    }
 
-    CorvelRunHarness harness;
-    std::unique_ptr<CorvelRunHarness::Script> script;
-    std::unique_ptr<CorvelExecutionContext> context;
     CorvelStandardArrayInstance* array = nullptr;  // held by `holder`
     CorvelValue holder;
 };

@@ -1,5 +1,6 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
+#include "CorvelNativeTest.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardBooleanConstructor.h"
@@ -15,35 +16,16 @@
 
 namespace {
 
-class BooleanTest : public ::testing::Test {
+class BooleanTest : public CorvelNativeTest {
 protected:
     void SetUp() override {
-        script.reset(new CorvelRunHarness::Script(harness, "var unused;"));
-        context.reset(new CorvelExecutionContext(script->session.get(), nullptr, CorvelExecutionContext::GlobalCode));
+        CorvelNativeTest::SetUp();
         context->AddScope(script->globalObject);
-    }
-    void TearDown() override {
-        context.reset();
-        script.reset();
     }
 
     CorvelStandardBooleanConstructor* Constructor() { return harness.environment.GetStandardBooleanConstructor(); }
 
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
-    }
 
-    CorvelRunHarness harness;
-    std::unique_ptr<CorvelRunHarness::Script> script;
-    std::unique_ptr<CorvelExecutionContext> context;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
+#include "CorvelNativeTest.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardDateConstructor.h"
@@ -68,16 +69,11 @@ protected:
 
 // Calls prototype functions directly, from a context of a session that is
 // never run.
-class DateNativeTest : public ::testing::Test {
+class DateNativeTest : public CorvelNativeTest {
 protected:
     void SetUp() override {
-        script.reset(new CorvelRunHarness::Script(harness, "var unused;"));
-        context.reset(new CorvelExecutionContext(script->session.get(), nullptr, CorvelExecutionContext::GlobalCode));
+        CorvelNativeTest::SetUp();
         context->AddScope(script->globalObject);
-    }
-    void TearDown() override {
-        context.reset();
-        script.reset();
     }
     CorvelValue NewDate(double t) {
         CorvelStandardDateInstance* date = new CorvelStandardDateInstance;
@@ -108,9 +104,6 @@ protected:
         return CorvelValue(context->GetReturnValue());
     }
 
-    CorvelRunHarness harness;
-    std::unique_ptr<CorvelRunHarness::Script> script;
-    std::unique_ptr<CorvelExecutionContext> context;
 };
 
 const char* const kPrototypeFunctions[] = {

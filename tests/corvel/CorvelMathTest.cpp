@@ -1,4 +1,5 @@
 #include "CorvelExecutionContext.h"
+#include "CorvelNativeTest.h"
 #include "CorvelRunHarness.h"
 #include "CorvelStandardMathObject.h"
 
@@ -12,16 +13,11 @@
 
 namespace {
 
-class MathTest : public ::testing::Test {
+class MathTest : public CorvelNativeTest {
 protected:
     void SetUp() override {
-        script.reset(new CorvelRunHarness::Script(harness, "var unused;"));
-        context.reset(new CorvelExecutionContext(script->session.get(), nullptr, CorvelExecutionContext::GlobalCode));
+        CorvelNativeTest::SetUp();
         context->AddScope(script->globalObject);
-    }
-    void TearDown() override {
-        context.reset();
-        script.reset();
     }
 
     // Math.name(arguments...) called directly.
@@ -37,9 +33,6 @@ protected:
     double Call(const char* name, double x) { return Call(name, {CorvelValue(x)}); }
     double Call(const char* name, double x, double y) { return Call(name, {CorvelValue(x), CorvelValue(y)}); }
 
-    CorvelRunHarness harness;
-    std::unique_ptr<CorvelRunHarness::Script> script;
-    std::unique_ptr<CorvelExecutionContext> context;
 };
 
 const char* const kOneArgument[] = {"abs", "acos", "asin", "atan", "ceil", "cos", "exp", "floor", "log",

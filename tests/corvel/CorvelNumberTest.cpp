@@ -1,5 +1,6 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
+#include "CorvelNativeTest.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardBooleanInstance.h"
@@ -17,16 +18,11 @@
 
 namespace {
 
-class NumberTest : public ::testing::Test {
+class NumberTest : public CorvelNativeTest {
 protected:
     void SetUp() override {
-        script.reset(new CorvelRunHarness::Script(harness, "var unused;"));
-        context.reset(new CorvelExecutionContext(script->session.get(), nullptr, CorvelExecutionContext::GlobalCode));
+        CorvelNativeTest::SetUp();
         context->AddScope(script->globalObject);
-    }
-    void TearDown() override {
-        context.reset();
-        script.reset();
     }
 
     CorvelStandardNumberPrototype* Prototype() { return harness.environment.GetStandardNumberPrototype(); }
@@ -53,21 +49,7 @@ protected:
         char buffer[CorvelStandardNumberPrototype::RadixBufferSize];
         return CorvelStandardNumberPrototype::FormatRadix(number, radix, buffer);
     }
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
-    }
 
-    CorvelRunHarness harness;
-    std::unique_ptr<CorvelRunHarness::Script> script;
-    std::unique_ptr<CorvelExecutionContext> context;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
+#include "CorvelNativeTest.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardArrayInstance.h"
@@ -22,16 +23,11 @@ const double kInfinity = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Calls the String natives directly, as a host would, with any this value.
-class StringTest : public ::testing::Test {
+class StringTest : public CorvelNativeTest {
 protected:
     void SetUp() override {
-        script.reset(new CorvelRunHarness::Script(harness, "var unused;"));
-        context.reset(new CorvelExecutionContext(script->session.get(), nullptr, CorvelExecutionContext::GlobalCode));
+        CorvelNativeTest::SetUp();
         context->AddScope(script->globalObject);
-    }
-    void TearDown() override {
-        context.reset();
-        script.reset();
     }
 
     CorvelStandardStringPrototype* Prototype() { return harness.environment.GetStandardStringPrototype(); }
@@ -61,21 +57,7 @@ protected:
                   CorvelStatus::Return);
         return context->GetReturnValue().GetString();
     }
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
-    }
 
-    CorvelRunHarness harness;
-    std::unique_ptr<CorvelRunHarness::Script> script;
-    std::unique_ptr<CorvelExecutionContext> context;
 };
 
 }  // namespace
