@@ -1,7 +1,8 @@
 # The two commands a new user needs: `make run` and `make test`.
 BUILD      ?= build/release
 BUILD_SAN  ?= build/sanitize
-CMAKE_GEN  := -G Ninja
+# Ninja when the machine has it, else the default generator.
+CMAKE_GEN  := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 JOBS       ?= $(shell nproc)
 
 .PHONY: all build build-sanitize run test test-release test-sanitize regen bench bench-scripts clean
