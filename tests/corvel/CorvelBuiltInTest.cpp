@@ -22,6 +22,7 @@
 #include "CorvelStandardObjectPrototype.h"
 #include "CorvelStandardStringConstructor.h"
 #include "CorvelStandardStringPrototype.h"
+#include "CorvelTestApp.h"
 #include "QelApp.h"
 
 #include <gtest/gtest.h>
@@ -35,12 +36,6 @@
 namespace {
 
 const int kFixed = CorvelValue::ReadOnly | CorvelValue::DontEnum | CorvelValue::DontDelete;
-
-class TestApp : public QelApp {
-public:
-    CorvelEnvironment* GetScriptEnvironment() override { return environment; }
-    CorvelEnvironment* environment = nullptr;
-};
 
 class RecordingConsole : public CorvelConsole {
 public:
@@ -72,13 +67,10 @@ public:
 
 // A set-up environment, and a context for calling natives in, made the way
 // a host call of a single function makes one.
-class BuiltInTest : public ::testing::Test {
+class BuiltInTest : public CorvelEnvironmentFixture {
 protected:
     void SetUp() override {
-        app.environment = &environment;
-        previous = SetQelApp(&app);
-        environment.Init();
-        environment.Restart();
+        CorvelEnvironmentFixture::SetUp();
         global = new CorvelGlobalObject;
         session = new CorvelSession(nullptr, global, nullptr, &console);
         context = new CorvelExecutionContext(session, nullptr, CorvelExecutionContext::GlobalCode);
@@ -87,8 +79,7 @@ protected:
         delete context;
         delete session;
         delete global;
-        environment.Close();
-        SetQelApp(previous);
+        CorvelEnvironmentFixture::TearDown();
     }
 
     // The result of calling `function` on `thisValue`.
@@ -103,9 +94,6 @@ protected:
 
     CorvelObject* Method(CorvelObject* object, const char* name) { return object->Get(name).ForceGetObject(); }
 
-    CorvelEnvironment environment;
-    TestApp app;
-    QelApp* previous = nullptr;
     RecordingConsole console;
     CorvelGlobalObject* global = nullptr;
     CorvelSession* session = nullptr;

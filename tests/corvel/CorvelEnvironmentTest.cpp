@@ -17,6 +17,7 @@
 #include "CorvelStandardObjectPrototype.h"
 #include "CorvelStandardStringConstructor.h"
 #include "CorvelStandardStringPrototype.h"
+#include "CorvelTestApp.h"
 #include "QelApp.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +25,6 @@
 #include <vector>
 
 namespace {
-
-class TestApp : public QelApp {
-public:
-    CorvelEnvironment* GetScriptEnvironment() override { return environment; }
-    CorvelEnvironment* environment = nullptr;
-};
 
 // The sixteen standard objects in the environment's field order.
 std::vector<CorvelObject*> StandardObjects(const CorvelEnvironment& environment) {
@@ -47,15 +42,8 @@ std::vector<CorvelObject*> StandardObjects(const CorvelEnvironment& environment)
 
 class EnvironmentTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        app.environment = &environment;
-        previous = SetQelApp(&app);
-    }
-    void TearDown() override { SetQelApp(previous); }
-
     CorvelEnvironment environment;
-    TestApp app;
-    QelApp* previous = nullptr;
+    CorvelTestApp app{&environment};
 };
 
 int TotalProperties(const CorvelEnvironment& environment) {

@@ -1,6 +1,7 @@
 #include "CorvelEnvironment.h"
 #include "CorvelObject.h"
 #include "CorvelObjectTable.h"
+#include "CorvelTestApp.h"
 #include "QelApp.h"
 
 #include <gtest/gtest.h>
@@ -8,12 +9,6 @@
 #include <vector>
 
 namespace {
-
-class TestApp : public QelApp {
-public:
-    CorvelEnvironment* GetScriptEnvironment() override { return environment; }
-    CorvelEnvironment* environment = nullptr;
-};
 
 // Counts its own destruction.
 class CountedObject : public CorvelObject {
@@ -27,17 +22,9 @@ public:
 // application; the standard objects are not created, so keys start at 1.
 class ObjectTableTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        app.environment = &environment;
-        previous = SetQelApp(&app);
-        table = environment.GetObjectTable();
-    }
-    void TearDown() override { SetQelApp(previous); }
-
     CorvelEnvironment environment;
-    TestApp app;
-    QelApp* previous = nullptr;
-    CorvelObjectTable* table = nullptr;
+    CorvelTestApp app{&environment};
+    CorvelObjectTable* table = environment.GetObjectTable();
     int destroyed = 0;
 };
 

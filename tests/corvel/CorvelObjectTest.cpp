@@ -6,6 +6,7 @@
 #include "CorvelObjectTable.h"
 #include "CorvelPropertyStore.h"
 #include "CorvelRuntimeException.h"
+#include "CorvelTestApp.h"
 #include "QelApp.h"
 
 #include <gtest/gtest.h>
@@ -15,12 +16,6 @@
 #include <vector>
 
 namespace {
-
-class TestApp : public QelApp {
-public:
-    CorvelEnvironment* GetScriptEnvironment() override { return environment; }
-    CorvelEnvironment* environment = nullptr;
-};
 
 // A plain object with a settable prototype, counting its destruction.
 class TestObject : public CorvelObject {
@@ -36,23 +31,7 @@ public:
     int* destroyed;
 };
 
-class ObjectTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        app.environment = &environment;
-        previous = SetQelApp(&app);
-        environment.Init();
-        environment.Restart();
-    }
-    void TearDown() override {
-        environment.Close();
-        SetQelApp(previous);
-    }
-
-    CorvelEnvironment environment;
-    TestApp app;
-    QelApp* previous = nullptr;
-};
+class ObjectTest : public CorvelEnvironmentFixture {};
 
 CorvelValue WithAttributes(CorvelValue value, int attributes) {
     value.SetAttributes(attributes);

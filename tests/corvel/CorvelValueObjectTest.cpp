@@ -11,6 +11,7 @@
 #include "CorvelStandardNumberPrototype.h"
 #include "CorvelStandardObjectInstance.h"
 #include "CorvelStandardStringPrototype.h"
+#include "CorvelTestApp.h"
 #include "QelApp.h"
 
 #include <gtest/gtest.h>
@@ -20,29 +21,7 @@
 
 namespace {
 
-class TestApp : public QelApp {
-public:
-    CorvelEnvironment* GetScriptEnvironment() override { return environment; }
-    CorvelEnvironment* environment = nullptr;
-};
-
-class ValueObjectTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        app.environment = &environment;
-        previous = SetQelApp(&app);
-        environment.Init();
-        environment.Restart();
-    }
-    void TearDown() override {
-        environment.Close();
-        SetQelApp(previous);
-    }
-
-    CorvelEnvironment environment;
-    TestApp app;
-    QelApp* previous = nullptr;
-};
+class ValueObjectTest : public CorvelEnvironmentFixture {};
 
 // Raised message id and text, or 0 and "" when nothing was raised.
 std::pair<uint32_t, std::string> Raised(const std::function<void()>& action) {
