@@ -9,7 +9,8 @@
 # The dump banner carries the time of day, so its time is masked.
 # With UPDATE=1 the expectation files are written instead of compared.
 set -u
-corvel=$1 mode=$2 script=$3
+# corvel may be given relative to here: the commands run in the script's folder.
+corvel=$(realpath "$1") mode=$2 script=$3
 dir=$(dirname "$script") name=$(basename "$script" .js)
 base="$dir/$name.$mode"
 work=$(mktemp -d)
