@@ -52,6 +52,8 @@ private:
     void DestroyDialog();      // OnDestroy, then detach and delete the widget
     void WindowDestroying();   // the widget is being deleted by someone else
     void RouteButton(int id);  // an IDOK/IDCANCEL command from keys or the window
+    void DialogDone(int result);  // the widget was ended, by EndDialog or directly
+    void OnWidgetDestroyed() override;
 
     unsigned int m_templateId;
     CWnd* m_parent;
