@@ -23,8 +23,10 @@ public:
     // -1 if the template is not registered.
     virtual int DoModal();
     // Modeless (tests, embedding): the dialog stays until DestroyWindow or
-    // this object's destruction. A template whose top-level widget is a plain
-    // QWidget is embedded in `parent`; a QDialog template is a window of its own.
+    // this object's destruction (call DestroyWindow first for a derived
+    // class's OnDestroy to run: the destructor reaches only CDialog's). A
+    // template whose top-level widget is a plain QWidget is embedded in
+    // `parent`; a QDialog template is a window of its own.
     bool Create(unsigned int templateId, CWnd* parent = nullptr);
     bool DestroyWindow() override;
     // Ends a modal run with `result` (a modeless dialog is hidden).
