@@ -43,8 +43,8 @@ public:
     bool IsModal() const { return m_modal; }
 
     // For tests: a callback run once a modal dialog is up (from the dialog's
-    // event loop); the test then clicks and types with QTest and ends the
-    // dialog. An empty function removes the hook.
+    // event loop), for every modal run while it is set; the test then clicks
+    // and types with QTest and ends the dialog. An empty function removes it.
     static void SetModalHook(std::function<void(CDialog*)> hook);
 
 private:

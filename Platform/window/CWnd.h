@@ -114,7 +114,9 @@ public:
     virtual bool PreTranslateMessage(QEvent* event);
     // Right button released, or the keyboard's context-menu key, on a widget
     // an object of ours took over. The default forwards to the parent's
-    // OnContextMenu with the same arguments.
+    // OnContextMenu with the same arguments. (Scroll areas such as QTextEdit
+    // receive the mouse in their viewport: a class over one watches that
+    // itself, as CRichEditCtrl does.)
     virtual void OnContextMenu(CWnd* window, CPoint screenPoint);
 
     // For tests: how many temporary wrappers exist right now.

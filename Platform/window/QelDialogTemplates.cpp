@@ -2,6 +2,7 @@
 
 #include "QelDialogWidget.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
@@ -74,6 +75,9 @@ bool QelDialogTemplates::IsRegistered(unsigned int id) {
 }
 
 QWidget* QelDialogTemplates::Create(unsigned int id, QWidget* parent) {
+    // Widgets need the host's QApplication; without one there is no dialog.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return nullptr;
     auto found = Templates().constFind(id);
     if (found == Templates().constEnd())
         return nullptr;
