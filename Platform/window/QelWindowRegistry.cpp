@@ -100,8 +100,12 @@ void QelWindowRegistry::Wire(QWidget* widget) {
         QObject::connect(edit, &QLineEdit::textChanged, widget, route(EN_CHANGE));
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         QObject::connect(combo, QOverload<int>::of(&QComboBox::activated), widget, route(CBN_SELCHANGE));
-        if (QLineEdit* comboEdit = combo->lineEdit())
-            QObject::connect(comboEdit, &QLineEdit::textEdited, widget, route(CBN_EDITCHANGE));
+        // Only the user's typing: picking an item or setting the text resets
+        // the edit's modified flag. Works for combos made editable later too.
+        QObject::connect(combo, &QComboBox::editTextChanged, widget, [this, combo]() {
+            if (combo->lineEdit() && combo->lineEdit()->isModified())
+                Route(combo, CBN_EDITCHANGE);
+        });
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
         QObject::connect(slider, &QAbstractSlider::valueChanged, widget, route(TRBN_THUMBPOSCHANGING));
     } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {

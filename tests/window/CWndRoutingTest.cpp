@@ -95,6 +95,14 @@ TEST_F(RoutingTest, EditsSelectionsAndStepsReachTheDialog) {
     auto* town = qobject_cast<QComboBox*>(Widget(kTown));
     QTest::keyClicks(town->lineEdit(), "s");
     EXPECT_EQ(dialog.Lines("command 107"), std::vector<std::string>{"command 107 5"});
+    dialog.SetDlgItemText(kTown, "Quito");  // the program's text is no edit
+    dialog.SendDlgItemMessage(kTown, CB_SETCURSEL, 1);
+    EXPECT_EQ(dialog.Lines("command 107").size(), 1u);
+    // A list made editable afterwards reports typing as well.
+    auto* fruit = qobject_cast<QComboBox*>(Widget(kFruit));
+    fruit->setEditable(true);
+    QTest::keyClicks(fruit->lineEdit(), "z");
+    EXPECT_EQ(dialog.Lines("command 106 5").size(), 1u);
 
     QTest::keyClick(Widget(kCount), Qt::Key_Up);
     EXPECT_EQ(qobject_cast<QSpinBox*>(Widget(kCount))->value(), 1);
