@@ -20,7 +20,7 @@ class QComboBox;
 
 class QelHistoryEditCombo : public QelControl {
 public:
-    static const int MaxEntries = 16;
+    static constexpr int MaxEntries = 16;
 
     explicit QelHistoryEditCombo(const char* key);
 

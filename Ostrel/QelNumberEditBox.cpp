@@ -49,7 +49,6 @@ void QelNumberEditBox::MakeSpinButton(double min, double max, double step, bool 
 
 void QelNumberEditBox::MakeSlider(double min, double max, double step)
 {
-    m_sliderMin = std::min(min, max);
     m_sliderStep = step > 0 ? step : 1.0;
     if (!GetRow())
         return;
@@ -61,9 +60,10 @@ void QelNumberEditBox::MakeSlider(double min, double max, double step)
         Connect(m_slider, &QSlider::valueChanged, [this](int position) { SliderMoved(position); });
     }
     Updating updating(this);
-    const int positions = static_cast<int>(std::lround((std::max(min, max) - m_sliderMin) / m_sliderStep));
-    m_slider->setRange(0, std::max(positions, 0));
-    m_slider->setPageStep(std::max(1, positions / 10));
+    const int low = static_cast<int>(std::lround(std::min(min, max) / m_sliderStep));
+    const int high = static_cast<int>(std::lround(std::max(min, max) / m_sliderStep));
+    m_slider->setRange(low, high);
+    m_slider->setPageStep(std::max(1, (high - low) / 10));
     PlaceSlider(m_value);
 }
 
@@ -94,7 +94,7 @@ void QelNumberEditBox::PlaceSlider(double value)
     if (!m_slider)
         return;
     Updating updating(this);
-    m_slider->setValue(static_cast<int>(std::lround((value - m_sliderMin) / m_sliderStep)));
+    m_slider->setValue(static_cast<int>(std::lround(value / m_sliderStep)));
 }
 
 void QelNumberEditBox::OnTextEdited()
@@ -140,7 +140,7 @@ void QelNumberEditBox::Step(int direction)
 
 void QelNumberEditBox::SliderMoved(int position)
 {
-    UserSets(RoundToStep(m_sliderMin + position * m_sliderStep, m_sliderStep));
+    UserSets(RoundToStep(position * m_sliderStep, m_sliderStep));
 }
 
 bool QelNumberEditBox::PreTranslateMessage(QEvent* event)

@@ -28,7 +28,7 @@ protected:
     virtual bool Parse(const QString& text, double& value) const = 0;
 
     void MakeSpinButton(double min, double max, double step, bool wrap);
-    // Slider positions 0, 1, ... stand for min, min + step, ...
+    // Slider position p stands for the value p * step.
     void MakeSlider(double min, double max, double step);
     // Shows a value outright or merged (see QelControl).
     void ShowNumber(double value, bool first);
@@ -51,5 +51,5 @@ private:
     bool m_edited = false;  // the user typed since
     double m_spinMin = 0.0, m_spinMax = 0.0, m_spinStep = 1.0;
     bool m_wrap = false;
-    double m_sliderMin = 0.0, m_sliderStep = 1.0;
+    double m_sliderStep = 1.0;
 };

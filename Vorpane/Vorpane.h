@@ -33,7 +33,7 @@ public:
     };
 
     // The table of temporary objects is a hash table of this many buckets.
-    static const int BucketCount = 11;
+    static constexpr int BucketCount = 11;
 
     Vorpane() = default;
     virtual ~Vorpane();  // releases the table, never the control objects

@@ -8,7 +8,7 @@
 class VpdAngle : public VpdControlEntry {
 public:
     // The style the dial is made with: degree box, notches, 0 up, clockwise.
-    static const unsigned int DialStyle = 27;
+    static constexpr unsigned int DialStyle = 27;
 
     // `extra`: the angle's snap in degrees (see QelAngleControl).
     VpdAngle(unsigned int id, VpdVarEntry* var, VpdValEntry* inactiveValue, QelAngleControl::Modes mode,

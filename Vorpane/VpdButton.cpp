@@ -46,6 +46,8 @@ void VpdButton::ShowWindow(CWnd* dialog, int show)
 
 bool VpdButton::StateOf(unsigned char* record) const
 {
+    if (!record)
+        return false;
     if (checkedValue)
         return checkedValue->Compare(record, var);
     if (uncheckedValue)
@@ -55,7 +57,7 @@ bool VpdButton::StateOf(unsigned char* record) const
 
 void VpdButton::WriteState(CWnd* dialog, unsigned char* record, bool multiSelected) const
 {
-    if (multiSelected || !dialog || !dialog->GetDlgItem(id))
+    if (multiSelected || !record || !dialog || !dialog->GetDlgItem(id))
         return;
     switch (dialog->IsDlgButtonChecked(id)) {
     case BST_CHECKED:
@@ -92,7 +94,7 @@ void VpdCheckBox::DialogToData(CWnd* dialog, unsigned char* record, bool active)
     if (var && active) {
         QelCheckBox* box = VpdAttach::Find<QelCheckBox>(dialog, id);
         WriteState(dialog, record, box && box->IsMultiSelected());
-    } else if (var && inactiveValue) {
+    } else if (var && inactiveValue && record) {
         inactiveValue->Set(record, var);
     }
     if (child)

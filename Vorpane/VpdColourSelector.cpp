@@ -74,7 +74,7 @@ void VpdColourSelectorTolerance::DialogToData(CWnd* dialog, unsigned char* recor
         return;
     if (!active) {
         WriteInactive(record);
-        if (toleranceInactiveValue)
+        if (toleranceInactiveValue && record)
             toleranceInactiveValue->Set(record, toleranceVar);
         return;
     }

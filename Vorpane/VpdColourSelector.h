@@ -11,7 +11,7 @@ class VpdColourSelector : public VpdControlEntry {
 public:
     // The style the selector is made with: swatch, hex text, colour dialog,
     // custom colours kept.
-    static const int SelectorStyle = 23;
+    static constexpr int SelectorStyle = 23;
 
     VpdColourSelector(unsigned int id, VpdVarEntry* var, VpdValEntry* inactiveValue);
 

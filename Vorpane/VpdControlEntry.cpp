@@ -22,6 +22,6 @@ void VpdControlEntry::DestroyControls(CWnd* dialog)
 
 void VpdControlEntry::WriteInactive(unsigned char* record) const
 {
-    if (inactiveValue)
+    if (inactiveValue && record)
         inactiveValue->Set(record, var);
 }

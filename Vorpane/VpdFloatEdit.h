@@ -18,7 +18,7 @@ public:
     // Reads at most 19 characters of the box's text.
     void DialogToData(CWnd* dialog, unsigned char* record, bool active) override;
 
-    static const int MaxTextLength = 19;
+    static constexpr int MaxTextLength = 19;
 
     double valueOffset;
     double min, max;
