@@ -1,6 +1,7 @@
 #include "Workbench.h"
 
 #include "EscapeKeyFeed.h"
+#include "LineNumbers.h"
 #include "OutputPanes.h"
 
 #include <QAction>
@@ -20,14 +21,14 @@
 #include <QStringDecoder>
 #include <QStyle>
 #include <QToolBar>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 namespace {
 
 const unsigned int kEditorId = 100;
 
-const unsigned long kEditorStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_BORDER | ES_MULTILINE |
-                                   ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
+const unsigned long kEditorStyle =
+    WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
 
 bool IsUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -51,11 +52,14 @@ Workbench::Workbench(QWidget* parent)
       m_runner(&m_console),
       m_frame(this),
       m_escape(std::make_unique<EscapeKeyFeed>()) {
-    auto* editorArea = new QWidget;
-    auto* editorLayout = new QVBoxLayout(editorArea);
+    auto* editorArea = new QFrame;
+    editorArea->setFrameShape(QFrame::StyledPanel);
+    auto* editorLayout = new QHBoxLayout(editorArea);
     editorLayout->setContentsMargins(0, 0, 0, 0);
+    editorLayout->setSpacing(0);
     m_frame.SubclassWindow(editorArea);
     m_editor.Create(kEditorStyle, CRect(), &m_frame, kEditorId);
+    editorLayout->addWidget(new LineNumbers(m_editor));
     editorLayout->addWidget(m_editor.GetWidget());
 
     auto* splitter = new QSplitter(Qt::Vertical);
