@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -48,21 +49,27 @@ void Dump(CorvelTreeElement* element) {
 
 class CorvelDebugDump : public ::testing::Test {
 protected:
+    // A folder of its own: tests run in parallel, and other builds' tests
+    // share the temporary folder.
     void SetUp() override {
-        path = ::testing::TempDir() + "corvel_dump_test.txt";
-        std::remove(path.c_str());
+        std::string pattern = ::testing::TempDir() + "corvel_dump_XXXXXX";
+        ASSERT_NE(mkdtemp(&pattern[0]), nullptr);
+        folder = pattern;
+        path = folder + "/dump.txt";
         CorvelTreeElement::SetDebugPath(path.c_str());
     }
     void TearDown() override {
         CorvelTreeElement::CloseDebug();
         CorvelTreeElement::SetDebugPath(nullptr);
         std::remove(path.c_str());
+        rmdir(folder.c_str());
     }
     std::string Dumped() {
         CorvelTreeElement::CloseDebug();
         return WithoutBanner(ReadFile(path));
     }
 
+    std::string folder;
     std::string path;
 };
 
@@ -200,7 +207,7 @@ TEST_F(CorvelDebugDump, OneBannerUntilClosedThenANewFile) {
 }
 
 TEST_F(CorvelDebugDump, AnUnopenablePathWritesNothing) {
-    std::string missing = ::testing::TempDir() + "no-such-directory/dump.txt";
+    std::string missing = folder + "/no-such-directory/dump.txt";
     CorvelTreeElement::SetDebugPath(missing.c_str());
     Dump(List(new CorvelBreak));
     CorvelTreeElement::CloseDebug();
@@ -239,7 +246,7 @@ TEST_F(CorvelDebugDump, AHostStreamIsWrittenButNotClosed) {
 TEST_F(CorvelDebugDump, DefaultsToScriptDebugTxtInTheCurrentDirectory) {
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
-    ASSERT_EQ(chdir(::testing::TempDir().c_str()), 0);
+    ASSERT_EQ(chdir(folder.c_str()), 0);
     std::remove("ScriptDebug.txt");
     CorvelTreeElement::SetDebugPath(nullptr);
     Dump(new CorvelEmptyStatement);
