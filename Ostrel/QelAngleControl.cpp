@@ -142,6 +142,18 @@ void QelAngleControl::UserSets(int degrees)
     Show(m_angle);
 }
 
+bool QelAngleControl::SetUserText(const char* text)
+{
+    QString degrees = QString::fromUtf8(text ? text : "");
+    degrees.remove(Degree);
+    bool ok = false;
+    const int value = degrees.trimmed().toInt(&ok);
+    if (!ok || !GetDial())
+        return false;
+    UserSets(value);
+    return true;
+}
+
 void QelAngleControl::DialMoved(int value)
 {
     int screen = value - 180;

@@ -32,6 +32,8 @@ public:
     // The angle set, or the one the user chose since (in the mode's range).
     int GetAngle() const { return m_angle; }
     QLineEdit* GetDegreeBox() const { return m_box; }
+    // Degrees given as text ("45", "45°"), as if the user had set them.
+    bool SetUserText(const char* text) override;
     // The angle in the mode's range: 370 becomes 10, 270 in Signed mode -90.
     int Normalise(int degrees) const;
 

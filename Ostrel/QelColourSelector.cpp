@@ -145,6 +145,15 @@ bool QelColourSelector::ChooseColour()
     return true;
 }
 
+bool QelColourSelector::SetUserText(const char* text)
+{
+    const QColor colour(QString::fromUtf8(text ? text : ""));
+    if (!colour.isValid() || !GetWidget())
+        return false;
+    SetColour(FromQColor(colour), true);
+    return true;
+}
+
 void QelColourSelector::UseTolerance(bool use)
 {
     if (use && !m_tolerance && GetRow()) {

@@ -44,6 +44,8 @@ public:
 
     // Opens the colour dialog as a click does; true when a colour was chosen.
     bool ChooseColour();
+    // A colour given as "#RRGGBB" (or a colour name), as if chosen in the dialog.
+    bool SetUserText(const char* text) override;
 
 protected:
     bool Accepts(QWidget* widget) const override;

@@ -42,6 +42,10 @@ QelControlRow::QelControlRow(QWidget* control) : m_control(control)
         m_row->setGeometry(m_geometry);
     }
     rowLayout->addWidget(control, 1);
+    // A control that cannot grow keeps its companions beside it, not
+    // pushed to the far end of the row.
+    if (control->maximumWidth() < QWIDGETSIZE_MAX)
+        rowLayout->addStretch(1);
     control->setVisible(!hidden);
     m_row->setSizePolicy(control->sizePolicy());
     m_row->show();
@@ -81,7 +85,9 @@ void QelControlRow::Add(QWidget* companion, int stretch)
 {
     if (!companion || !m_row)
         return;
-    static_cast<QHBoxLayout*>(m_row->layout())->addWidget(companion, stretch);
+    auto* rowLayout = static_cast<QHBoxLayout*>(m_row->layout());
+    const bool trailingStretch = rowLayout->itemAt(rowLayout->count() - 1)->spacerItem() != nullptr;
+    rowLayout->insertWidget(trailingStretch ? rowLayout->count() - 1 : rowLayout->count(), companion, stretch);
     m_companions.append(companion);
     Mirror(companion);
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSlider>
+#include <QFontMetrics>
 
 #include <cmath>
 
@@ -34,6 +35,14 @@ double QelNumberEditBox::GetNumber(bool* valid) const
     return ok ? value : m_value;
 }
 
+bool QelNumberEditBox::SetUserText(const char* text)
+{
+    if (!QelEditBox::SetUserText(text))
+        return false;
+    OnTextEdited();
+    return true;
+}
+
 void QelNumberEditBox::MakeSpinButton(double min, double max, double step, bool wrap)
 {
     m_spinMin = std::min(min, max);
@@ -42,7 +51,7 @@ void QelNumberEditBox::MakeSpinButton(double min, double max, double step, bool 
     m_wrap = wrap;
     if (m_spin || !GetRow())
         return;
-    m_spin = new QelSpinButton([this](int direction) { Step(direction); });
+    m_spin = new QelSpinButton([this](int direction) { Step(direction); }, GetWidget()->sizeHint().height());
     m_spin->setObjectName(GetWidget()->objectName() + QStringLiteral("_spin"));
     GetRow()->Add(m_spin);
 }
@@ -55,8 +64,12 @@ void QelNumberEditBox::MakeSlider(double min, double max, double step)
     if (!m_slider) {
         m_slider = new QSlider(Qt::Horizontal);
         m_slider->setObjectName(GetWidget()->objectName() + QStringLiteral("_slider"));
-        m_slider->setMinimumWidth(80);
-        GetRow()->Add(m_slider, 2);
+        m_slider->setMinimumWidth(60);
+        GetRow()->Add(m_slider, 3);
+        // Room for a number beside the slider.
+        QWidget* box = GetWidget();
+        m_ownMinimumWidth = box->minimumWidth();
+        box->setMinimumWidth(std::max(box->minimumWidth(), box->fontMetrics().horizontalAdvance(QStringLiteral("-00000.00")) + 12));
         Connect(m_slider, &QSlider::valueChanged, [this](int position) { SliderMoved(position); });
     }
     Updating updating(this);
@@ -69,6 +82,9 @@ void QelNumberEditBox::MakeSlider(double min, double max, double step)
 
 void QelNumberEditBox::OnDetach()
 {
+    if (m_ownMinimumWidth >= 0 && GetWidget())
+        GetWidget()->setMinimumWidth(m_ownMinimumWidth);
+    m_ownMinimumWidth = -1;
     // The row destroys them.
     m_spin = nullptr;
     m_slider = nullptr;

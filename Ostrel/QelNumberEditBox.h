@@ -21,6 +21,8 @@ public:
     // while undecided, nor after typing something that is none); without
     // one the answer is the value last set.
     double GetNumber(bool* valid = nullptr) const;
+    // Takes the text as typed by the user.
+    bool SetUserText(const char* text) override;
 
 protected:
     // Text of a value, and a value of a text (false when it is none).
@@ -52,4 +54,5 @@ private:
     double m_spinMin = 0.0, m_spinMax = 0.0, m_spinStep = 1.0;
     bool m_wrap = false;
     double m_sliderStep = 1.0;
+    int m_ownMinimumWidth = -1;  // the box's own, while a slider needs more
 };

@@ -3,7 +3,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-QelSpinButton::QelSpinButton(std::function<void(int)> step, QWidget* parent)
+QelSpinButton::QelSpinButton(std::function<void(int)> step, int height, QWidget* parent)
     : QWidget(parent), m_step(std::move(step))
 {
     auto* layout = new QVBoxLayout(this);
@@ -13,7 +13,8 @@ QelSpinButton::QelSpinButton(std::function<void(int)> step, QWidget* parent)
     m_down = MakeArrow(Qt::DownArrow, -1);
     layout->addWidget(m_up);
     layout->addWidget(m_down);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFixedHeight(std::max(height, 16));
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -24,8 +25,8 @@ QToolButton* QelSpinButton::MakeArrow(Qt::ArrowType arrow, int direction)
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedWidth(18);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    button->setMinimumHeight(10);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    button->setIconSize(QSize(8, 8));
     QObject::connect(button, &QToolButton::clicked, this, [this, direction]() {
         if (m_step)
             m_step(direction);

@@ -10,8 +10,9 @@ class QToolButton;
 
 class QelSpinButton : public QWidget {
 public:
-    // `step` receives +1 for up and -1 for down.
-    QelSpinButton(std::function<void(int)> step, QWidget* parent = nullptr);
+    // `step` receives +1 for up and -1 for down; `height` is that of the box
+    // beside it, which the two arrows share.
+    QelSpinButton(std::function<void(int)> step, int height, QWidget* parent = nullptr);
 
     QToolButton* GetUpButton() const { return m_up; }
     QToolButton* GetDownButton() const { return m_down; }
