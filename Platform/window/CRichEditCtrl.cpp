@@ -649,9 +649,9 @@ int CRichEditCtrl::GetFirstVisibleLine() const {
     TextBox box(GetWidget());
     if (!box)
         return 0;
-    // The first line whose top is in view.
-    int margin = qCeil(box.Document()->documentMargin());
-    return box.CursorAt(QPoint(0, box.IsPlain() ? 0 : margin)).blockNumber();
+    // The line at the top of the view (below the page's margin).
+    int margin = box.IsPlain() ? 0 : qCeil(box.Document()->documentMargin());
+    return box.CursorAt(QPoint(0, margin + 1)).blockNumber();
 }
 
 void CRichEditCtrl::LineScroll(int lines, int chars) {
