@@ -20,6 +20,12 @@ int Modulo360(int degrees)
 
 }  // namespace
 
+QelAngleControl::~QelAngleControl()
+{
+    // Given back here, while every part of the control still exists.
+    Release();
+}
+
 QelAngleControl::QelAngleControl(unsigned int style, Modes mode, unsigned int snap, unsigned int notchStep)
     : m_style(style), m_mode(mode), m_snap(snap), m_notchStep(notchStep)
 {

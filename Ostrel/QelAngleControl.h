@@ -23,6 +23,7 @@ class QLineEdit;
 
 class QelAngleControl : public QelControl {
 public:
+    ~QelAngleControl() override;
     enum Modes { FullCircle = 0, Signed = 1 };
     enum Style { DegreeBox = 0x01, Notches = 0x02, ReadOnly = 0x04, ZeroUp = 0x08, Clockwise = 0x10 };
 

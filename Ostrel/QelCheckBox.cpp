@@ -10,6 +10,11 @@
 
 // ---- check box ----
 
+QelCheckBox::~QelCheckBox()
+{
+    Release();
+}
+
 bool QelCheckBox::Accepts(QWidget* widget) const
 {
     return qobject_cast<QCheckBox*>(widget) != nullptr;
@@ -79,6 +84,7 @@ bool QelCheckBox::OnChildNotify(int code)
 // Paints the undecided radio button: the circle empty, a dash inside it.
 class QelRadioButton::Painter : public QObject {
 public:
+    explicit Painter(QObject* radio) : QObject(radio) {}
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* radio = qobject_cast<QRadioButton*>(watched);
@@ -104,6 +110,11 @@ public:
     }
 };
 
+QelRadioButton::~QelRadioButton()
+{
+    Release();
+}
+
 bool QelRadioButton::Accepts(QWidget* widget) const
 {
     return qobject_cast<QRadioButton*>(widget) != nullptr;
@@ -119,8 +130,7 @@ void QelRadioButton::OnAttach()
 
 void QelRadioButton::OnDetach()
 {
-    delete m_painter;
-    m_painter = nullptr;
+    delete m_painter.data();
 }
 
 void QelRadioButton::PutCheck(bool state)
@@ -161,11 +171,10 @@ void QelRadioButton::ShowMultiSelected(bool multiSelected)
 {
     QWidget* radio = GetWidget();
     if (multiSelected && !m_painter) {
-        m_painter = new Painter;
+        m_painter = new Painter(radio);
         radio->installEventFilter(m_painter);
     } else if (!multiSelected && m_painter) {
-        delete m_painter;  // removes the filter
-        m_painter = nullptr;
+        delete m_painter.data();  // removes the filter
     }
     radio->update();
 }

@@ -9,8 +9,12 @@
 
 #include "QelControl.h"
 
+#include <QObject>
+#include <QPointer>
+
 class QelCheckBox : public QelControl {
 public:
+    ~QelCheckBox() override;
     // Shows the state outright when `first`, else merges (see QelControl).
     void SetCheck(bool state, bool first);
     // The state shown (while undecided: the first record's).
@@ -30,6 +34,7 @@ private:
 
 class QelRadioButton : public QelControl {
 public:
+    ~QelRadioButton() override;
     void SetCheck(bool state, bool first);
     bool GetCheck() const { return m_state; }
 
@@ -46,5 +51,5 @@ private:
     void PutCheck(bool state);
 
     bool m_state = false;
-    Painter* m_painter = nullptr;
+    QPointer<QObject> m_painter;  // lives on the radio widget while undecided
 };

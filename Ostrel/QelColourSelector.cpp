@@ -25,6 +25,12 @@ const char* SeveralText = "(several)";
 
 }  // namespace
 
+QelColourSelector::~QelColourSelector()
+{
+    // Given back here, while every part of the control still exists.
+    Release();
+}
+
 QelColourSelector::QelColourSelector(int style) : m_style(style) {}
 
 bool QelColourSelector::Accepts(QWidget* widget) const

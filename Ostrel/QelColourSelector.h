@@ -25,6 +25,7 @@ class QSpinBox;
 
 class QelColourSelector : public QelControl {
 public:
+    ~QelColourSelector() override;
     enum Style { Swatch = 0x01, HexText = 0x02, Dialog = 0x04, NoBorder = 0x08, KeepCustom = 0x10 };
 
     explicit QelColourSelector(int style);

@@ -27,7 +27,8 @@ public:
     // Takes over `widget` when it is of the kind this control works on.
     bool SubclassWindow(QWidget* widget) override;
     // Removes the companions, restores the widget's own look and gives the
-    // widget back; the widget itself is never deleted.
+    // widget back; the widget itself is never deleted. Each control class
+    // releases in its own destructor too, while all of it still exists.
     QWidget* Release();
 
     bool IsMultiSelected() const { return m_multiSelected; }

@@ -2,6 +2,12 @@
 
 #include <QLineEdit>
 
+QelEditBox::~QelEditBox()
+{
+    // Given back here, while every part of the control still exists.
+    Release();
+}
+
 const char* QelEditBox::MultiSelectedText()
 {
     return "(several values)";

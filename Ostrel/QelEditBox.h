@@ -14,6 +14,7 @@ class QLineEdit;
 
 class QelEditBox : public QelControl {
 public:
+    ~QelEditBox() override;
     // Shows `text`: outright when `first`, else merged with the text shown
     // (a different text makes the box undecided). With `selectAll` the text
     // is selected, ready to be typed over. Like the framework's edit

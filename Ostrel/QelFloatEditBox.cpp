@@ -7,6 +7,12 @@
 #include <cmath>
 #include <cstring>
 
+QelFloatEditBox::~QelFloatEditBox()
+{
+    // Given back here, while every part of the control still exists.
+    Release();
+}
+
 void QelFloatEditBox::OnAttach()
 {
     QelNumberEditBox::OnAttach();

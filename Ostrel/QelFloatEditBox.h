@@ -10,6 +10,7 @@ class QValidator;
 
 class QelFloatEditBox : public QelNumberEditBox {
 public:
+    ~QelFloatEditBox() override;
     void CreateSpinButton(double min, double max, double step);
     void CreateSlider(double min, double max, double step);
     void SetValue(double value, bool first);

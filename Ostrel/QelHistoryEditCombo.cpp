@@ -19,6 +19,12 @@ QString SettingName(const QString& key)
 
 }  // namespace
 
+QelHistoryEditCombo::~QelHistoryEditCombo()
+{
+    // Given back here, while every part of the control still exists.
+    Release();
+}
+
 QelHistoryEditCombo::QelHistoryEditCombo(const char* key) : m_key(QString::fromUtf8(key ? key : "")) {}
 
 QString QelHistoryEditCombo::HistoryFile()

@@ -20,6 +20,7 @@ class QComboBox;
 
 class QelHistoryEditCombo : public QelControl {
 public:
+    ~QelHistoryEditCombo() override;
     static constexpr int MaxEntries = 16;
 
     explicit QelHistoryEditCombo(const char* key);

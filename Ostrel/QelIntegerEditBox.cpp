@@ -5,6 +5,12 @@
 
 #include <cmath>
 
+QelIntegerEditBox::~QelIntegerEditBox()
+{
+    // Given back here, while every part of the control still exists.
+    Release();
+}
+
 void QelIntegerEditBox::OnAttach()
 {
     QelNumberEditBox::OnAttach();

@@ -10,6 +10,7 @@ class QValidator;
 
 class QelIntegerEditBox : public QelNumberEditBox {
 public:
+    ~QelIntegerEditBox() override;
     // The spin button steps by 1 within min ... max; with `wrap` stepping
     // past one end continues at the other.
     void CreateSpinButton(int min, int max, bool wrap);

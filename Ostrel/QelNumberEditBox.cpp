@@ -24,6 +24,12 @@ double RoundToStep(double value, double step)
 
 }  // namespace
 
+QelNumberEditBox::~QelNumberEditBox()
+{
+    // Given back here, while every part of the control still exists.
+    Release();
+}
+
 double QelNumberEditBox::GetNumber(bool* valid) const
 {
     double value = m_value;

@@ -14,6 +14,7 @@ class QelSpinButton;
 
 class QelNumberEditBox : public QelEditBox {
 public:
+    ~QelNumberEditBox() override;
     QelSpinButton* GetSpinButton() const { return m_spin; }
     QSlider* GetSlider() const { return m_slider; }
     // The value shown: the one set, or what the user typed when it reads as

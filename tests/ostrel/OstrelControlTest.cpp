@@ -386,3 +386,28 @@ TEST(QelBrowseButton, FiltersComeFromTheMediaTypeOrTheResourceStrings)
     EXPECT_TRUE(button.GetFilter().startsWith("Images ("));
     EXPECT_EQ(QelMediaType::Filter(QelMediaType::AnyFile), "All files (*)");
 }
+
+TEST(QelControl, DestroyedWhileUndecidedGivesTheWidgetBackInItsOwnLook)
+{
+    Window window;
+    auto* edit = window.Add<QLineEdit>("edit");
+    auto* radio = window.Add<QRadioButton>("radio");
+    auto* check = window.Add<QCheckBox>("check");
+    {
+        QelEditBox box;
+        QelRadioButton option;
+        QelCheckBox tick;
+        ASSERT_TRUE(box.SubclassWindow(edit) && option.SubclassWindow(radio) && tick.SubclassWindow(check));
+        box.SetText("a", true, false);
+        box.SetText("b", false, false);
+        option.SetCheck(true, true);
+        option.SetCheck(false, false);
+        tick.SetCheck(true, true);
+        tick.SetCheck(false, false);
+        ASSERT_TRUE(box.IsMultiSelected() && option.IsMultiSelected() && tick.IsMultiSelected());
+    }  // no Release: the destructors give everything back (the sanitizers see a leak otherwise)
+    EXPECT_FALSE(edit->font().italic());
+    EXPECT_TRUE(edit->placeholderText().isEmpty());
+    EXPECT_FALSE(check->isTristate());
+    EXPECT_EQ(CWnd::FromWidgetPermanent(edit), nullptr);
+}

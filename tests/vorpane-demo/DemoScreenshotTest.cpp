@@ -42,6 +42,8 @@ class Layout {
 public:
     Layout(int count, QSize size) : m_records(SampleRecords(count)), m_map(BuildDemoMap())
     {
+        // The history combo reads its lists from a directory of our own.
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         QApplication::setStyle("Fusion");
         EXPECT_TRUE(RegisterDemoTemplate());
         m_dialog = std::make_unique<DemoDialog>(DemoTemplateId, m_map.get(), &m_records);
@@ -70,6 +72,7 @@ public:
     }
 
 private:
+    QTemporaryDir m_config;
     std::vector<DemoSettings> m_records;
     std::unique_ptr<Vorpane::Map> m_map;
     std::unique_ptr<DemoDialog> m_dialog;

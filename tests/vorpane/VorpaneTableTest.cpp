@@ -1,6 +1,8 @@
 // The table of temporary objects: 11 buckets, at most one node per id.
 #include "CWnd.h"
+#include "QelResource.h"
 #include "Vorpane.h"
+#include "VorpaneLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -59,4 +61,12 @@ TEST(VorpaneTable, OperationsWithoutADialogOrMapDoNothing)
     alone.UpdateGreying(&map, true);
     alone.ShowControls(nullptr, 0);
     EXPECT_EQ(alone.GetTemporaryObjectCount(), 0);
+}
+
+TEST(VorpaneLibrary, ItsResourcesAreRegisteredWhileItIsLoaded)
+{
+    QelResource* module = QelResource::Find("VORPANE");
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(module, VorpaneGetResource());
+    EXPECT_STREQ(module->FindString(1), "Vorpane");
 }
