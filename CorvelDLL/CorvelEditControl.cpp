@@ -303,10 +303,12 @@ bool CorvelEditControl::PreTranslateMessage(QEvent* event) {
 }
 
 // A line break, and the tabs the line of the selection start begins with.
+// Undoable: a replacement that cannot be undone would empty the whole undo
+// history, so one Enter would cost the user every earlier undo step.
 void CorvelEditControl::InsertLineBreak() {
     int tabs = CountLeadingTabs(LineFromChar(-1));
     std::string text = "\n" + std::string((size_t)tabs, '\t');
-    ReplaceSel(text.c_str(), false);
+    ReplaceSel(text.c_str(), true);
 }
 
 int CorvelEditControl::CountLeadingTabs(int line) const {
@@ -328,13 +330,13 @@ void CorvelEditControl::DoBlockIndent(long start, long end, bool outdent) {
         long lineStart = LineIndex(line);
         if (!outdent) {
             SetSel(lineStart, lineStart);
-            ReplaceSel("\t");
+            ReplaceSel("\t", true);
             changed = true;
         } else if (LineLength((int)lineStart) > 0) {
             char first;
             if (GetLine(line, &first, 1) == 1 && first == '\t') {
                 SetSel(lineStart, lineStart + 1);
-                ReplaceSel("");
+                ReplaceSel("", true);
                 changed = true;
             }
         }
@@ -347,7 +349,7 @@ void CorvelEditControl::DoBlockIndent(long start, long end, bool outdent) {
         int length = GetLine(0, first, 4);
         first[std::min(length, Utf8Length(first[0]))] = 0;
         SetSel(0, 1);
-        ReplaceSel(first);
+        ReplaceSel(first, true);
     }
     // Whole lines, the last one's line break included, so the next Tab or
     // Shift+Tab takes the same lines.

@@ -245,6 +245,34 @@ TEST_F(EditControlTest, TabWithoutSelectionInsertsOneUndoably) {
     EXPECT_EQ("x;", Text());
 }
 
+// Enter and block indents must not empty the undo history: the text typed
+// before them stays recoverable.
+TEST_F(EditControlTest, EnterAndBlockIndentKeepEarlierUndoSteps) {
+    edit.SetScript("a;", true, true);
+    Caret(2);
+    Type("b");
+    Key(Qt::Key_Return);
+    EXPECT_EQ("a;b\n", Text());
+    ASSERT_TRUE(edit.CanUndo());
+    while (edit.CanUndo() && Text() != "a;b")
+        edit.Undo();
+    EXPECT_EQ("a;b", Text());
+    edit.Undo();
+    EXPECT_EQ("a;", Text());
+
+    edit.SetScript("x;\ny;", true, true);
+    Caret(2);
+    Type("z");
+    edit.SetSel(0, edit.GetTextLength());
+    Key(Qt::Key_Tab);
+    EXPECT_EQ("\tx;z\n\ty;", Text());
+    while (edit.CanUndo() && Text() != "x;z\ny;")
+        edit.Undo();
+    EXPECT_EQ("x;z\ny;", Text());
+    edit.Undo();
+    EXPECT_EQ("x;\ny;", Text());
+}
+
 TEST_F(EditControlTest, EnterKeepsTheLeadingTabs) {
     edit.SetScript("\t\tif (x)", true, true);
     Caret(edit.GetTextLength());
