@@ -374,8 +374,10 @@ QelString CorvelValue::ForceGetString() const {
     switch (m_type) {
         case Boolean: return m_payload.boolean ? "true" : "false";
         case Number: {
+            // The language's texts for NaN, the infinities and zero: the C
+            // library's differ between platforms and mean nothing to a user.
             char buffer[CorvelNumberText::BufferSize];
-            return CorvelNumberText::FormatGeneral(m_payload.number, buffer);
+            return NumberText(m_payload.number, buffer);
         }
         case String: return m_payload.text;
         case Object: {

@@ -414,6 +414,13 @@ TEST(CorvelValue, ForceGetNeverChangesTheValue) {
     EXPECT_EQ(CorvelValue(-HUGE_VAL).ForceGetInteger(), INT_MIN);
     EXPECT_STREQ(CorvelValue(1234567.0).ForceGetString().GetText(), "1.23457e+06");
     EXPECT_STREQ(CorvelValue(0.5).ForceGetString().GetText(), "0.5");
+    // The values "%g" would print differently from platform to platform
+    // read as the language writes them.
+    EXPECT_STREQ(CorvelValue(std::nan("")).ForceGetString().GetText(), "NaN");
+    EXPECT_STREQ(CorvelValue(-std::nan("")).ForceGetString().GetText(), "NaN");
+    EXPECT_STREQ(CorvelValue(HUGE_VAL).ForceGetString().GetText(), "Infinity");
+    EXPECT_STREQ(CorvelValue(-HUGE_VAL).ForceGetString().GetText(), "-Infinity");
+    EXPECT_STREQ(CorvelValue(-0.0).ForceGetString().GetText(), "0");
 
     EXPECT_EQ(CorvelValue(true).ForceGetInteger(), 1);
     EXPECT_EQ(CorvelValue(true).ForceGetNumber(), 1.0);
