@@ -8,6 +8,7 @@
 #include "CorvelObjectTable.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelSession.h"
+#include "CorvelStandardArrayInstance.h"
 #include "CorvelStandardBooleanInstance.h"
 #include "CorvelStandardNumberInstance.h"
 #include "CorvelStandardStringInstance.h"
@@ -470,6 +471,17 @@ void CorvelValue::ToString() {
             return ToString();
         default: return SetString("");
     }
+}
+
+void CorvelValue::ToPropertyName() {
+    if (m_type == Number) {
+        double number = m_payload.number;
+        if (number >= 0 && number <= 4294967294.0 && number == std::floor(number)) {
+            char buffer[16];
+            return SetString(CorvelStandardArrayInstance::FormatIndex((uint32_t)number, buffer));
+        }
+    }
+    ToString();
 }
 
 void CorvelValue::ToObject() {
