@@ -15,6 +15,7 @@
 #include "CorvelStatementBlock.h"
 #include "CorvelStatementList.h"
 
+#include <cassert>
 #include <cstdint>
 
 #if defined(__linux__)
@@ -311,9 +312,18 @@ void CorvelExecutionContext::InsertStatementPosition(CorvelStatementPosition* re
     positions.InsertAt(height < 0 ? 0 : height > count ? count : height, record);
 }
 
-void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement*) {
+// A construct that forgot to clear its record would make the next clear
+// pop the wrong one, and nothing would show until some resumption went
+// astray: checked builds stop right there instead.
+void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement* statement) {
     int top = positions.GetUpperBound();
-    if (top < 0) return;
+    assert(top >= 0 && positions[top]->statement == statement && "a construct clears only its own record");
+    (void)statement;
+    if (top >= 0) PopStatementPosition();
+}
+
+void CorvelExecutionContext::PopStatementPosition() {
+    int top = positions.GetUpperBound();
     CorvelStatementPosition* record = positions[top];
     positions.RemoveAt(top);
     delete record;
@@ -322,5 +332,5 @@ void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement*) {
 void CorvelExecutionContext::CleanUpPositionStack() {
     // Popped one at a time: a record's destruction may end a nested context
     // or a scope, which must not see a record already deleted.
-    while (!positions.IsEmpty()) ClearStatementPosition(nullptr);
+    while (!positions.IsEmpty()) PopStatementPosition();
 }

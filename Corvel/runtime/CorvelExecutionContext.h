@@ -85,7 +85,8 @@ public:
     CorvelStatementPosition* GetStatementPosition(const CorvelStatement* statement);
     CorvelStatementPosition* GetStatementPosition(CorvelStatementPosition* (*factory)());
     IntegerStatementPosition* GetIntegerStatementPosition(const CorvelStatement* statement);
-    // Deletes the topmost record (the argument is not consulted).
+    // Deletes the topmost record, which must be the record of `statement`
+    // (null for a built-in call's): checked in debug builds.
     void ClearStatementPosition(const CorvelStatement* statement);
 
     // Constructs that usually complete at once make their record only when
@@ -111,6 +112,7 @@ protected:
     void CleanUpScopeChain();
 
 private:
+    void PopStatementPosition();
     void InitialiseGlobalCode();
     void InitialiseEvalCode();
     void InitialiseFunctionCode();
