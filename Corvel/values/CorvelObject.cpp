@@ -238,6 +238,7 @@ CorvelStatus CorvelObject::Call(CorvelExecutionContext*, CorvelValue*, int, cons
 CorvelObject::PropertyEnumerator* CorvelObject::BeginPropertyEnumeration() {
     if (!m_enumerators) m_enumerators = new std::vector<PropertyEnumerator*>;
     BasicPropertyEnumerator* enumerator = new BasicPropertyEnumerator;
+    enumerator->limit = m_properties.GetNextSequence();
     if (m_properties.IsEmpty()) enumerator->bucket = CorvelPropertyStore::BucketCount;
     m_enumerators->push_back(enumerator);
     return enumerator;
@@ -269,7 +270,8 @@ const char* CorvelObject::NextOwnName(BasicPropertyEnumerator* enumerator) {
         Entry* next = enumerator->after ? enumerator->after->next : m_properties.First(enumerator->bucket);
         if (next) {
             enumerator->after = next;
-            return next->GetName();
+            if (next->sequence < enumerator->limit) return next->GetName();
+            continue;
         }
         ++enumerator->bucket;
         enumerator->after = nullptr;

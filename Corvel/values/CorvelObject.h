@@ -69,6 +69,10 @@ public:
         // bucket's start when `after` is null); bucket 11: own names done.
         int bucket = 0;
         CorvelPropertyStore::Entry* after = nullptr;
+        // Entries numbered from here on were added after the enumeration
+        // began and are passed over: a loop that deletes and adds again the
+        // name it visits would otherwise meet it again and again.
+        uint32_t limit = 0;
         CorvelObject* prototype = nullptr;  // held while remembered
         PropertyEnumerator* prototypeEnumerator = nullptr;
         bool prototypeReached = false;

@@ -210,6 +210,25 @@ TEST_F(ObjectTest, RemovingPropertiesDuringAnEnumerationIsSafe) {
     EXPECT_EQ(enumerator, nullptr);
 }
 
+// Names added after an enumeration began are not visited, so a loop that
+// deletes and adds back the name it is at sees every name once and ends.
+TEST_F(ObjectTest, AnEnumerationVisitsEachNameAtMostOnce) {
+    TestObject object;
+    for (const char* name : {"a", "b", "c"}) object.Put(name, CorvelValue(1));
+    std::vector<std::string> visited;
+    CorvelObject::PropertyEnumerator* enumerator = object.BeginPropertyEnumeration();
+    while (const char* name = object.GetNextPropertyName(enumerator)) {
+        std::string current = name;
+        visited.push_back(current);
+        ASSERT_LT(visited.size(), 10u);
+        EXPECT_TRUE(object.Delete(current.c_str()));
+        object.Put(current.c_str(), CorvelValue(2));
+        object.Put(("new" + current).c_str(), CorvelValue(3));
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"c", "a", "b"}));
+    EXPECT_EQ(Enumerate(object).size(), 6u);
+}
+
 TEST_F(ObjectTest, ResettingOrDestroyingDuringAnEnumerationIsSafe) {
     TestObject prototype;
     TestObject object;
