@@ -7,6 +7,7 @@
 #include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
 #include "CorvelMessages.h"
+#include "CorvelNesting.h"
 #include "CorvelObject.h"
 #include "CorvelOperator.h"
 #include "CorvelRuntimeException.h"
@@ -18,60 +19,13 @@
 #include <cassert>
 #include <cstdint>
 
-#if defined(__linux__)
-#include <pthread.h>
-#endif
-
-namespace {
-
-// The machine stack below the runs of this thread: where the outermost
-// run started, and how many runs are active above it.
-thread_local const char* tl_stackBase = nullptr;
-thread_local int tl_activeRuns = 0;
-
-// The thread's whole stack in bytes, asked once per thread; 0 when unknown.
-size_t ThreadStackSize() {
-#if defined(__linux__)
-    thread_local size_t size = [] {
-        size_t bytes = 0;
-        pthread_attr_t attributes;
-        if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
-            pthread_attr_getstacksize(&attributes, &bytes);
-            pthread_attr_destroy(&attributes);
-        }
-        return bytes;
-    }();
-    return size;
-#else
-    return 0;
-#endif
-}
-
-const char* StackHere() { return static_cast<const char*>(__builtin_frame_address(0)); }
-
-size_t StackUsed() {
-    intptr_t used = (intptr_t)(tl_stackBase - StackHere());
-    return (size_t)(used < 0 ? -used : used);
-}
-
-// Marks one active run on this thread for the length of the run.
-class ActiveRun {
-public:
-    ActiveRun() {
-        if (tl_activeRuns++ == 0) tl_stackBase = StackHere();
-    }
-    ~ActiveRun() {
-        if (--tl_activeRuns == 0) tl_stackBase = nullptr;
-    }
-    ActiveRun(const ActiveRun&) = delete;
-    ActiveRun& operator=(const ActiveRun&) = delete;
-};
-
-}  // namespace
-
+// An outermost context made while another runs (a conversion's, or a host
+// call's from inside a native function) counts as nested below that one.
 CorvelExecutionContext::CorvelExecutionContext(CorvelSession* session, CorvelStatementList* statements,
                                                CodeType codeType)
-    : session(session), codeType(codeType), statements(statements) {}
+    : session(session), codeType(codeType), statements(statements) {
+    if (CorvelExecutionContext* running = CorvelNesting::GetCurrentContext()) depth = running->depth + 1;
+}
 
 CorvelExecutionContext::CorvelExecutionContext(CorvelExecutionContext* caller, CorvelStatementList* statements,
                                                CodeType codeType)
@@ -106,7 +60,7 @@ CorvelExecutionContext::~CorvelExecutionContext() {
 // Running.
 
 CorvelStatus CorvelExecutionContext::Run() {
-    ActiveRun active;
+    CorvelNesting level(this);
     CorvelStatus status;
     try {
         if (state == 2) Reset();
@@ -148,13 +102,7 @@ void CorvelExecutionContext::Report(CorvelRuntimeException* exception) {
 }
 
 void CorvelExecutionContext::CheckNesting() const {
-    bool tooDeep = caller && depth > CorvelSession::GetMaximumDepth();
-    if (!tooDeep && tl_activeRuns >= 2) {
-        size_t budget = CorvelSession::GetStackBudget();
-        size_t stack = ThreadStackSize();
-        if (stack != 0 && budget > stack / 2) budget = stack / 2;
-        tooDeep = StackUsed() > budget;
-    }
+    bool tooDeep = (caller && depth > CorvelSession::GetMaximumDepth()) || CorvelNesting::StackExhausted();
     if (!tooDeep) return;
     // Reported where the function that would have run is defined.
     CorvelRuntimeException* error = new CorvelRuntimeException(CorvelMessages::CallsNestedTooDeeply);
@@ -242,6 +190,15 @@ void CorvelExecutionContext::InstantiateVariable(const CorvelExpression* declara
     if (!identifier || scopeCount == 0) return;
     CorvelObject* scope = scopes[scopeCount - 1];
     if (!scope->HasProperty(identifier->GetName())) scope->Put(identifier->GetName(), CorvelValue::ms_undefined);
+}
+
+bool CorvelExecutionContext::CheckAbort() {
+    if (!session) return false;
+    switch (session->GetAbortStatus()) {
+        case CorvelSession::AbortScript: CorvelRuntimeException::Raise(CorvelMessages::UserAbort);
+        case CorvelSession::AbortYield: return true;
+        default: return false;
+    }
 }
 
 // Console.

@@ -54,6 +54,10 @@ public:
     CorvelExecutionContext* GetCaller() const { return caller; }
     CodeType GetCodeType() const { return codeType; }
     CorvelConsole* GetConsole() const;
+    // The abort check of loops, script function calls and long native
+    // work: raises 1002 when the session stops the script, and answers true
+    // when it asks the script to yield (suspend for a moment).
+    bool CheckAbort();
     void OutputConsole(const char* pane, const char* text) const;
 
     const CorvelValue& GetThis() const { return thisValue; }

@@ -4,6 +4,7 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelGlobalObject.h"
 #include "CorvelMessages.h"
+#include "CorvelNesting.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
 #include "PlatformClock.h"
@@ -85,12 +86,18 @@ void CorvelSession::ScriptFinished() {}
 // The Escape key is polled on one call in 101 so that a loop iteration
 // pays only for a counter.
 CorvelSession::AbortStatus CorvelSession::GetAbortStatus() {
+    if (asker) {
+        // A call made for another script cannot be left half done.
+        AbortStatus status = asker->GetAbortStatus();
+        return status == AbortYield ? AbortNone : status;
+    }
     if (ms_abortCounter++ < 100) return AbortNone;
     ms_abortCounter = 0;
     return (PlatformGetAsyncKeyState(PlatformKeyEscape) & 0x8000) ? AbortYield : AbortNone;
 }
 
 void CorvelSession::ReportRuntimeError(CorvelRuntimeException* exception) {
+    if (asker) return asker->ReportRuntimeError(exception);
     uint32_t id = exception->GetMessageId();
     if (id == CorvelMessages::FunctionAbort || id == CorvelMessages::UserAbort) return;
     if (!console) return;
@@ -132,12 +139,22 @@ private:
 
 void CorvelSession::CallFunction(CorvelObject* function, CorvelValue* arguments, int argumentCount,
                                  CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result) {
+    // A level of its own: a native function reached through conversions can
+    // call back into itself (an array that contains itself being joined)
+    // without any context starting in between.
+    CorvelNesting level;
+    CorvelNesting::CheckStack();
     CorvelGlobalObject* temporary = globalObject ? nullptr : new CorvelGlobalObject();
     TemporaryGlobal temporaryOwner(temporary);
     CorvelGlobalObject* global = globalObject ? globalObject : temporary;
 
-    // Errors inside the call are not printed: the session has no console.
+    // The session has no console: errors inside the call go to the session
+    // of the script that is running, if any, and are not printed otherwise.
     CorvelSession session(nullptr, global, thisObject, nullptr);
+    if (CorvelExecutionContext* running = CorvelNesting::GetCurrentContext()) {
+        CorvelSession* runningSession = running->GetSession();
+        session.asker = runningSession && runningSession->asker ? runningSession->asker : runningSession;
+    }
     CorvelStatus status = CorvelStatus::Normal;
     {
         CorvelExecutionContext context(&session, nullptr, CorvelExecutionContext::GlobalCode);

@@ -54,19 +54,19 @@ void CorvelActivationObject::CreateArgumentObject() {
     SetOwnProperty(kArguments, CorvelValue(argumentObjectKey), 0);
 }
 
-const CorvelValue& CorvelActivationObject::Get(const char* propertyName) const {
-    if (IsPendingArguments(propertyName)) const_cast<CorvelActivationObject*>(this)->CreateArgumentObject();
-    return CorvelObject::Get(propertyName);
+const CorvelValue* CorvelActivationObject::FindOwn(const CorvelPropertyStore::Name& key, const char* propertyName,
+                                                   bool make) const {
+    if (IsPendingArguments(propertyName)) {
+        if (!make) return &CorvelValue::ms_undefined;
+        const_cast<CorvelActivationObject*>(this)->CreateArgumentObject();
+    }
+    return CorvelObject::FindOwn(key, propertyName, make);
 }
 
 void CorvelActivationObject::Put(const char* propertyName, const CorvelValue& value) {
     // Replaced before it was ever read: the object need not exist.
     if (IsPendingArguments(propertyName)) argumentsPending = false;
     CorvelObject::Put(propertyName, value);
-}
-
-bool CorvelActivationObject::HasProperty(const char* propertyName) const {
-    return IsPendingArguments(propertyName) || CorvelObject::HasProperty(propertyName);
 }
 
 bool CorvelActivationObject::Delete(const char* propertyName) {
@@ -126,9 +126,12 @@ void CorvelActivationObject::CorvelArgumentObject::Detach() {
     activation = nullptr;
 }
 
-const CorvelValue& CorvelActivationObject::CorvelArgumentObject::Get(const char* propertyName) const {
-    if (const char* parameter = AliasedParameter(propertyName)) return activation->Get(parameter);
-    return CorvelObject::Get(propertyName);
+const CorvelValue* CorvelActivationObject::CorvelArgumentObject::FindOwn(const CorvelPropertyStore::Name& key,
+                                                                         const char* propertyName,
+                                                                         bool make) const {
+    if (const char* parameter = AliasedParameter(propertyName))
+        return make ? &activation->Get(parameter) : &CorvelValue::ms_undefined;
+    return CorvelObject::FindOwn(key, propertyName, make);
 }
 
 void CorvelActivationObject::CorvelArgumentObject::Put(const char* propertyName, const CorvelValue& value) {
@@ -137,14 +140,6 @@ void CorvelActivationObject::CorvelArgumentObject::Put(const char* propertyName,
         return;
     }
     CorvelObject::Put(propertyName, value);
-}
-
-bool CorvelActivationObject::CorvelArgumentObject::CanPut(const char* propertyName) const {
-    return AliasedParameter(propertyName) || CorvelObject::CanPut(propertyName);
-}
-
-bool CorvelActivationObject::CorvelArgumentObject::HasProperty(const char* propertyName) const {
-    return AliasedParameter(propertyName) || CorvelObject::HasProperty(propertyName);
 }
 
 bool CorvelActivationObject::CorvelArgumentObject::Delete(const char* propertyName) {

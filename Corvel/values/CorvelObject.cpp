@@ -106,12 +106,17 @@ QelString CorvelObject::GetClassName(int classType) {
 
 // Properties.
 
+const CorvelValue* CorvelObject::FindOwn(const Name& key, const char*, bool) const {
+    const Entry* entry = m_properties.Find(key);
+    return entry ? &entry->value : nullptr;
+}
+
 const CorvelValue& CorvelObject::Get(const char* name) const { return GetProperty(Name(name), name); }
 
 const CorvelValue& CorvelObject::GetProperty(const Name& key, const char* name) const {
-    if (const Entry* entry = m_properties.Find(key)) return entry->value;
-    const CorvelObject* prototype = Prototype();
-    return prototype ? prototype->Get(name) : CorvelValue::ms_undefined;
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (const CorvelValue* value = object->FindOwn(key, name, true)) return *value;
+    return CorvelValue::ms_undefined;
 }
 
 void CorvelObject::Put(const char* name, const CorvelValue& value) {
@@ -126,18 +131,18 @@ void CorvelObject::Put(const char* name, const CorvelValue& value) {
 }
 
 bool CorvelObject::CanPut(const char* name) const {
-    if (const Entry* entry = m_properties.Find(Name(name)))
-        return !(entry->value.GetAttributes() & CorvelValue::ReadOnly);
-    const CorvelObject* prototype = Prototype();
-    return prototype ? prototype->CanPut(name) : true;
+    Name key(name);
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (const CorvelValue* value = object->FindOwn(key, name, false))
+            return !(value->GetAttributes() & CorvelValue::ReadOnly);
+    return true;
 }
 
-bool CorvelObject::HasProperty(const char* name) const { return HasPropertyNamed(Name(name), name); }
-
-bool CorvelObject::HasPropertyNamed(const Name& key, const char* name) const {
-    if (m_properties.Find(key)) return true;
-    const CorvelObject* prototype = Prototype();
-    return prototype ? prototype->HasProperty(name) : false;
+bool CorvelObject::HasProperty(const char* name) const {
+    Name key(name);
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (object->FindOwn(key, name, false)) return true;
+    return false;
 }
 
 bool CorvelObject::Delete(const char* name) {
@@ -191,11 +196,9 @@ void CorvelObject::DestroyEntries(Entry* chain) {
 }
 
 void CorvelObject::ResetObject() {
-    bool hold = m_referenceCount > 0;
-    if (hold) AddRef();
+    Hold hold(this);
     ExhaustOwnEnumeration();
     DestroyEntries(m_properties.UnlinkAll());
-    if (hold) Release();
 }
 
 void CorvelObject::SetupObject() {}
@@ -249,7 +252,8 @@ const char* CorvelObject::GetNextPropertyName(PropertyEnumerator*& enumerator) {
     BasicPropertyEnumerator* basic = dynamic_cast<BasicPropertyEnumerator*>(enumerator);
     if (!basic) return nullptr;
     if (const char* name = NextOwnName(basic)) return name;
-    if (const char* name = NextPrototypeName(basic)) return name;
+    if (!basic->ownOnly)
+        if (const char* name = NextPrototypeName(basic)) return name;
     // Nothing may touch this object after the handle is deleted: letting go
     // of the prototype can end the last holder of this object.
     PropertyEnumerator* finished = enumerator;
@@ -280,21 +284,38 @@ const char* CorvelObject::NextOwnName(BasicPropertyEnumerator* enumerator) {
 }
 
 const char* CorvelObject::NextPrototypeName(BasicPropertyEnumerator* enumerator) {
-    if (!enumerator->prototypeReached) {
-        enumerator->prototypeReached = true;
-        CorvelObject* prototype = Prototype();
-        if (prototype) {
-            // Held so that it outlives the enumeration even if this object
-            // lets go of it meanwhile; an unreferenced object is not held,
-            // as releasing it again would destroy it.
-            enumerator->prototypeHeld = prototype->m_referenceCount > 0;
-            if (enumerator->prototypeHeld) prototype->AddRef();
-            enumerator->prototype = prototype;
-            enumerator->prototypeEnumerator = prototype->BeginPropertyEnumeration();
+    for (;;) {
+        if (enumerator->prototypeEnumerator) {
+            const char* name = enumerator->prototype->GetNextPropertyName(enumerator->prototypeEnumerator);
+            if (name) return name;
         }
+        if (enumerator->chainEnds || (enumerator->prototypeReached && !enumerator->prototype)) return nullptr;
+        const CorvelObject* from = enumerator->prototypeReached ? enumerator->prototype : this;
+        enumerator->prototypeReached = true;
+        EnumerateLink(enumerator, from->Prototype());
+        CorvelObject* link = enumerator->prototype;
+        if (!link) return nullptr;
+        enumerator->prototypeEnumerator = link->BeginPropertyEnumeration();
+        if (BasicPropertyEnumerator* basic = dynamic_cast<BasicPropertyEnumerator*>(enumerator->prototypeEnumerator))
+            basic->ownOnly = true;
+        else
+            enumerator->chainEnds = true;
     }
-    if (!enumerator->prototype || !enumerator->prototypeEnumerator) return nullptr;
-    return enumerator->prototype->GetNextPropertyName(enumerator->prototypeEnumerator);
+}
+
+// The new link is held before the old one goes, which may hold the last
+// reference to it. A link is held so that it outlives the enumeration even
+// if the chain lets go of it meanwhile; an unreferenced object is not held,
+// as releasing it again would destroy it.
+void CorvelObject::EnumerateLink(BasicPropertyEnumerator* enumerator, CorvelObject* link) {
+    bool hold = link && link->m_referenceCount > 0;
+    if (hold) link->AddRef();
+    CorvelObject* previous = enumerator->prototype;
+    bool previousHeld = enumerator->prototypeHeld;
+    if (previous) previous->EndPropertyEnumeration(enumerator->prototypeEnumerator);
+    enumerator->prototype = link;
+    enumerator->prototypeHeld = hold;
+    if (previousHeld) previous->Release();
 }
 
 bool CorvelObject::IsOpenEnumerator(PropertyEnumerator* enumerator) const {
