@@ -63,6 +63,15 @@ const CorvelValue* CorvelActivationObject::FindOwn(const CorvelPropertyStore::Na
     return CorvelObject::FindOwn(key, propertyName, make);
 }
 
+const CorvelValue& CorvelActivationObject::Get(const char* propertyName) const {
+    const CorvelValue* own = FindOwn(CorvelPropertyStore::Name(propertyName), propertyName, true);
+    return own ? *own : CorvelValue::ms_undefined;
+}
+
+bool CorvelActivationObject::HasProperty(const char* propertyName) const {
+    return FindOwn(CorvelPropertyStore::Name(propertyName), propertyName, false) != nullptr;
+}
+
 void CorvelActivationObject::Put(const char* propertyName, const CorvelValue& value) {
     // Replaced before it was ever read: the object need not exist.
     if (IsPendingArguments(propertyName)) argumentsPending = false;

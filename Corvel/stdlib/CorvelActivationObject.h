@@ -43,6 +43,10 @@ public:
     ~CorvelActivationObject() override;
 
     ClassType Class() const override;
+    // Every name a function uses is looked up here first, and an activation
+    // has no prototype: these answer from its own properties at once.
+    const CorvelValue& Get(const char* propertyName) const override;
+    bool HasProperty(const char* propertyName) const override;
     void Put(const char* propertyName, const CorvelValue& value) override;
     bool Delete(const char* propertyName) override;
     PropertyEnumerator* BeginPropertyEnumeration() override;
