@@ -35,16 +35,12 @@ void QelCheckBox::OnDetach()
 
 void QelCheckBox::SetCheck(bool state, bool first)
 {
-    if (first) {
-        m_state = state;
-        SetMultiSelected(false);
+    MergeValue(m_state, state, first, [&] {
         if (auto* box = qobject_cast<QCheckBox*>(GetWidget())) {
             Updating updating(this);
             box->setCheckState(state ? Qt::Checked : Qt::Unchecked);
         }
-    } else if (!IsMultiSelected() && state != m_state) {
-        SetMultiSelected(true);
-    }
+    });
 }
 
 void QelCheckBox::ShowMultiSelected(bool multiSelected)
@@ -158,13 +154,7 @@ void QelRadioButton::PutCheck(bool state)
 
 void QelRadioButton::SetCheck(bool state, bool first)
 {
-    if (first) {
-        m_state = state;
-        SetMultiSelected(false);
-        PutCheck(state);
-    } else if (!IsMultiSelected() && state != m_state) {
-        SetMultiSelected(true);
-    }
+    MergeValue(m_state, state, first, [&] { PutCheck(state); });
 }
 
 void QelRadioButton::ShowMultiSelected(bool multiSelected)

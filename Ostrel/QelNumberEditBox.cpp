@@ -99,16 +99,12 @@ void QelNumberEditBox::OnDetach()
 
 void QelNumberEditBox::ShowNumber(double value, bool first)
 {
-    if (first) {
-        m_value = value;
+    MergeValue(m_value, value, first, [&] {
         m_edited = false;
         m_decidedText = Format(value);
-        SetMultiSelected(false);
         PutText(m_decidedText);
         PlaceSlider(value);
-    } else if (!IsMultiSelected() && value != m_value) {
-        SetMultiSelected(true);
-    }
+    });
 }
 
 void QelNumberEditBox::PlaceSlider(double value)
