@@ -1,6 +1,7 @@
 #include "QelCheckBox.h"
 
-#include <QButtonGroup>
+#include "QelButtonCheck.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QPainter>
@@ -135,21 +136,7 @@ void QelRadioButton::PutCheck(bool state)
     if (!radio)
         return;
     Updating updating(this);
-    if (state) {
-        radio->setChecked(true);
-        return;
-    }
-    // A program may uncheck every button of a group; exclusivity would not.
-    QButtonGroup* group = radio->group();
-    const bool groupExclusive = group && group->exclusive();
-    const bool autoExclusive = radio->autoExclusive();
-    if (groupExclusive)
-        group->setExclusive(false);
-    radio->setAutoExclusive(false);
-    radio->setChecked(false);
-    radio->setAutoExclusive(autoExclusive);
-    if (groupExclusive)
-        group->setExclusive(true);
+    QelButtonCheck::Set(radio, state);
 }
 
 void QelRadioButton::SetCheck(bool state, bool first)
