@@ -3,6 +3,7 @@
 #include "CorvelJSOutput.h"
 #include "CorvelParser.h"
 #include "CorvelTree.h"
+#include "ScriptHighlighter.h"
 #include "ScriptHost.h"
 #include "TerminalEscapeKey.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 const char kUsage[] =
     "usage: corvel [--one-shot] [--time-limit SECONDS] FILE | --check FILE | --format FILE | --dump FILE"
-    "   (FILE '-' reads standard input)";
+    " | --highlight[=html] FILE   (FILE '-' reads standard input)";
 
 enum Mode { Check, Format, Dump };
 
@@ -130,6 +131,13 @@ int FrontEnd(Mode mode, const char* path) {
     return fflush(stdout) == 0 ? 0 : 1;
 }
 
+int Highlight(ScriptHighlighter::Format format, const char* path) {
+    std::string text, problem;
+    if (!ReadSource(path, text, problem)) return Fail(problem);
+    ScriptHighlighter::Write(text, format, strcmp(path, "-") == 0 ? "standard input" : path, stdout);
+    return fflush(stdout) == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,6 +145,8 @@ int main(int argc, char** argv) {
         if (strcmp(argv[1], "--check") == 0) return FrontEnd(Check, argv[2]);
         if (strcmp(argv[1], "--format") == 0) return FrontEnd(Format, argv[2]);
         if (strcmp(argv[1], "--dump") == 0) return FrontEnd(Dump, argv[2]);
+        if (strcmp(argv[1], "--highlight") == 0) return Highlight(ScriptHighlighter::Ansi, argv[2]);
+        if (strcmp(argv[1], "--highlight=html") == 0) return Highlight(ScriptHighlighter::Html, argv[2]);
     }
     RunOptions options;
     if (argc < 2 || !ReadRunOptions(argc, argv, options)) return Fail(kUsage);

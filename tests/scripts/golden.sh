@@ -6,10 +6,12 @@
 # listed in NAME.args if there is one, the environment settings (NAME=value
 # words, e.g. TZ=EST5EDT,M3.2.0,M11.1.0) in NAME.env if there is one, and
 # standard input empty.
+# Mode "highlight-html" runs `corvel --highlight=html SCRIPT`.
 # The dump banner carries the time of day, so its time is masked.
 # With UPDATE=1 the expectation files are written instead of compared.
 set -u
-corvel=$1 mode=$2 script=$3
+# corvel may be given relative to here: the commands run in the script's folder.
+corvel=$(realpath "$1") mode=$2 script=$3
 dir=$(dirname "$script") name=$(basename "$script" .js)
 base="$dir/$name.$mode"
 work=$(mktemp -d)
@@ -23,7 +25,9 @@ if [ "$mode" = run ]; then
     if [ -f "$dir/$name.env" ]; then read -r -a settings <"$dir/$name.env"; fi
     (cd "$dir" && env ${settings[@]+"${settings[@]}"} "$corvel" ${options[@]+"${options[@]}"} "$name.js" >"$work/out" 2>"$work/err" </dev/null)
 else
-    (cd "$dir" && "$corvel" "--$mode" "$name.js" >"$work/out" 2>"$work/err")
+    option="--$mode"
+    if [ "$mode" = highlight-html ]; then option="--highlight=html"; fi
+    (cd "$dir" && "$corvel" "$option" "$name.js" >"$work/out" 2>"$work/err")
 fi
 echo $? >"$work/status"
 sed -i -E '1s/^(Parz5 Script Parse Debug Output : Started:- ).*/\1TIME/' "$work/out"
