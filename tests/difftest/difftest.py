@@ -336,7 +336,16 @@ class Generator:
         self.tags += 1
         o = r.choice(self.objects)
         a = r.choice(self.arrays)
-        choice = r.randrange(6)
+        choice = r.randrange(10)
+        if choice == 6:
+            return "%s%s = new Point(%s, %s);\n" % (indent, o, self.number(), self.number())
+        if choice == 7:
+            return "%sPoint.prototype.%s = %s;\n" % (indent, r.choice(NAMES), self.number())
+        if choice == 8:
+            return "%s%s.getX = getX;\n%sout(%d, %s.getX());\n" % (indent, o, indent, self.tags, o)
+        if choice == 9:
+            return "%sout(%d, sum(%d) + %s.%s);\n" % (indent, self.tags, r.randrange(0, 50), o, r.choice(
+                NAMES + ["x", "y"]))
         if choice == 0:
             return "%sdelete %s.%s;\n" % (indent, o, r.choice(NAMES))
         if choice == 1:
@@ -405,6 +414,9 @@ class Generator:
         text += "function byNumber(x, y) { return x - y; }\n"
         text += "function fact(n) { if (n <= 1) return 1; return n * fact(n - 1); }\n"
         text += "function count() { return arguments.length; }\n"
+        text += "function Point(x, y) { this.x = x; this.y = y; }\n"
+        text += "function getX() { return this.x; }\n"
+        text += "function sum(x) { if (x <= 0) return 0; return x + sum(x - 1); }\n"
         for i in range(self.rng.randrange(0, 3)):
             text += self.function(i)
         for n in self.numbers:
