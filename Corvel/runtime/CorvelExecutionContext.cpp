@@ -6,6 +6,7 @@
 #include "CorvelFunctionDefinition.h"
 #include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
+#include "CorvelMemoryReserve.h"
 #include "CorvelMessages.h"
 #include "CorvelNesting.h"
 #include "CorvelObject.h"
@@ -18,6 +19,8 @@
 
 #include <cassert>
 #include <cstdint>
+#include <memory>
+#include <new>
 
 // An outermost context made while another runs (a conversion's, or a host
 // call's from inside a native function) counts as nested below that one.
@@ -60,6 +63,7 @@ CorvelExecutionContext::~CorvelExecutionContext() {
 // Running.
 
 CorvelStatus CorvelExecutionContext::Run() {
+    if (CorvelNesting::GetLevels() == 0) CorvelMemoryReserve::Take();
     CorvelNesting level(this);
     CorvelStatus status;
     try {
@@ -75,7 +79,7 @@ CorvelStatus CorvelExecutionContext::Run() {
         Report(exception);
         status = CorvelStatus::Error;
     } catch (...) {
-        Report(new CorvelRuntimeException(CorvelMessages::FatalRuntimeError));
+        ReportFailure();
         status = CorvelStatus::Error;
     }
     return Finish(status);
@@ -90,15 +94,50 @@ CorvelStatus CorvelExecutionContext::Finish(CorvelStatus status) {
         Report(exception);
         status = CorvelStatus::Error;
     } catch (...) {
-        Report(new CorvelRuntimeException(CorvelMessages::FatalRuntimeError));
+        ReportFailure();
         status = CorvelStatus::Error;
     }
     return status;
 }
 
 void CorvelExecutionContext::Report(CorvelRuntimeException* exception) {
-    if (session) session->ReportRuntimeError(exception);
-    delete exception;
+    std::unique_ptr<CorvelRuntimeException> owned(exception);
+    ReportNow(exception);
+}
+
+// Called while anything but a run-time error is being handled: running out
+// of memory, or a fault. The record lives on the stack, as memory may be
+// short.
+void CorvelExecutionContext::ReportFailure() {
+    uint32_t id = CorvelMessages::FatalRuntimeError;
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        id = CorvelMessages::OutOfMemory;
+        CorvelMemoryReserve::GiveBack();
+    } catch (...) {
+    }
+    CorvelRuntimeException error(id);
+    ReportNow(&error);
+}
+
+// Nothing may leave a run: a report that finds no memory is made again with
+// the reserve given back, and then dropped.
+void CorvelExecutionContext::ReportNow(CorvelRuntimeException* exception) {
+    if (!session) return;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            session->ReportRuntimeError(exception);
+            return;
+        } catch (const std::bad_alloc&) {
+            CorvelMemoryReserve::GiveBack();
+        } catch (CorvelRuntimeException* other) {
+            delete other;
+            return;
+        } catch (...) {
+            return;
+        }
+    }
 }
 
 void CorvelExecutionContext::CheckNesting() const {
@@ -211,9 +250,11 @@ void CorvelExecutionContext::OutputConsole(const char* pane, const char* text) c
 
 // Scope chain.
 
+// The room is made before the reference is taken, so that a chain that
+// cannot grow holds nothing it would not let go.
 void CorvelExecutionContext::AddScope(CorvelObject* scope) {
-    scope->AddRef();
     PushScope(scope);
+    scope->AddRef();
 }
 
 void CorvelExecutionContext::PushScope(CorvelObject* scope) {
@@ -243,16 +284,14 @@ CorvelStatementPosition* CorvelExecutionContext::GetStatementPosition(const Corv
     CorvelStatementPosition* record = statement ? statement->CreateStatementPosition() : nullptr;
     // A statement without a record class of its own gets an integer record.
     if (!record) record = new IntegerStatementPosition(statement);
-    positions.Add(record);
-    return record;
+    return PushStatementPosition(record);
 }
 
 CorvelStatementPosition* CorvelExecutionContext::GetStatementPosition(CorvelStatementPosition* (*factory)()) {
     if (CorvelStatementPosition* found = FindStatementPosition(nullptr)) return found;
     CorvelStatementPosition* record = factory ? factory() : nullptr;
     if (!record) record = new IntegerStatementPosition(nullptr);
-    positions.Add(record);
-    return record;
+    return PushStatementPosition(record);
 }
 
 CorvelExecutionContext::IntegerStatementPosition* CorvelExecutionContext::GetIntegerStatementPosition(
@@ -260,13 +299,25 @@ CorvelExecutionContext::IntegerStatementPosition* CorvelExecutionContext::GetInt
     if (CorvelStatementPosition* found = FindStatementPosition(statement))
         return dynamic_cast<IntegerStatementPosition*>(found);
     IntegerStatementPosition* record = new IntegerStatementPosition(statement);
-    positions.Add(record);
+    PushStatementPosition(record);
     return record;
 }
 
+CorvelStatementPosition* CorvelExecutionContext::PushStatementPosition(CorvelStatementPosition* record) {
+    InsertStatementPosition(record, positions.GetSize());
+    return record;
+}
+
+// A record that finds no room on the stack is deleted: what it holds is let
+// go as when it is cleared.
 void CorvelExecutionContext::InsertStatementPosition(CorvelStatementPosition* record, int height) {
     int count = positions.GetSize();
-    positions.InsertAt(height < 0 ? 0 : height > count ? count : height, record);
+    try {
+        positions.InsertAt(height < 0 ? 0 : height > count ? count : height, record);
+    } catch (...) {
+        delete record;
+        throw;
+    }
 }
 
 // A construct that forgot to clear its record would make the next clear

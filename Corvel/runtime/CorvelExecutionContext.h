@@ -97,7 +97,8 @@ public:
     // they suspend: FindStatementPosition answers the record of a construct
     // being resumed (null on a first entry), and InsertStatementPosition
     // puts a late record at the height the stack had when the construct was
-    // entered, below the records its sub-steps made since.
+    // entered, below the records its sub-steps made since. The context owns
+    // the record from the call on: one that cannot be stored is deleted.
     CorvelStatementPosition* FindStatementPosition(const CorvelStatement* statement) const {
         int count = positions.GetSize();
         for (int i = 0; i < count; ++i)
@@ -117,6 +118,7 @@ protected:
 
 private:
     void PopStatementPosition();
+    CorvelStatementPosition* PushStatementPosition(CorvelStatementPosition* record);
     void InitialiseGlobalCode();
     void InitialiseEvalCode();
     void InitialiseFunctionCode();
@@ -126,7 +128,10 @@ private:
     // Raises 1031 when this context would nest too deeply.
     void CheckNesting() const;
     CorvelStatus Finish(CorvelStatus status);
+    // Reports and deletes the error.
     void Report(CorvelRuntimeException* exception);
+    void ReportFailure();
+    void ReportNow(CorvelRuntimeException* exception);
     CorvelObject* GetGlobalObject() const;
     // The handle of the scope below `count` entries; null for none.
     static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }

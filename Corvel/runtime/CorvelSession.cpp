@@ -3,6 +3,7 @@
 #include "CorvelConsole.h"
 #include "CorvelExecutionContext.h"
 #include "CorvelGlobalObject.h"
+#include "CorvelMemoryReserve.h"
 #include "CorvelMessages.h"
 #include "CorvelNesting.h"
 #include "CorvelObject.h"
@@ -12,6 +13,7 @@
 #include "QelException.h"
 #include "QelString.h"
 
+#include <new>
 #include <utility>
 
 // One nesting level of script calls takes a few hundred bytes of machine
@@ -44,8 +46,26 @@ void CorvelSession::Run() {
     if (!statements) return;
     delete context;
     context = nullptr;
-    context = new CorvelExecutionContext(this, statements, CorvelExecutionContext::GlobalCode);
+    try {
+        context = new CorvelExecutionContext(this, statements, CorvelExecutionContext::GlobalCode);
+    } catch (const std::bad_alloc&) {
+        ReportOutOfMemory();
+        return;
+    }
     context->Run();
+}
+
+// The script cannot even start. The record lives on the stack, as memory
+// is short.
+void CorvelSession::ReportOutOfMemory() {
+    CorvelMemoryReserve::GiveBack();
+    CorvelRuntimeException error(CorvelMessages::OutOfMemory);
+    try {
+        ReportRuntimeError(&error);
+    } catch (CorvelRuntimeException* other) {
+        delete other;
+    } catch (...) {
+    }
 }
 
 void CorvelSession::Initialise() {
@@ -56,7 +76,16 @@ void CorvelSession::Initialise() {
 
 bool CorvelSession::RunNextStatement() {
     if (runningState == Finished) return true;
-    if (runningState == NotStarted) Initialise();
+    if (runningState == NotStarted) {
+        try {
+            Initialise();
+        } catch (const std::bad_alloc&) {
+            ReportOutOfMemory();
+            ScriptFinished();
+            runningState = Finished;
+            return true;
+        }
+    }
     runningState = Running;
     if (waiting) {
         if (GetWaitRemaining() > 0) return false;
@@ -137,8 +166,19 @@ private:
 
 }  // namespace
 
+// A host calling finds running out of memory as the run-time error it is.
 void CorvelSession::CallFunction(CorvelObject* function, CorvelValue* arguments, int argumentCount,
                                  CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result) {
+    try {
+        CallFunctionNow(function, arguments, argumentCount, thisObject, globalObject, result);
+    } catch (const std::bad_alloc&) {
+        throw CorvelRuntimeException::OutOfMemory(CorvelCodePosition());
+    }
+}
+
+void CorvelSession::CallFunctionNow(CorvelObject* function, CorvelValue* arguments, int argumentCount,
+                                    CorvelObject* thisObject, CorvelGlobalObject* globalObject,
+                                    CorvelValue* result) {
     // A level of its own: a native function reached through conversions can
     // call back into itself (an array that contains itself being joined)
     // without any context starting in between.

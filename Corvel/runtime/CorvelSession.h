@@ -67,10 +67,15 @@ public:
 
 protected:
     CorvelSession();
+    // Reports "Out of memory" for a script that could not start.
+    void ReportOutOfMemory();
     virtual void Initialise();
     virtual void ScriptFinished();
 
 private:
+    static void CallFunctionNow(CorvelObject* function, CorvelValue* arguments, int argumentCount,
+                                CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result);
+
     CorvelStatementList* statements = nullptr;
     CorvelGlobalObject* globalObject = nullptr;
     CorvelObject* thisObject = nullptr;

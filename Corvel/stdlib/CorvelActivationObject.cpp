@@ -125,12 +125,17 @@ const char* CorvelActivationObject::CorvelArgumentObject::AliasedParameter(const
 
 // Index names keep the values they had when the call ended, so an arguments
 // object that a script stored away stays readable.
+// This runs while the activation is destroyed and must not fail: a value
+// that finds no memory is left out, and its index then reads as undefined.
 void CorvelActivationObject::CorvelArgumentObject::Detach() {
     char indexName[16];
     for (int i = 0; i < parameterCount; ++i) {
         snprintf(indexName, sizeof indexName, "%d", i);
-        CorvelValue value(activation->Get(activation->GetParameterName(i)));
-        SetOwnProperty(indexName, value, CorvelValue::DontEnum);
+        try {
+            CorvelValue value(activation->Get(activation->GetParameterName(i)));
+            SetOwnProperty(indexName, value, CorvelValue::DontEnum);
+        } catch (...) {
+        }
     }
     activation = nullptr;
 }

@@ -11,6 +11,7 @@
 #include "CorvelStandardObjectInstance.h"
 
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace {
@@ -94,10 +95,15 @@ CorvelStatus CorvelStandardFunctionInstance::RunCallee(CorvelExecutionContext* c
     CorvelStatus status = callee->Run();
     if (status == CorvelStatus::Suspend) {
         if (!record) {
-            record = new FunctionStatementPosition();
-            record->calleeContext = callee;
-            record->function = this;
-            context->InsertStatementPosition(record, context->GetStatementPositionCount());
+            // Without memory for the record the call ends here.
+            FunctionStatementPosition* kept = new (std::nothrow) FunctionStatementPosition();
+            if (!kept) {
+                EndCall(context, nullptr, callee);
+                throw std::bad_alloc();
+            }
+            kept->calleeContext = callee;
+            kept->function = this;
+            context->InsertStatementPosition(kept, context->GetStatementPositionCount());
         }
         return status;
     }

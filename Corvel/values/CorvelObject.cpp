@@ -6,6 +6,7 @@
 #include "CorvelSession.h"
 
 #include <algorithm>
+#include <memory>
 
 typedef CorvelPropertyStore::Entry Entry;
 typedef CorvelPropertyStore::Name Name;
@@ -15,9 +16,11 @@ namespace {
 // Objects whose count fell to 0 while another object was being destroyed.
 // Destroying them one after another instead of inside each other keeps a
 // long chain of objects (a linked list built by a script) from exhausting
-// the machine stack.
+// the machine stack. The queue is linked through the objects themselves:
+// destruction must not need memory, least of all when a script has used
+// it all up.
 bool g_destroying = false;
-std::vector<CorvelObject*> g_destructionQueue;
+CorvelObject* g_destructionQueue = nullptr;
 
 const char* NameOfStandardClass(int classType) {
     switch (classType & ~CorvelObject::KindMask) {
@@ -49,8 +52,7 @@ CorvelObject::CorvelObject(bool registerNow) {
 // The key goes first: releasing the properties may end objects that refer
 // back to this one, and they must not find it any more.
 CorvelObject::~CorvelObject() {
-    if (m_destructionQueued)
-        g_destructionQueue.erase(std::find(g_destructionQueue.begin(), g_destructionQueue.end(), this));
+    if (m_destructionQueued) Dequeue();
     if (m_key) CorvelObjectTable::RemoveObject(m_key, this);
     m_key = 0;
     DeleteAllEnumerators();
@@ -65,18 +67,28 @@ void CorvelObject::Release() {
     if (--m_referenceCount != 0 || m_destructionQueued) return;
     if (g_destroying) {
         m_destructionQueued = true;
-        g_destructionQueue.push_back(this);
+        m_nextQueued = g_destructionQueue;
+        g_destructionQueue = this;
         return;
     }
     g_destroying = true;
     DestroyObject();
-    while (!g_destructionQueue.empty()) {
-        CorvelObject* object = g_destructionQueue.back();
-        g_destructionQueue.pop_back();
+    while (CorvelObject* object = g_destructionQueue) {
+        g_destructionQueue = object->m_nextQueued;
+        object->m_nextQueued = nullptr;
         object->m_destructionQueued = false;
         if (object->m_referenceCount == 0) object->DestroyObject();
     }
     g_destroying = false;
+}
+
+// An object deleted by its owner while it waits in the queue leaves it.
+void CorvelObject::Dequeue() {
+    CorvelObject** link = &g_destructionQueue;
+    while (*link && *link != this) link = &(*link)->m_nextQueued;
+    if (*link) *link = m_nextQueued;
+    m_nextQueued = nullptr;
+    m_destructionQueued = false;
 }
 
 void CorvelObject::DestroyObject() { delete this; }
@@ -240,11 +252,11 @@ CorvelStatus CorvelObject::Call(CorvelExecutionContext*, CorvelValue*, int, cons
 
 CorvelObject::PropertyEnumerator* CorvelObject::BeginPropertyEnumeration() {
     if (!m_enumerators) m_enumerators = new std::vector<PropertyEnumerator*>;
-    BasicPropertyEnumerator* enumerator = new BasicPropertyEnumerator;
+    std::unique_ptr<BasicPropertyEnumerator> enumerator(new BasicPropertyEnumerator);
     enumerator->limit = m_properties.GetNextSequence();
     if (m_properties.IsEmpty()) enumerator->bucket = CorvelPropertyStore::BucketCount;
-    m_enumerators->push_back(enumerator);
-    return enumerator;
+    m_enumerators->push_back(enumerator.get());
+    return enumerator.release();
 }
 
 const char* CorvelObject::GetNextPropertyName(PropertyEnumerator*& enumerator) {

@@ -199,11 +199,12 @@ private:
     static void EnumerateLink(BasicPropertyEnumerator* enumerator, CorvelObject* link);
     bool CallConversion(const char* name, CorvelValue& result) const;
     static void DestroyEntries(CorvelPropertyStore::Entry* chain);
-    static void DestroyNow(CorvelObject* object);
+    void Dequeue();
 
     int32_t m_referenceCount = 0;
     uint32_t m_key = 0;
     bool m_destructionQueued = false;
+    CorvelObject* m_nextQueued = nullptr;
     CorvelPropertyStore m_properties;
     std::vector<PropertyEnumerator*>* m_enumerators = nullptr;
 };

@@ -309,7 +309,14 @@ CorvelValue CorvelValue::ObjectValue(CorvelObject* object) {
 }
 
 void CorvelValue::SetNewObject(CorvelObject* object) {
-    uint32_t key = object->GetKey();
+    uint32_t key;
+    try {
+        key = object->GetKey();
+    } catch (...) {
+        // No room in the table: nothing refers to the object yet.
+        delete object;
+        throw;
+    }
     if (key == 0) {
         // Unreachable for good: let the object end itself.
         object->AddRef();
