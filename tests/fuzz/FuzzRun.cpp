@@ -3,7 +3,10 @@
 // check handing control back every few iterations so that every construct
 // suspends and resumes. A budget of abort checks (loop iterations and calls)
 // ends endless loops; it is large enough for a script to build a prototype
-// chain 300 000 objects deep. The clock jumps past every wait.
+// chain 300 000 objects deep. The clock jumps past every wait. Memory is
+// budgeted as well: past 256 MB more than the engine held before the input,
+// allocations fail and the script ends with the out-of-memory error.
+#include "CorvelAllocationLimit.h"
 #include "CorvelExecutionContext.h"
 #include "FuzzHost.h"
 #include "PlatformClock.h"
@@ -17,6 +20,7 @@ const uint64_t kBudget = 1000000;
 // suspension, and each suspension costs the budget at least one check
 // except a wait, which the script can only reach through a statement.
 const uint64_t kMaximumSlices = 2 * kBudget;
+const size_t kMemoryBudget = 256u << 20;
 
 uint32_t FastClock() {
     static uint32_t now = 1;
@@ -29,14 +33,19 @@ uint32_t Hash(const uint8_t* data, size_t size) {
     return hash;
 }
 
-}  // namespace
+// Sets the memory budget for one input and lifts it afterwards.
+class MemoryBudget {
+public:
+    MemoryBudget() { CorvelAllocationLimit::SetLimit(CorvelAllocationLimit::GetBytesInUse() + kMemoryBudget); }
+    ~MemoryBudget() { CorvelAllocationLimit::SetLimit(0); }
+};
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+void Run(const uint8_t* data, size_t size) {
     std::string text = FuzzText(data, size);
     FuzzHost host;
     CorvelParser parser("fuzz.js");
     QelString errors;
-    if (!parser.Parse(text.c_str(), errors) || parser.GetErrorCount() != 0) return 0;
+    if (!parser.Parse(text.c_str(), errors) || parser.GetErrorCount() != 0) return;
 
     uint32_t hash = Hash(data, size);
     int mode = hash % 3;
@@ -56,5 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     globalObject->ResetObject();
     delete globalObject;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    MemoryBudget budget;
+    Run(data, size);
     return 0;
 }
