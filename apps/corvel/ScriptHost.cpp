@@ -34,7 +34,8 @@ bool ScriptHost::Parse(const std::string& text) {
     return accepted && m_parser->GetErrorCount() == 0;
 }
 
-void ScriptHost::Prepare(uint32_t timeLimitMilliseconds) {
+void ScriptHost::Prepare(uint32_t timeLimitMilliseconds, size_t memoryLimitBytes) {
+    m_environment.SetMemoryLimit(memoryLimitBytes);
     m_environment.Init();
     m_environment.Restart();
     m_globalObject = new CorvelGlobalObject();

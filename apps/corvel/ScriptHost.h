@@ -6,6 +6,7 @@
 #include "CorvelEnvironment.h"
 #include "QelApp.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -30,7 +31,8 @@ public:
     // Syntax errors go to standard error; false when there were any.
     bool Parse(const std::string& text);
     // Environment, global object with the declared functions, session.
-    void Prepare(uint32_t timeLimitMilliseconds);
+    // A memory limit of 0 leaves the scripts' memory unbounded.
+    void Prepare(uint32_t timeLimitMilliseconds, size_t memoryLimitBytes = 0);
     ExitStatus RunPaced();
     ExitStatus RunOnce();
 
