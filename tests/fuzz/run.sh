@@ -20,8 +20,9 @@ for target in "$@"; do
     options="-timeout=20"
     case $target in
         parse) seeds="$seeds $scripts/golden $scripts/run"; options="$options -dict=$here/corvel.dict" ;;
-        # A script may spend its whole budget, slowly in a checked build.
-        run) seeds="$seeds $scripts/golden $scripts/run"; options="-timeout=60 -dict=$here/corvel.dict" ;;
+        # A script may spend its whole budget, and then free a million objects,
+        # slowly in an instrumented build.
+        run) seeds="$seeds $scripts/golden $scripts/run"; options="-timeout=120 -dict=$here/corvel.dict" ;;
     esac
     log="$build/fuzz-$target.log"
     echo "fuzz $target for $seconds s (log $log)"
