@@ -12,7 +12,7 @@ ENSURE_QT  := $(if $(filter ON,$(WITH_QT)),sh tools/ensure-qt.sh &&,)
 # Leaks inside Qt's and the system's own libraries; nothing of ours.
 LSAN_SUPP  := $(CURDIR)/tests/lsan-qt.supp
 
-.PHONY: all build build-sanitize run test test-release test-sanitize regen bench bench-scripts clean
+.PHONY: all build build-sanitize run test test-release test-sanitize regen bench bench-scripts clean fuzz fuzz-build difftest
 
 all: build
 
@@ -49,6 +49,26 @@ bench: build
 
 bench-scripts: build
 	bench/run-scripts.sh $(BUILD)
+
+# Fuzzing: each target runs FUZZ_SECONDS in turn, one process at a time,
+# in a clang build instrumented for coverage and checked by the sanitizers.
+FUZZ_BUILD   ?= build/fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= parse run convert date
+
+fuzz-build:
+	cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCORVEL_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
+fuzz: fuzz-build
+	tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Differential test: random programs run by `corvel` and by Duktape.
+DIFFTEST_PROGRAMS ?= 200
+DIFFTEST_SEED     ?= 1
+
+difftest: build
+	python3 tests/difftest/difftest.py --corvel $(BUILD)/apps/corvel/corvel --programs $(DIFFTEST_PROGRAMS) --seed $(DIFFTEST_SEED)
 
 clean:
 	rm -rf build

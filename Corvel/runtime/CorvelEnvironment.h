@@ -3,6 +3,7 @@
 // finds it through Get(), which asks the host application object.
 #pragma once
 
+#include "CorvelMemoryBudget.h"
 #include "QelApp.h"
 
 class CorvelObjectTable;
@@ -51,6 +52,10 @@ public:
     }
 
     State GetState() const { return state; }
+    // The bytes this environment's scripts may hold (0, the default, for no
+    // limit): past it they end with the out-of-memory error.
+    CorvelMemoryBudget& GetMemoryBudget() { return memoryBudget; }
+    void SetMemoryLimit(size_t bytes) { memoryBudget.SetLimit(bytes); }
     CorvelObjectTable* GetObjectTable() const { return objectTable; }
 
     CorvelStandardArrayConstructor* GetStandardArrayConstructor() const { return standardArrayConstructor; }
@@ -72,6 +77,7 @@ public:
 
 private:
     State state = Initial;
+    CorvelMemoryBudget memoryBudget;
     CorvelObjectTable* objectTable = nullptr;
     CorvelStandardArrayConstructor* standardArrayConstructor = nullptr;
     CorvelStandardArrayPrototype* standardArrayPrototype = nullptr;

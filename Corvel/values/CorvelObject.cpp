@@ -1,5 +1,6 @@
 #include "CorvelObject.h"
 
+#include "CorvelMemoryBudget.h"
 #include "CorvelMessages.h"
 #include "CorvelObjectTable.h"
 #include "CorvelRuntimeException.h"
@@ -368,4 +369,20 @@ void CorvelObject::DeleteAllEnumerators() {
     if (!enumerators) return;
     for (PropertyEnumerator* enumerator : *enumerators) delete enumerator;
     delete enumerators;
+}
+
+void* CorvelObject::operator new(size_t size) {
+    CorvelMemoryBudget::Charge(size);
+    try {
+        return ::operator new(size);
+    } catch (...) {
+        CorvelMemoryBudget::Release(size);
+        throw;
+    }
+}
+
+void CorvelObject::operator delete(void* memory, size_t size) {
+    if (!memory) return;
+    CorvelMemoryBudget::Release(size);
+    ::operator delete(memory);
 }

@@ -91,6 +91,10 @@ public:
     explicit CorvelObject(bool registerNow);
     virtual ~CorvelObject();
 
+    // Objects count against the environment's memory budget.
+    static void* operator new(size_t size);
+    static void operator delete(void* memory, size_t size);
+
     virtual void AddRef();
     // Destroys the object when the count falls from 1 to 0.
     virtual void Release();

@@ -1,5 +1,7 @@
 #include "CorvelPropertyStore.h"
 
+#include "CorvelMemoryBudget.h"
+
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -50,12 +52,21 @@ CorvelPropertyStore::Entry* CorvelPropertyStore::Find(const Name& name) const {
 }
 
 CorvelPropertyStore::Entry* CorvelPropertyStore::Insert(const Name& name, const CorvelValue& value) {
-    void* memory = ::operator new(sizeof(Entry) + name.length + 1);
+    size_t size = sizeof(Entry) + name.length + 1;
+    CorvelMemoryBudget::Charge(size);
+    void* memory;
+    try {
+        memory = ::operator new(size);
+    } catch (...) {
+        CorvelMemoryBudget::Release(size);
+        throw;
+    }
     Entry* entry;
     try {
         entry = new (memory) Entry(value);
     } catch (...) {
         ::operator delete(memory);
+        CorvelMemoryBudget::Release(size);
         throw;
     }
     memcpy(const_cast<char*>(entry->GetName()), name.text, name.length);
@@ -115,8 +126,10 @@ void CorvelPropertyStore::Unlink(Entry* entry) {
 }
 
 void CorvelPropertyStore::DestroyEntry(Entry* entry) {
+    size_t size = sizeof(Entry) + entry->length + 1;
     entry->~Entry();
     ::operator delete(entry);
+    CorvelMemoryBudget::Release(size);
 }
 
 CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkAll() {

@@ -2,6 +2,7 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelGlobalObject.h"
+#include "CorvelMemoryBudget.h"
 #include "CorvelMessages.h"
 #include "CorvelNumberText.h"
 #include "CorvelObject.h"
@@ -231,10 +232,10 @@ CorvelValue::Payload CorvelValue::DuplicatePayload() const {
 
 void CorvelValue::ReleasePayload(Type type, const Payload& payload) {
     switch (type) {
-        case String: delete[] payload.text; break;
+        case String: FreeText(payload.text); break;
         case Object: ReleaseRef(payload.object.key); break;
         case Reference:
-            delete[] payload.object.name;
+            FreeText(payload.object.name);
             ReleaseRef(payload.object.key);
             break;
         default: break;
@@ -250,10 +251,23 @@ char* CorvelValue::DuplicateText(const char* text, int length) {
         const void* nul = memchr(text, 0, (size_t)length);
         size = nul ? (size_t)((const char*)nul - text) : (size_t)length;
     }
-    char* copy = new char[size + 1];
+    CorvelMemoryBudget::Charge(size + 1);
+    char* copy;
+    try {
+        copy = new char[size + 1];
+    } catch (...) {
+        CorvelMemoryBudget::Release(size + 1);
+        throw;
+    }
     memcpy(copy, text, size);
     copy[size] = 0;
     return copy;
+}
+
+void CorvelValue::FreeText(char* text) {
+    if (!text) return;
+    CorvelMemoryBudget::Release(strlen(text) + 1);
+    delete[] text;
 }
 
 void CorvelValue::AddRef(unsigned long key) {

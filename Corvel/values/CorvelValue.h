@@ -204,6 +204,8 @@ private:
     Payload DuplicatePayload() const;
     static void ReleasePayload(Type type, const Payload& payload);
     static char* DuplicateText(const char* text, int length = -1);
+    // Frees text made by DuplicateText.
+    static void FreeText(char* text);
 
     struct NullTag {};
     // Lets ms_null be built before any code runs.

@@ -14,7 +14,9 @@ bool ScriptHost::Parse(const std::string& text) {
     return accepted;
 }
 
-void ScriptHost::Prepare(uint32_t timeLimitMilliseconds) {
+void ScriptHost::Prepare(uint32_t timeLimitMilliseconds, size_t memoryLimitBytes) {
+    // Counting starts before the environment makes its first object.
+    m_program.GetScriptEnvironment()->SetMemoryLimit(memoryLimitBytes);
     m_program.Prepare();
     m_session = new CommandSession(m_program.GetTree(), m_program.GetGlobalObject(), &m_console,
                                    timeLimitMilliseconds);

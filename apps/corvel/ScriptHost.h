@@ -5,6 +5,7 @@
 #include "CommandConsole.h"
 #include "ScriptProgram.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -22,7 +23,8 @@ public:
     // Syntax errors go to standard error; false when there were any.
     bool Parse(const std::string& text);
     // Environment, global object with the declared functions, session.
-    void Prepare(uint32_t timeLimitMilliseconds);
+    // A memory limit of 0 leaves the scripts' memory unbounded.
+    void Prepare(uint32_t timeLimitMilliseconds, size_t memoryLimitBytes = 0);
     ExitStatus RunPaced();
     ExitStatus RunOnce();
 

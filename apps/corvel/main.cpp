@@ -19,7 +19,7 @@
 namespace {
 
 const char kUsage[] =
-    "usage: corvel [--one-shot] [--time-limit SECONDS] FILE | --check FILE | --format FILE | --dump FILE"
+    "usage: corvel [--one-shot] [--time-limit SECONDS] [--memory-limit MB] FILE | --check FILE | --format FILE | --dump FILE"
     " | --highlight[=html] FILE   (FILE '-' reads standard input)";
 
 enum Mode { Check, Format, Dump };
@@ -27,6 +27,7 @@ enum Mode { Check, Format, Dump };
 struct RunOptions {
     bool oneShot = false;
     uint32_t timeLimit = 0;  // milliseconds, 0 for none
+    size_t memoryLimit = 0;  // bytes, 0 for none
     const char* path = nullptr;
 };
 
@@ -85,6 +86,18 @@ bool ReadTimeLimit(const char* text, uint32_t& milliseconds) {
     return true;
 }
 
+// A positive whole number of megabytes, as bytes.
+bool ReadMemoryLimit(const char* text, size_t& bytes) {
+    char* end;
+    errno = 0;
+    unsigned long long megabytes = strtoull(text, &end, 10);
+    if (end == text || *end != 0 || errno != 0 || text[0] == '-' || megabytes == 0 ||
+        megabytes > (SIZE_MAX >> 20))
+        return false;
+    bytes = (size_t)megabytes << 20;
+    return true;
+}
+
 bool ReadRunOptions(int argc, char** argv, RunOptions& options) {
     int at = 1;
     for (; at < argc - 1; ++at) {
@@ -92,6 +105,8 @@ bool ReadRunOptions(int argc, char** argv, RunOptions& options) {
             options.oneShot = true;
         } else if (strcmp(argv[at], "--time-limit") == 0 && at + 2 < argc) {
             if (!ReadTimeLimit(argv[++at], options.timeLimit)) return false;
+        } else if (strcmp(argv[at], "--memory-limit") == 0 && at + 2 < argc) {
+            if (!ReadMemoryLimit(argv[++at], options.memoryLimit)) return false;
         } else {
             return false;
         }
@@ -107,7 +122,7 @@ int RunScript(const RunOptions& options) {
     if (!ReadSource(options.path, text, problem)) return Fail(problem);
     ScriptHost host(options.path);
     if (!host.Parse(text)) return 1;
-    host.Prepare(options.timeLimit);
+    host.Prepare(options.timeLimit, options.memoryLimit);
     ScriptHost::ExitStatus status;
     {
         TerminalEscapeKey escapeKey;

@@ -1,0 +1,1 @@
+Debug.trace("not run\n");
