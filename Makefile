@@ -5,7 +5,7 @@ BUILD_SAN  ?= build/sanitize
 CMAKE_GEN  := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 JOBS       ?= $(shell nproc)
 
-.PHONY: all build build-sanitize run test test-release test-sanitize regen bench bench-scripts clean
+.PHONY: all build build-sanitize install run test test-release test-sanitize regen bench bench-scripts clean
 
 all: build
 
@@ -16,6 +16,11 @@ build:
 build-sanitize:
 	cmake -S . -B $(BUILD_SAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVEL_SANITIZE=ON
 	cmake --build $(BUILD_SAN) -j $(JOBS)
+
+# Installs libraries, headers, programs and the CMake and pkg-config files.
+PREFIX     ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 run: build
 	$(BUILD)/apps/corvel/corvel examples/countdown.js
