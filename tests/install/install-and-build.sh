@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# install-and-build.sh BUILD_DIR SOURCE_DIR GENERATOR CXX_COMPILER
+# Installs BUILD_DIR into a temporary prefix, builds SOURCE_DIR/examples/embed
+# against the installed package with find_package and with pkg-config, runs
+# both builds and compares their output with embed.out beside this script,
+# and checks that the installed corvel command runs from the prefix.
+set -eu
+build=$(realpath "$1") source=$(realpath "$2") generator=$3 compiler=$4
+here=$(dirname "$(realpath "$0")")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix="$work/prefix"
+fail() { echo "install-and-build: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "install failed"; }
+libdir=$(dirname "$(find "$prefix" -name CorvelConfig.cmake -print -quit)")/../..
+[ -f "$libdir/pkgconfig/corvel.pc" ] || fail "no corvel.pc under $libdir"
+
+# Nothing of the build tree may leak in: the example sees only the prefix.
+unset LD_LIBRARY_PATH CMAKE_PREFIX_PATH PKG_CONFIG_PATH
+compare() {
+    if ! diff -u "$here/embed.out" "$1"; then fail "$2: output differs (expected, then actual)"; fi
+}
+
+cmake -S "$source/examples/embed" -B "$work/cmake-build" -G "$generator" -DCMAKE_CXX_COMPILER="$compiler" \
+      -DCMAKE_PREFIX_PATH="$prefix" >"$work/configure.log" 2>&1 || { cat "$work/configure.log"; fail "configure failed"; }
+cmake --build "$work/cmake-build" >"$work/build.log" 2>&1 || { cat "$work/build.log"; fail "build failed"; }
+"$work/cmake-build/embed" >"$work/cmake.out" || fail "the example built with find_package failed"
+compare "$work/cmake.out" "find_package build"
+
+flags=$(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs corvel) || fail "pkg-config does not know corvel"
+# shellcheck disable=SC2086  # the flags are words
+"$compiler" -std=c++17 -o "$work/embed-pc" "$source"/examples/embed/*.cpp $flags \
+    -Wl,-rpath,"$(realpath "$libdir")" || fail "build with pkg-config failed"
+"$work/embed-pc" >"$work/pc.out" || fail "the example built with pkg-config failed"
+compare "$work/pc.out" "pkg-config build"
+
+version=$("$prefix/bin/corvel" --version) || fail "installed corvel does not run"
+case "$version" in "corvel "[0-9]*) ;; *) fail "unexpected version line: $version" ;; esac
+answer=$(echo 'Debug.trace(6 * 7);' | "$prefix/bin/corvel" -) || fail "installed corvel cannot run a script"
+[ "$answer" = 42 ] || fail "installed corvel printed '$answer'"
+echo "install-and-build: both builds of the example ran as expected"
