@@ -66,7 +66,13 @@ void CorvelEnvironment::Restart() {
         if (object) object->SetupObject();
 }
 
+// Objects that refer to each other (every script function and its
+// prototype object, for one) keep each other alive after the last script
+// has gone, so the table empties every object first. Values release their
+// objects through the current environment's table, so that is done only
+// while this environment is the current one.
 void CorvelEnvironment::Close() {
+    if (objectTable && Get() == this) objectTable->ResetTable();
     DeleteObject(standardArrayConstructor);
     DeleteObject(standardArrayPrototype);
     DeleteObject(standardBooleanConstructor);

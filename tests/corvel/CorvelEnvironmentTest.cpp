@@ -14,6 +14,7 @@
 #include "CorvelStandardNumberConstructor.h"
 #include "CorvelStandardNumberPrototype.h"
 #include "CorvelStandardObjectConstructor.h"
+#include "CorvelStandardObjectInstance.h"
 #include "CorvelStandardObjectPrototype.h"
 #include "CorvelStandardStringConstructor.h"
 #include "CorvelStandardStringPrototype.h"
@@ -92,6 +93,27 @@ TEST_F(EnvironmentTest, CloseDeletesEverythingAndMayBeRepeated) {
     EXPECT_EQ(CorvelObjectTable::GetTable(), nullptr);
     environment.Close();
     environment.Restart();  // nothing to set up
+}
+
+// Two objects that refer to each other outlive every value that named
+// them; closing the environment frees them all the same.
+TEST_F(EnvironmentTest, CloseFreesObjectsThatReferToEachOther) {
+    static int destroyed;
+    destroyed = 0;
+    struct Tracked : CorvelStandardObjectInstance {
+        ~Tracked() override { ++destroyed; }
+    };
+    environment.Init();
+    environment.Restart();
+    {
+        CorvelValue first = CorvelValue::ObjectValue(new Tracked);
+        CorvelValue second = CorvelValue::ObjectValue(new Tracked);
+        first.GetObject()->Put("other", second);
+        second.GetObject()->Put("other", first);
+    }
+    EXPECT_EQ(destroyed, 0);
+    environment.Close();
+    EXPECT_EQ(destroyed, 2);
 }
 
 TEST_F(EnvironmentTest, GetFollowsTheHostApplication) {
