@@ -4,17 +4,24 @@ BUILD_SAN  ?= build/sanitize
 # Ninja when the machine has it, else the default generator.
 CMAKE_GEN  := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 JOBS       ?= $(shell nproc)
+# The windowed parts need Qt 6; WITH_QT=OFF builds the interpreter and the
+# corvel command alone. With Qt on, the build first makes sure Qt is there
+# (installing it on Debian when run as root).
+WITH_QT    ?= ON
+ENSURE_QT  := $(if $(filter ON,$(WITH_QT)),sh tools/ensure-qt.sh &&,)
+# Leaks inside Qt's and the system's own libraries; nothing of ours.
+LSAN_SUPP  := $(CURDIR)/tests/lsan-qt.supp
 
 .PHONY: all build build-sanitize install run test test-release test-sanitize regen bench bench-scripts clean
 
 all: build
 
 build:
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(ENSURE_QT) cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVEL_WITH_QT=$(WITH_QT)
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-sanitize:
-	cmake -S . -B $(BUILD_SAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVEL_SANITIZE=ON
+	$(ENSURE_QT) cmake -S . -B $(BUILD_SAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVEL_SANITIZE=ON -DCORVEL_WITH_QT=$(WITH_QT)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 
 # Installs libraries, headers, programs and the CMake and pkg-config files.
@@ -32,6 +39,7 @@ test-release: build
 
 test-sanitize: build-sanitize
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(LSAN_SUPP):print_suppressions=0 \
 	ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
 
 # Regenerates the lexer and parser tables into the source tree.

@@ -1,31 +1,23 @@
-// The run mode of the corvel command: the host application object with its
-// script environment, one parsed script, its global object and session.
+// The run mode of the corvel command: one script made ready to run, its
+// console on the standard streams, and the session that paces it.
 #pragma once
 
 #include "CommandConsole.h"
-#include "CorvelEnvironment.h"
-#include "QelApp.h"
+#include "ScriptProgram.h"
 
 #include <cstdint>
 #include <string>
 
 class CommandSession;
-class CorvelGlobalObject;
-class CorvelParser;
 
-class ScriptHost : public QelApp {
+class ScriptHost {
 public:
     enum ExitStatus { Success = 0, ScriptFailed = 1 };
 
-    explicit ScriptHost(const char* sourceName);
-    // Tears down in dependency order: session, global object, parser,
-    // environment.
-    ~ScriptHost() override;
+    explicit ScriptHost(const char* sourceName) : m_program(sourceName) {}
 
     ScriptHost(const ScriptHost&) = delete;
     ScriptHost& operator=(const ScriptHost&) = delete;
-
-    CorvelEnvironment* GetScriptEnvironment() override { return &m_environment; }
 
     // Syntax errors go to standard error; false when there were any.
     bool Parse(const std::string& text);
@@ -35,12 +27,10 @@ public:
     ExitStatus RunOnce();
 
 private:
-    void DeclareFunctions();
     ExitStatus Outcome();
 
-    CorvelEnvironment m_environment;
-    CorvelParser* m_parser;
-    CorvelGlobalObject* m_globalObject = nullptr;
+    // The console outlives the program, whose session writes to it.
     CommandConsole m_console;
-    CommandSession* m_session = nullptr;
+    ScriptProgram m_program;
+    CommandSession* m_session = nullptr;  // owned by the program
 };

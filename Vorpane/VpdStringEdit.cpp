@@ -1,0 +1,67 @@
+#include "VpdStringEdit.h"
+
+#include "QelEditBox.h"
+#include "QelHistoryEditCombo.h"
+#include "VpdAttach.h"
+#include "VpdField.h"
+
+VpdStringEdit::VpdStringEdit(unsigned int id, VpdVarEntry* var, VpdValEntry* inactiveValue)
+    : VpdControlEntry(id, var, inactiveValue)
+{
+}
+
+void VpdStringEdit::InitControls(CWnd* dialog)
+{
+    VpdAttach::Attach(dialog, id, new QelEditBox);
+}
+
+void VpdStringEdit::DataToDialog(CWnd* dialog, unsigned char* record, bool, bool first)
+{
+    if (auto* box = VpdAttach::Find<QelEditBox>(dialog, id))
+        box->SetText(VpdField::ReadText(record, var), first, false);
+}
+
+void VpdStringEdit::DialogToData(CWnd* dialog, unsigned char* record, bool active)
+{
+    auto* box = VpdAttach::Find<QelEditBox>(dialog, id);
+    if (!box || box->IsMultiSelected())
+        return;
+    if (!active) {
+        WriteInactive(record);
+        return;
+    }
+    QelString text;
+    box->GetWindowText(text);
+    VpdField::WriteText(record, var, text.GetText());
+}
+
+VpdHistoryCombo::VpdHistoryCombo(unsigned int id, VpdVarEntry* var, VpdValEntry* inactiveValue, const char* historyKey)
+    : VpdControlEntry(id, var, inactiveValue), historyKey(historyKey ? historyKey : "")
+{
+}
+
+void VpdHistoryCombo::InitControls(CWnd* dialog)
+{
+    VpdAttach::Attach(dialog, id, new QelHistoryEditCombo(historyKey.GetText()));
+}
+
+void VpdHistoryCombo::DataToDialog(CWnd* dialog, unsigned char* record, bool, bool first)
+{
+    if (auto* combo = VpdAttach::Find<QelHistoryEditCombo>(dialog, id))
+        combo->SetWindowTextA(VpdField::ReadText(record, var), first);
+}
+
+void VpdHistoryCombo::DialogToData(CWnd* dialog, unsigned char* record, bool active)
+{
+    auto* combo = VpdAttach::Find<QelHistoryEditCombo>(dialog, id);
+    if (!combo || combo->IsMultiSelected())
+        return;
+    if (!active) {
+        WriteInactive(record);
+        return;
+    }
+    QelString text;
+    combo->GetWindowTextA(text);
+    VpdField::WriteText(record, var, text.GetText());
+    combo->Commit();
+}
