@@ -35,6 +35,45 @@ flags=$(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs corvel) |
 "$work/embed-pc" >"$work/pc.out" || fail "the example built with pkg-config failed"
 compare "$work/pc.out" "pkg-config build"
 
+# An installation with the windowed parts offers them as components; a
+# program using the dialog builder and the edit control compiles and links
+# against them (it is not run: that needs a display).
+if [ -e "$libdir/libVorpane.so" ]; then
+    mkdir "$work/windowed"
+    cat >"$work/windowed/CMakeLists.txt" <<'CMAKE'
+cmake_minimum_required(VERSION 3.16)
+project(Windowed LANGUAGES CXX)
+set(CMAKE_CXX_STANDARD 17)
+find_package(Corvel CONFIG REQUIRED COMPONENTS Vorpane CorvelEdit)
+add_executable(windowed main.cpp)
+target_link_libraries(windowed PRIVATE Corvel::Vorpane)
+CMAKE
+    cat >"$work/windowed/main.cpp" <<'CPP'
+#include "CorvelEditControl.h"
+#include "VorpaneModal.h"
+int main(int argc, char**) {
+    if (argc > 1) delete new CorvelEditControl();
+    return 0;
+}
+CPP
+    cmake -S "$work/windowed" -B "$work/windowed-build" -G "$generator" -DCMAKE_CXX_COMPILER="$compiler" \
+          -DCMAKE_PREFIX_PATH="$prefix" >"$work/windowed.log" 2>&1 &&
+        cmake --build "$work/windowed-build" >>"$work/windowed.log" 2>&1 ||
+        { cat "$work/windowed.log"; fail "a program using the windowed components does not build"; }
+fi
+# A component the installation lacks is reported missing.
+mkdir "$work/missing"
+cat >"$work/missing/CMakeLists.txt" <<'CMAKE'
+cmake_minimum_required(VERSION 3.16)
+project(Missing LANGUAGES NONE)
+find_package(Corvel CONFIG COMPONENTS NoSuchPart)
+if(Corvel_FOUND)
+  message(FATAL_ERROR "a missing component was found")
+endif()
+CMAKE
+cmake -S "$work/missing" -B "$work/missing-build" -DCMAKE_PREFIX_PATH="$prefix" >"$work/missing.log" 2>&1 ||
+    { cat "$work/missing.log"; fail "find_package with a missing component"; }
+
 version=$("$prefix/bin/corvel" --version) || fail "installed corvel does not run"
 case "$version" in "corvel "[0-9]*) ;; *) fail "unexpected version line: $version" ;; esac
 answer=$(echo 'Debug.trace(6 * 7);' | "$prefix/bin/corvel" -) || fail "installed corvel cannot run a script"
