@@ -27,10 +27,12 @@ cmake -S "$source/examples/embed" -B "$work/cmake-build" -G "$generator" -DCMAKE
 cmake --build "$work/cmake-build" >"$work/build.log" 2>&1 || { cat "$work/build.log"; fail "build failed"; }
 "$work/cmake-build/embed" >"$work/cmake.out" || fail "the example built with find_package failed"
 compare "$work/cmake.out" "find_package build"
+hello=$("$work/cmake-build/hello") || fail "the smallest host failed"
+[ "$hello" = "6 * 7 = 42" ] || fail "the smallest host printed '$hello'"
 
 flags=$(PKG_CONFIG_PATH="$libdir/pkgconfig" pkg-config --cflags --libs corvel) || fail "pkg-config does not know corvel"
 # shellcheck disable=SC2086  # the flags are words
-"$compiler" -std=c++17 -o "$work/embed-pc" "$source"/examples/embed/*.cpp $flags \
+"$compiler" -std=c++17 -o "$work/embed-pc" "$source"/examples/embed/{main,ExampleHost,HostObject}.cpp $flags \
     -Wl,-rpath,"$(realpath "$libdir")" || fail "build with pkg-config failed"
 "$work/embed-pc" >"$work/pc.out" || fail "the example built with pkg-config failed"
 compare "$work/pc.out" "pkg-config build"
