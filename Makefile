@@ -34,13 +34,16 @@ run: build
 
 test: test-release test-sanitize
 
+# Tests without a time limit of their own get this one.
+TEST_TIMEOUT ?= 300
+
 test-release: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
 
 test-sanitize: build-sanitize
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(LSAN_SUPP):print_suppressions=0 \
-	ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(BUILD_SAN) --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
 
 # Regenerates the lexer and parser tables into the source tree.
 regen: build

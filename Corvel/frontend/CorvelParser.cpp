@@ -21,8 +21,16 @@ CorvelParser::~CorvelParser() {
 bool CorvelParser::Parse(const char* text, QelString& errors) {
     DeleteTree();
     // The final line break lets a last statement without ";" get one.
-    m_text = text;
-    m_text += "\n";
+    try {
+        m_text = text;
+        m_text += "\n";
+    } catch (const std::bad_alloc&) {
+        m_text.Empty();
+        ClearErrors();
+        ReportOutOfMemory();
+        CopyErrors(errors);
+        return false;
+    }
     CorvelTreeElement::SetCodeSource(this);
     int result = QelYACCParser::Parse(m_text.GetText(), errors);
     CorvelTreeElement::ClearCodeSource(this);
@@ -70,12 +78,13 @@ void CorvelParser::InsertSemiColon() {
         return;
     }
     // Snoops at the next token through YYGetToken, so that a value held
-    // back for it comes along.
+    // back for it comes along. The value is held before the tokens are
+    // pushed back, which may find no memory.
     int token = YYGetToken();
-    m_corvelLexer.InsertNextToken(token);
     bool insert = token != Semicolon && (token == RightBrace || m_corvelLexer.GetEOL());
-    if (insert) m_corvelLexer.InsertNextToken(Semicolon);
     HoldTokenValue(insert ? 1 : 0);
+    m_corvelLexer.InsertNextToken(token);
+    if (insert) m_corvelLexer.InsertNextToken(Semicolon);
 }
 
 void CorvelParser::CheckNesting(yymparse* engine, void*& value) {

@@ -997,8 +997,9 @@ void yyAction(yymparse* yyp, int yyrule) {
     }
     case 135: {  // PrimaryExpression : "(" Expression error
         if (!yyp->poppedInRecovery) Parser(yyp).ReportError(CorvelMessages::MissingRightBracket);
+        CorvelThis* standIn = new CorvelThis;
         delete static_cast<CorvelExpression*>(yyp->valueStack[yyp->top - 1]);
-        yyp->ruleValue = new CorvelThis;
+        yyp->ruleValue = standIn;
         yymparseforceerror(yyp, 1);
         Parser(yyp).CheckNesting(yyp, yyp->ruleValue);
         break;

@@ -1,7 +1,10 @@
 #include "QelYACCParser.h"
 
+#include "CorvelMessages.h"
 #include "QelLEXAnalyser.h"
 #include "QelResource.h"
+
+#include <new>
 
 QelYACCParser::QelYACCParser(const yymparsetables& tables) {
     yymparse templ = yymparsetemplate(&tables);
@@ -39,12 +42,42 @@ void** QelYACCParser::GetYlvaluePtr() { return &m_engine.tokenValue; }
 
 int QelYACCParser::Parse(const char* text, QelString& errors) {
     if (m_lexer) m_lexer->SetBuffer(text);
+    ClearErrors();
+    int result;
+    try {
+        result = yymparserun(&m_engine);
+    } catch (const std::bad_alloc&) {
+        // The values on the stack are freed first: the report needs memory.
+        yymparsewipe(&m_engine);
+        ReportOutOfMemory();
+        result = 1;
+    }
+    CopyErrors(errors);
+    return result;
+}
+
+void QelYACCParser::ClearErrors() {
     m_errors.Empty();
     m_errorCount = 0;
     m_warningCount = 0;
-    int result = yymparserun(&m_engine);
-    errors = m_errors;
-    return result;
+    m_outOfMemory = false;
+}
+
+void QelYACCParser::CopyErrors(QelString& errors) const {
+    try {
+        errors = m_errors;
+    } catch (const std::bad_alloc&) {
+        errors.Empty();
+    }
+}
+
+void QelYACCParser::ReportOutOfMemory() {
+    m_outOfMemory = true;
+    try {
+        ReportError((unsigned int)CorvelMessages::OutOfMemory);
+    } catch (const std::bad_alloc&) {
+        ++m_errorCount;
+    }
 }
 
 int QelYACCParser::YYGetToken() { return m_lexer ? m_lexer->GetToken() : 0; }
@@ -52,9 +85,10 @@ int QelYACCParser::YYGetToken() { return m_lexer ? m_lexer->GetToken() : 0; }
 void QelYACCParser::YYSyntaxError() { ReportError(2u); }
 
 void QelYACCParser::YYError(const char* text, ErrorType type) {
-    m_errors += text;
+    // Counted first: the text may find no memory.
     if (type == Error) ++m_errorCount;
     if (type == Warning) ++m_warningCount;
+    m_errors += text;
 }
 
 QelYACCParser& QelYACCParser::Of(yymparse* engine) { return *static_cast<QelYACCParser*>(engine->userData); }

@@ -31,10 +31,20 @@ public:
 
     // Lexes `text` (which must outlive the call) and runs the engine from a
     // clean error state; the collected error text goes to `errors` whatever
-    // the outcome. 0 = accepted, 1 = aborted.
+    // the outcome. 0 = accepted, 1 = aborted. A parse that runs out of memory
+    // disposes of what it built, reports "Out of memory" and is aborted.
     int Parse(const char* text, QelString& errors);
+    // Whether the last parse ran out of memory.
+    bool RanOutOfMemory() const { return m_outOfMemory; }
 
 protected:
+    // Counts and reports "Out of memory" (counted even when the report
+    // itself finds no memory).
+    void ReportOutOfMemory();
+    // Starts a new parse's error count and text.
+    void ClearErrors();
+    // Hands over the error text (nothing when there is no memory for it).
+    void CopyErrors(QelString& errors) const;
     virtual int YYGetToken();
     virtual void YYSyntaxError();
     virtual void YYError(const char* text, ErrorType type);
@@ -44,6 +54,7 @@ protected:
     QelString m_errors;
     int m_errorCount = 0;
     int m_warningCount = 0;
+    bool m_outOfMemory = false;
 
 private:
     static int EngineGetToken(yymparse* engine);

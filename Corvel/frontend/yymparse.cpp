@@ -280,3 +280,10 @@ void yymparseforceerror(yymparse* p, int pops) {
 }
 
 void yymparseabort(yymparse* p) { p->abortRequested = true; }
+
+void yymparsewipe(yymparse* p) {
+    bool wipe = p->wipeOnAbort;
+    p->wipeOnAbort = true;
+    Abort(p);
+    p->wipeOnAbort = wipe;
+}

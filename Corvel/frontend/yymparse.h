@@ -125,3 +125,6 @@ void yymparseforceerror(yymparse* p, int pops);
 // Ends the parse after the reduction. The action must already have disposed
 // of $$ and of its symbols' values; the rest of the stack is wiped.
 void yymparseabort(yymparse* p);
+// Disposes of every value on the stack and of a lookahead token's value, as
+// an aborted parse does: for a parse that an exception left in the middle.
+void yymparsewipe(yymparse* p);

@@ -6,7 +6,9 @@
 #include "CorvelFunctionDefinition.h"
 #include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
+#include "CorvelMemoryReserve.h"
 #include "CorvelMessages.h"
+#include "CorvelNesting.h"
 #include "CorvelObject.h"
 #include "CorvelOperator.h"
 #include "CorvelRuntimeException.h"
@@ -15,62 +17,18 @@
 #include "CorvelStatementBlock.h"
 #include "CorvelStatementList.h"
 
+#include <cassert>
 #include <cstdint>
+#include <memory>
+#include <new>
 
-#if defined(__linux__)
-#include <pthread.h>
-#endif
-
-namespace {
-
-// The machine stack below the runs of this thread: where the outermost
-// run started, and how many runs are active above it.
-thread_local const char* tl_stackBase = nullptr;
-thread_local int tl_activeRuns = 0;
-
-// The thread's whole stack in bytes, asked once per thread; 0 when unknown.
-size_t ThreadStackSize() {
-#if defined(__linux__)
-    thread_local size_t size = [] {
-        size_t bytes = 0;
-        pthread_attr_t attributes;
-        if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
-            pthread_attr_getstacksize(&attributes, &bytes);
-            pthread_attr_destroy(&attributes);
-        }
-        return bytes;
-    }();
-    return size;
-#else
-    return 0;
-#endif
-}
-
-const char* StackHere() { return static_cast<const char*>(__builtin_frame_address(0)); }
-
-size_t StackUsed() {
-    intptr_t used = (intptr_t)(tl_stackBase - StackHere());
-    return (size_t)(used < 0 ? -used : used);
-}
-
-// Marks one active run on this thread for the length of the run.
-class ActiveRun {
-public:
-    ActiveRun() {
-        if (tl_activeRuns++ == 0) tl_stackBase = StackHere();
-    }
-    ~ActiveRun() {
-        if (--tl_activeRuns == 0) tl_stackBase = nullptr;
-    }
-    ActiveRun(const ActiveRun&) = delete;
-    ActiveRun& operator=(const ActiveRun&) = delete;
-};
-
-}  // namespace
-
+// An outermost context made while another runs (a conversion's, or a host
+// call's from inside a native function) counts as nested below that one.
 CorvelExecutionContext::CorvelExecutionContext(CorvelSession* session, CorvelStatementList* statements,
                                                CodeType codeType)
-    : session(session), codeType(codeType), statements(statements) {}
+    : session(session), codeType(codeType), statements(statements) {
+    if (CorvelExecutionContext* running = CorvelNesting::GetCurrentContext()) depth = running->depth + 1;
+}
 
 CorvelExecutionContext::CorvelExecutionContext(CorvelExecutionContext* caller, CorvelStatementList* statements,
                                                CodeType codeType)
@@ -105,7 +63,8 @@ CorvelExecutionContext::~CorvelExecutionContext() {
 // Running.
 
 CorvelStatus CorvelExecutionContext::Run() {
-    ActiveRun active;
+    if (CorvelNesting::GetLevels() == 0) CorvelMemoryReserve::Take();
+    CorvelNesting level(this);
     CorvelStatus status;
     try {
         if (state == 2) Reset();
@@ -120,7 +79,7 @@ CorvelStatus CorvelExecutionContext::Run() {
         Report(exception);
         status = CorvelStatus::Error;
     } catch (...) {
-        Report(new CorvelRuntimeException(CorvelMessages::FatalRuntimeError));
+        ReportFailure();
         status = CorvelStatus::Error;
     }
     return Finish(status);
@@ -135,25 +94,54 @@ CorvelStatus CorvelExecutionContext::Finish(CorvelStatus status) {
         Report(exception);
         status = CorvelStatus::Error;
     } catch (...) {
-        Report(new CorvelRuntimeException(CorvelMessages::FatalRuntimeError));
+        ReportFailure();
         status = CorvelStatus::Error;
     }
     return status;
 }
 
 void CorvelExecutionContext::Report(CorvelRuntimeException* exception) {
-    if (session) session->ReportRuntimeError(exception);
-    delete exception;
+    std::unique_ptr<CorvelRuntimeException> owned(exception);
+    ReportNow(exception);
+}
+
+// Called while anything but a run-time error is being handled: running out
+// of memory, or a fault. The record lives on the stack, as memory may be
+// short.
+void CorvelExecutionContext::ReportFailure() {
+    uint32_t id = CorvelMessages::FatalRuntimeError;
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        id = CorvelMessages::OutOfMemory;
+        CorvelMemoryReserve::GiveBack();
+    } catch (...) {
+    }
+    CorvelRuntimeException error(id);
+    ReportNow(&error);
+}
+
+// Nothing may leave a run: a report that finds no memory is made again with
+// the reserve given back, and then dropped.
+void CorvelExecutionContext::ReportNow(CorvelRuntimeException* exception) {
+    if (!session) return;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            session->ReportRuntimeError(exception);
+            return;
+        } catch (const std::bad_alloc&) {
+            CorvelMemoryReserve::GiveBack();
+        } catch (CorvelRuntimeException* other) {
+            delete other;
+            return;
+        } catch (...) {
+            return;
+        }
+    }
 }
 
 void CorvelExecutionContext::CheckNesting() const {
-    bool tooDeep = caller && depth > CorvelSession::GetMaximumDepth();
-    if (!tooDeep && tl_activeRuns >= 2) {
-        size_t budget = CorvelSession::GetStackBudget();
-        size_t stack = ThreadStackSize();
-        if (stack != 0 && budget > stack / 2) budget = stack / 2;
-        tooDeep = StackUsed() > budget;
-    }
+    bool tooDeep = (caller && depth > CorvelSession::GetMaximumDepth()) || CorvelNesting::StackExhausted();
     if (!tooDeep) return;
     // Reported where the function that would have run is defined.
     CorvelRuntimeException* error = new CorvelRuntimeException(CorvelMessages::CallsNestedTooDeeply);
@@ -243,6 +231,15 @@ void CorvelExecutionContext::InstantiateVariable(const CorvelExpression* declara
     if (!scope->HasProperty(identifier->GetName())) scope->Put(identifier->GetName(), CorvelValue::ms_undefined);
 }
 
+bool CorvelExecutionContext::CheckAbort() {
+    if (!session) return false;
+    switch (session->GetAbortStatus()) {
+        case CorvelSession::AbortScript: CorvelRuntimeException::Raise(CorvelMessages::UserAbort);
+        case CorvelSession::AbortYield: return true;
+        default: return false;
+    }
+}
+
 // Console.
 
 CorvelConsole* CorvelExecutionContext::GetConsole() const { return session ? session->GetConsole() : nullptr; }
@@ -253,9 +250,11 @@ void CorvelExecutionContext::OutputConsole(const char* pane, const char* text) c
 
 // Scope chain.
 
+// The room is made before the reference is taken, so that a chain that
+// cannot grow holds nothing it would not let go.
 void CorvelExecutionContext::AddScope(CorvelObject* scope) {
-    scope->AddRef();
     PushScope(scope);
+    scope->AddRef();
 }
 
 void CorvelExecutionContext::PushScope(CorvelObject* scope) {
@@ -285,16 +284,14 @@ CorvelStatementPosition* CorvelExecutionContext::GetStatementPosition(const Corv
     CorvelStatementPosition* record = statement ? statement->CreateStatementPosition() : nullptr;
     // A statement without a record class of its own gets an integer record.
     if (!record) record = new IntegerStatementPosition(statement);
-    positions.Add(record);
-    return record;
+    return PushStatementPosition(record);
 }
 
 CorvelStatementPosition* CorvelExecutionContext::GetStatementPosition(CorvelStatementPosition* (*factory)()) {
     if (CorvelStatementPosition* found = FindStatementPosition(nullptr)) return found;
     CorvelStatementPosition* record = factory ? factory() : nullptr;
     if (!record) record = new IntegerStatementPosition(nullptr);
-    positions.Add(record);
-    return record;
+    return PushStatementPosition(record);
 }
 
 CorvelExecutionContext::IntegerStatementPosition* CorvelExecutionContext::GetIntegerStatementPosition(
@@ -302,18 +299,39 @@ CorvelExecutionContext::IntegerStatementPosition* CorvelExecutionContext::GetInt
     if (CorvelStatementPosition* found = FindStatementPosition(statement))
         return dynamic_cast<IntegerStatementPosition*>(found);
     IntegerStatementPosition* record = new IntegerStatementPosition(statement);
-    positions.Add(record);
+    PushStatementPosition(record);
     return record;
 }
 
-void CorvelExecutionContext::InsertStatementPosition(CorvelStatementPosition* record, int height) {
-    int count = positions.GetSize();
-    positions.InsertAt(height < 0 ? 0 : height > count ? count : height, record);
+CorvelStatementPosition* CorvelExecutionContext::PushStatementPosition(CorvelStatementPosition* record) {
+    InsertStatementPosition(record, positions.GetSize());
+    return record;
 }
 
-void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement*) {
+// A record that finds no room on the stack is deleted: what it holds is let
+// go as when it is cleared.
+void CorvelExecutionContext::InsertStatementPosition(CorvelStatementPosition* record, int height) {
+    int count = positions.GetSize();
+    try {
+        positions.InsertAt(height < 0 ? 0 : height > count ? count : height, record);
+    } catch (...) {
+        delete record;
+        throw;
+    }
+}
+
+// A construct that forgot to clear its record would make the next clear
+// pop the wrong one, and nothing would show until some resumption went
+// astray: checked builds stop right there instead.
+void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement* statement) {
     int top = positions.GetUpperBound();
-    if (top < 0) return;
+    assert(top >= 0 && positions[top]->statement == statement && "a construct clears only its own record");
+    (void)statement;
+    if (top >= 0) PopStatementPosition();
+}
+
+void CorvelExecutionContext::PopStatementPosition() {
+    int top = positions.GetUpperBound();
     CorvelStatementPosition* record = positions[top];
     positions.RemoveAt(top);
     delete record;
@@ -322,5 +340,5 @@ void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement*) {
 void CorvelExecutionContext::CleanUpPositionStack() {
     // Popped one at a time: a record's destruction may end a nested context
     // or a scope, which must not see a record already deleted.
-    while (!positions.IsEmpty()) ClearStatementPosition(nullptr);
+    while (!positions.IsEmpty()) PopStatementPosition();
 }

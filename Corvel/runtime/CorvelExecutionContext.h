@@ -54,6 +54,10 @@ public:
     CorvelExecutionContext* GetCaller() const { return caller; }
     CodeType GetCodeType() const { return codeType; }
     CorvelConsole* GetConsole() const;
+    // The abort check of loops, script function calls and long native
+    // work: raises 1002 when the session stops the script, and answers true
+    // when it asks the script to yield (suspend for a moment).
+    bool CheckAbort();
     void OutputConsole(const char* pane, const char* text) const;
 
     const CorvelValue& GetThis() const { return thisValue; }
@@ -85,14 +89,16 @@ public:
     CorvelStatementPosition* GetStatementPosition(const CorvelStatement* statement);
     CorvelStatementPosition* GetStatementPosition(CorvelStatementPosition* (*factory)());
     IntegerStatementPosition* GetIntegerStatementPosition(const CorvelStatement* statement);
-    // Deletes the topmost record (the argument is not consulted).
+    // Deletes the topmost record, which must be the record of `statement`
+    // (null for a built-in call's): checked in debug builds.
     void ClearStatementPosition(const CorvelStatement* statement);
 
     // Constructs that usually complete at once make their record only when
     // they suspend: FindStatementPosition answers the record of a construct
     // being resumed (null on a first entry), and InsertStatementPosition
     // puts a late record at the height the stack had when the construct was
-    // entered, below the records its sub-steps made since.
+    // entered, below the records its sub-steps made since. The context owns
+    // the record from the call on: one that cannot be stored is deleted.
     CorvelStatementPosition* FindStatementPosition(const CorvelStatement* statement) const {
         int count = positions.GetSize();
         for (int i = 0; i < count; ++i)
@@ -111,6 +117,8 @@ protected:
     void CleanUpScopeChain();
 
 private:
+    void PopStatementPosition();
+    CorvelStatementPosition* PushStatementPosition(CorvelStatementPosition* record);
     void InitialiseGlobalCode();
     void InitialiseEvalCode();
     void InitialiseFunctionCode();
@@ -120,7 +128,10 @@ private:
     // Raises 1031 when this context would nest too deeply.
     void CheckNesting() const;
     CorvelStatus Finish(CorvelStatus status);
+    // Reports and deletes the error.
     void Report(CorvelRuntimeException* exception);
+    void ReportFailure();
+    void ReportNow(CorvelRuntimeException* exception);
     CorvelObject* GetGlobalObject() const;
     // The handle of the scope below `count` entries; null for none.
     static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }

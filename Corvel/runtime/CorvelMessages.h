@@ -47,6 +47,7 @@ enum : unsigned int {
     CallsNestedTooDeeply = 1031,
     InternalStatementRecord = 1032,
     TextTooLong = 1033,
+    OutOfMemory = 1034,
 };
 
 }  // namespace CorvelMessages

@@ -11,8 +11,9 @@ void CorvelProgress::Resume(uint32_t wrongRecordMessage) {
 
 CorvelExecutionContext::IntegerStatementPosition* CorvelProgress::Record() {
     if (!record) {
-        record = new CorvelExecutionContext::IntegerStatementPosition(owner);
-        context->InsertStatementPosition(record, height);
+        auto* made = new CorvelExecutionContext::IntegerStatementPosition(owner);
+        context->InsertStatementPosition(made, height);
+        record = made;
     }
     return record;
 }

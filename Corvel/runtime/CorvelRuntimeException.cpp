@@ -1,5 +1,7 @@
 #include "CorvelRuntimeException.h"
 
+#include "CorvelMemoryReserve.h"
+#include "CorvelMessages.h"
 #include "QelResource.h"
 
 CorvelRuntimeException::CorvelRuntimeException(uint32_t id, const char* argument0, const char* argument1)
@@ -17,6 +19,13 @@ QelString CorvelRuntimeException::FormatMessage() const {
     QelString text;
     text.Format(messageId, arguments[0].GetText(), arguments[1].GetText());
     return text;
+}
+
+CorvelRuntimeException* CorvelRuntimeException::OutOfMemory(const CorvelCodePosition& where) {
+    CorvelMemoryReserve::GiveBack();
+    CorvelRuntimeException* error = new CorvelRuntimeException(CorvelMessages::OutOfMemory);
+    error->StampPosition(where);
+    return error;
 }
 
 void CorvelRuntimeException::Raise(uint32_t messageId, const char* argument0, const char* argument1) {

@@ -20,6 +20,11 @@ public:
     // The message text, formatted from the engine's string table.
     QelString FormatMessage() const;
 
+    // The error that running out of memory becomes, stamped with `where`.
+    // The memory reserve is given back first, so that the record can be
+    // made (when even that fails, std::bad_alloc goes on instead).
+    static CorvelRuntimeException* OutOfMemory(const CorvelCodePosition& where);
+
     // Allocates and throws; never returns.
     [[noreturn]] static void Raise(uint32_t messageId, const char* argument0 = nullptr,
                                    const char* argument1 = nullptr);

@@ -3,7 +3,9 @@
 #include "CorvelConsole.h"
 #include "CorvelExecutionContext.h"
 #include "CorvelGlobalObject.h"
+#include "CorvelMemoryReserve.h"
 #include "CorvelMessages.h"
+#include "CorvelNesting.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
 #include "PlatformClock.h"
@@ -11,6 +13,7 @@
 #include "QelException.h"
 #include "QelString.h"
 
+#include <new>
 #include <utility>
 
 // One nesting level of script calls takes a few hundred bytes of machine
@@ -43,8 +46,26 @@ void CorvelSession::Run() {
     if (!statements) return;
     delete context;
     context = nullptr;
-    context = new CorvelExecutionContext(this, statements, CorvelExecutionContext::GlobalCode);
+    try {
+        context = new CorvelExecutionContext(this, statements, CorvelExecutionContext::GlobalCode);
+    } catch (const std::bad_alloc&) {
+        ReportOutOfMemory();
+        return;
+    }
     context->Run();
+}
+
+// The script cannot even start. The record lives on the stack, as memory
+// is short.
+void CorvelSession::ReportOutOfMemory() {
+    CorvelMemoryReserve::GiveBack();
+    CorvelRuntimeException error(CorvelMessages::OutOfMemory);
+    try {
+        ReportRuntimeError(&error);
+    } catch (CorvelRuntimeException* other) {
+        delete other;
+    } catch (...) {
+    }
 }
 
 void CorvelSession::Initialise() {
@@ -55,7 +76,16 @@ void CorvelSession::Initialise() {
 
 bool CorvelSession::RunNextStatement() {
     if (runningState == Finished) return true;
-    if (runningState == NotStarted) Initialise();
+    if (runningState == NotStarted) {
+        try {
+            Initialise();
+        } catch (const std::bad_alloc&) {
+            ReportOutOfMemory();
+            ScriptFinished();
+            runningState = Finished;
+            return true;
+        }
+    }
     runningState = Running;
     if (waiting) {
         if (GetWaitRemaining() > 0) return false;
@@ -85,12 +115,18 @@ void CorvelSession::ScriptFinished() {}
 // The Escape key is polled on one call in 101 so that a loop iteration
 // pays only for a counter.
 CorvelSession::AbortStatus CorvelSession::GetAbortStatus() {
+    if (asker) {
+        // A call made for another script cannot be left half done.
+        AbortStatus status = asker->GetAbortStatus();
+        return status == AbortYield ? AbortNone : status;
+    }
     if (ms_abortCounter++ < 100) return AbortNone;
     ms_abortCounter = 0;
     return (PlatformGetAsyncKeyState(PlatformKeyEscape) & 0x8000) ? AbortYield : AbortNone;
 }
 
 void CorvelSession::ReportRuntimeError(CorvelRuntimeException* exception) {
+    if (asker) return asker->ReportRuntimeError(exception);
     uint32_t id = exception->GetMessageId();
     if (id == CorvelMessages::FunctionAbort || id == CorvelMessages::UserAbort) return;
     if (!console) return;
@@ -130,14 +166,35 @@ private:
 
 }  // namespace
 
+// A host calling finds running out of memory as the run-time error it is.
 void CorvelSession::CallFunction(CorvelObject* function, CorvelValue* arguments, int argumentCount,
                                  CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result) {
+    try {
+        CallFunctionNow(function, arguments, argumentCount, thisObject, globalObject, result);
+    } catch (const std::bad_alloc&) {
+        throw CorvelRuntimeException::OutOfMemory(CorvelCodePosition());
+    }
+}
+
+void CorvelSession::CallFunctionNow(CorvelObject* function, CorvelValue* arguments, int argumentCount,
+                                    CorvelObject* thisObject, CorvelGlobalObject* globalObject,
+                                    CorvelValue* result) {
+    // A level of its own: a native function reached through conversions can
+    // call back into itself (an array that contains itself being joined)
+    // without any context starting in between.
+    CorvelNesting level;
+    CorvelNesting::CheckStack();
     CorvelGlobalObject* temporary = globalObject ? nullptr : new CorvelGlobalObject();
     TemporaryGlobal temporaryOwner(temporary);
     CorvelGlobalObject* global = globalObject ? globalObject : temporary;
 
-    // Errors inside the call are not printed: the session has no console.
+    // The session has no console: errors inside the call go to the session
+    // of the script that is running, if any, and are not printed otherwise.
     CorvelSession session(nullptr, global, thisObject, nullptr);
+    if (CorvelExecutionContext* running = CorvelNesting::GetCurrentContext()) {
+        CorvelSession* runningSession = running->GetSession();
+        session.asker = runningSession && runningSession->asker ? runningSession->asker : runningSession;
+    }
     CorvelStatus status = CorvelStatus::Normal;
     {
         CorvelExecutionContext context(&session, nullptr, CorvelExecutionContext::GlobalCode);

@@ -58,16 +58,24 @@ public:
     static void SetStackBudget(size_t bytes);
 
     // Calls one function object from host code. A null `thisObject` calls
-    // it without a `this` of its own (the global object stands in).
+    // it without a `this` of its own (the global object stands in). Called
+    // while a script runs (a conversion calling valueOf or toString), the
+    // call reports its errors to that script's session and stops when that
+    // session's abort check stops the script; it cannot suspend.
     static void CallFunction(CorvelObject* function, CorvelValue* arguments, int argumentCount,
                              CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result);
 
 protected:
     CorvelSession();
+    // Reports "Out of memory" for a script that could not start.
+    void ReportOutOfMemory();
     virtual void Initialise();
     virtual void ScriptFinished();
 
 private:
+    static void CallFunctionNow(CorvelObject* function, CorvelValue* arguments, int argumentCount,
+                                CorvelObject* thisObject, CorvelGlobalObject* globalObject, CorvelValue* result);
+
     CorvelStatementList* statements = nullptr;
     CorvelGlobalObject* globalObject = nullptr;
     CorvelObject* thisObject = nullptr;
@@ -78,6 +86,9 @@ private:
     State runningState = NotStarted;
     // A wait may start at tick 0, so waitStart cannot tell whether one runs.
     bool waiting = false;
+    // The session of the script that made this one for a call from inside
+    // it: errors are reported there, and its abort check is asked.
+    CorvelSession* asker = nullptr;
 
     static int ms_maximumDepth;
     static size_t ms_stackBudget;

@@ -48,6 +48,7 @@ const struct {
     {1031, "Script calls nested too deeply"},
     {1032, "Internal Runtime Error"},
     {1033, "Text too long"},
+    {1034, "Out of memory"},
 };
 
 }  // namespace

@@ -54,19 +54,28 @@ void CorvelActivationObject::CreateArgumentObject() {
     SetOwnProperty(kArguments, CorvelValue(argumentObjectKey), 0);
 }
 
+const CorvelValue* CorvelActivationObject::FindOwn(const CorvelPropertyStore::Name& key, const char* propertyName,
+                                                   bool make) const {
+    if (IsPendingArguments(propertyName)) {
+        if (!make) return &CorvelValue::ms_undefined;
+        const_cast<CorvelActivationObject*>(this)->CreateArgumentObject();
+    }
+    return CorvelObject::FindOwn(key, propertyName, make);
+}
+
 const CorvelValue& CorvelActivationObject::Get(const char* propertyName) const {
-    if (IsPendingArguments(propertyName)) const_cast<CorvelActivationObject*>(this)->CreateArgumentObject();
-    return CorvelObject::Get(propertyName);
+    const CorvelValue* own = FindOwn(CorvelPropertyStore::Name(propertyName), propertyName, true);
+    return own ? *own : CorvelValue::ms_undefined;
+}
+
+bool CorvelActivationObject::HasProperty(const char* propertyName) const {
+    return FindOwn(CorvelPropertyStore::Name(propertyName), propertyName, false) != nullptr;
 }
 
 void CorvelActivationObject::Put(const char* propertyName, const CorvelValue& value) {
     // Replaced before it was ever read: the object need not exist.
     if (IsPendingArguments(propertyName)) argumentsPending = false;
     CorvelObject::Put(propertyName, value);
-}
-
-bool CorvelActivationObject::HasProperty(const char* propertyName) const {
-    return IsPendingArguments(propertyName) || CorvelObject::HasProperty(propertyName);
 }
 
 bool CorvelActivationObject::Delete(const char* propertyName) {
@@ -116,19 +125,27 @@ const char* CorvelActivationObject::CorvelArgumentObject::AliasedParameter(const
 
 // Index names keep the values they had when the call ended, so an arguments
 // object that a script stored away stays readable.
+// This runs while the activation is destroyed and must not fail: a value
+// that finds no memory is left out, and its index then reads as undefined.
 void CorvelActivationObject::CorvelArgumentObject::Detach() {
     char indexName[16];
     for (int i = 0; i < parameterCount; ++i) {
         snprintf(indexName, sizeof indexName, "%d", i);
-        CorvelValue value(activation->Get(activation->GetParameterName(i)));
-        SetOwnProperty(indexName, value, CorvelValue::DontEnum);
+        try {
+            CorvelValue value(activation->Get(activation->GetParameterName(i)));
+            SetOwnProperty(indexName, value, CorvelValue::DontEnum);
+        } catch (...) {
+        }
     }
     activation = nullptr;
 }
 
-const CorvelValue& CorvelActivationObject::CorvelArgumentObject::Get(const char* propertyName) const {
-    if (const char* parameter = AliasedParameter(propertyName)) return activation->Get(parameter);
-    return CorvelObject::Get(propertyName);
+const CorvelValue* CorvelActivationObject::CorvelArgumentObject::FindOwn(const CorvelPropertyStore::Name& key,
+                                                                         const char* propertyName,
+                                                                         bool make) const {
+    if (const char* parameter = AliasedParameter(propertyName))
+        return make ? &activation->Get(parameter) : &CorvelValue::ms_undefined;
+    return CorvelObject::FindOwn(key, propertyName, make);
 }
 
 void CorvelActivationObject::CorvelArgumentObject::Put(const char* propertyName, const CorvelValue& value) {
@@ -137,14 +154,6 @@ void CorvelActivationObject::CorvelArgumentObject::Put(const char* propertyName,
         return;
     }
     CorvelObject::Put(propertyName, value);
-}
-
-bool CorvelActivationObject::CorvelArgumentObject::CanPut(const char* propertyName) const {
-    return AliasedParameter(propertyName) || CorvelObject::CanPut(propertyName);
-}
-
-bool CorvelActivationObject::CorvelArgumentObject::HasProperty(const char* propertyName) const {
-    return AliasedParameter(propertyName) || CorvelObject::HasProperty(propertyName);
 }
 
 bool CorvelActivationObject::CorvelArgumentObject::Delete(const char* propertyName) {

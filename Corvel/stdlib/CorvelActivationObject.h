@@ -18,11 +18,13 @@ public:
         CorvelArgumentObject(CorvelActivationObject* activation, CorvelValue* arguments, int argumentCount,
                              CorvelStandardFunctionInstance* function);
 
-        const CorvelValue& Get(const char* propertyName) const override;
         void Put(const char* propertyName, const CorvelValue& value) override;
-        bool CanPut(const char* propertyName) const override;
-        bool HasProperty(const char* propertyName) const override;
         bool Delete(const char* propertyName) override;
+
+    protected:
+        // An index name below the parameter count reads the parameter.
+        const CorvelValue* FindOwn(const CorvelPropertyStore::Name& key, const char* propertyName,
+                                   bool make) const override;
 
     private:
         friend class CorvelActivationObject;
@@ -41,9 +43,11 @@ public:
     ~CorvelActivationObject() override;
 
     ClassType Class() const override;
+    // Every name a function uses is looked up here first, and an activation
+    // has no prototype: these answer from its own properties at once.
     const CorvelValue& Get(const char* propertyName) const override;
-    void Put(const char* propertyName, const CorvelValue& value) override;
     bool HasProperty(const char* propertyName) const override;
+    void Put(const char* propertyName, const CorvelValue& value) override;
     bool Delete(const char* propertyName) override;
     PropertyEnumerator* BeginPropertyEnumeration() override;
     void ResetObject() override;
@@ -51,6 +55,10 @@ public:
     int GetParameterCount() const;
     // The name of formal parameter `index`.
     const char* GetParameterName(int index) const;
+
+protected:
+    const CorvelValue* FindOwn(const CorvelPropertyStore::Name& key, const char* propertyName,
+                               bool make) const override;
 
 private:
     // True while "arguments" is still the untouched, unmade object.

@@ -1,5 +1,7 @@
 #include "CorvelBuiltInFunction.h"
 
+#include "CorvelNesting.h"
+
 CorvelBuiltInFunction::CorvelBuiltInFunction(CorvelNativeFunction function)
     : CorvelObject(true), m_function(function) {}
 
@@ -9,7 +11,13 @@ const CorvelValue& CorvelBuiltInFunction::Value() const { return CorvelValue::ms
 
 void CorvelBuiltInFunction::DefaultValue(CorvelValue& result, int) const { result.SetString("[Function built-in]"); }
 
+// Native functions may reach themselves again without a script function in
+// between (a sort whose compare function is sort), so each call counts
+// against the stack budget.
 CorvelStatus CorvelBuiltInFunction::Call(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
                                          const CorvelValue& thisValue) {
-    return m_function ? m_function(context, arguments, argumentCount, thisValue) : CorvelStatus::Normal;
+    if (!m_function) return CorvelStatus::Normal;
+    CorvelNesting level;
+    CorvelNesting::CheckStack();
+    return m_function(context, arguments, argumentCount, thisValue);
 }

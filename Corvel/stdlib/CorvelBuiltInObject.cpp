@@ -12,18 +12,11 @@ const CorvelValue& CorvelBuiltInObject::Value() const { return CorvelValue::ms_u
 
 // A method already read is the cached property (or whatever a script stored
 // there since); otherwise it is wrapped now.
-const CorvelValue& CorvelBuiltInObject::Get(const char* name) const {
-    Name key(name);
-    if (const Method* method = FindMethod(key)) {
-        if (const CorvelValue* cached = FindOwnProperty(key)) return *cached;
-        return Materialise(key, *method);
-    }
-    return GetProperty(key, name);
-}
-
-bool CorvelBuiltInObject::HasProperty(const char* name) const {
-    Name key(name);
-    return FindMethod(key) || HasPropertyNamed(key, name);
+const CorvelValue* CorvelBuiltInObject::FindOwn(const Name& key, const char* name, bool make) const {
+    if (const CorvelValue* own = CorvelObject::FindOwn(key, name, make)) return own;
+    const Method* method = FindMethod(key);
+    if (!method) return nullptr;
+    return make ? &Materialise(key, *method) : &CorvelValue::ms_undefined;
 }
 
 // The cache is stored directly rather than through Put: a ReadOnly property

@@ -15,8 +15,6 @@ public:
 
     ClassType Class() const override;
     const CorvelValue& Value() const override;
-    const CorvelValue& Get(const char* name) const override;
-    bool HasProperty(const char* name) const override;
     PropertyEnumerator* BeginPropertyEnumeration() override;
 
     // The native method registered under `name`, or null.
@@ -24,6 +22,9 @@ public:
     int GetMethodCount() const { return (int)m_methods.size(); }
 
 protected:
+    // A method not read yet is made into its function object now (or, when
+    // only asked about, answered by a stand-in).
+    const CorvelValue* FindOwn(const CorvelPropertyStore::Name& key, const char* name, bool make) const override;
     // Registers a method; a name registered twice keeps its first function.
     void AddMethod(const char* name, CorvelNativeFunction function);
 

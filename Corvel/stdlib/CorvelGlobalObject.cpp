@@ -137,8 +137,10 @@ CorvelStatus CorvelGlobalObject::Eval(CorvelExecutionContext* context, CorvelVal
     if (!record->parser) {
         record->parser = new CorvelParser("Eval Code");
         QelString errors;
-        if (!record->parser->Parse(arguments[0].GetString(), errors) || record->parser->GetErrorCount() != 0)
-            CorvelRuntimeException::Raise(CorvelMessages::EvalCodeErrors);
+        if (!record->parser->Parse(arguments[0].GetString(), errors) || record->parser->GetErrorCount() != 0) {
+            CorvelRuntimeException::Raise(record->parser->RanOutOfMemory() ? CorvelMessages::OutOfMemory
+                                                                            : CorvelMessages::EvalCodeErrors);
+        }
     }
     CorvelStatementList* statements = record->parser->GetTree();
     if (statements && !record->evalContext)

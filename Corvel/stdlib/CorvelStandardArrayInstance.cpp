@@ -50,7 +50,10 @@ void CorvelStandardArrayInstance::Put(const char* name, const CorvelValue& value
     PutArrayProperty(this, m_length, name, value);
 }
 
+// Held throughout: the base reset may release the array's last reference
+// (an array that contains itself), and the length is set afterwards.
 void CorvelStandardArrayInstance::ResetObject() {
+    Hold hold(this);
     CorvelStandardInstance::ResetObject();
     m_length = 0;
     SetOwnProperty(LengthName(), CorvelValue(0), kLengthAttributes);

@@ -127,6 +127,24 @@ SortEntry ReadSortEntry(const CorvelObject* object, uint32_t index, bool keyed) 
     return entry;
 }
 
+// Sorting is quadratic, and a long sort must not run past a host's time
+// limit: it asks the abort check every so many comparisons. A sort cannot
+// be left half done, so a request to yield is not followed.
+class AbortCheck {
+public:
+    explicit AbortCheck(CorvelExecutionContext* context) : m_context(context) {}
+    void Tick() {
+        if (--m_countdown > 0) return;
+        m_countdown = kInterval;
+        m_context->CheckAbort();
+    }
+
+private:
+    static const int kInterval = 64;
+    CorvelExecutionContext* m_context;
+    int m_countdown = kInterval;
+};
+
 int CompareEntries(CorvelExecutionContext* context, const CorvelValue& thisValue, const SortEntry& x,
                    const SortEntry& y, CorvelObject* compareFunction) {
     return compareFunction ? CorvelStandardArrayPrototype::SortCompare(context, thisValue, x.value, y.value,
@@ -137,9 +155,11 @@ int CompareEntries(CorvelExecutionContext* context, const CorvelValue& thisValue
 void SelectionSort(CorvelExecutionContext* context, const CorvelValue& thisValue, std::vector<SortEntry>& entries,
                    CorvelObject* compareFunction) {
     size_t count = entries.size();
+    AbortCheck abortCheck(context);
     for (size_t i = 0; i < count; ++i) {
         size_t smallest = i;
         for (size_t j = i + 1; j < count; ++j) {
+            abortCheck.Tick();
             if (CompareEntries(context, thisValue, entries[j], entries[smallest], compareFunction) < 0) smallest = j;
         }
         if (smallest != i) std::swap(entries[i], entries[smallest]);
@@ -312,9 +332,11 @@ void SortStored(CorvelExecutionContext* context, const CorvelValue& thisValue, C
     uint32_t count = (uint32_t)entries.size();
     std::vector<size_t> sorted;
     sorted.reserve(count);
+    AbortCheck abortCheck(context);
     for (uint32_t position = 0; position < count; ++position) {
         size_t smallest = 0;
         for (size_t j = 1; j < remaining.size(); ++j) {
+            abortCheck.Tick();
             if (CompareEntries(context, thisValue, entries[remaining[j].entry], entries[remaining[smallest].entry],
                                compareFunction) < 0)
                 smallest = j;

@@ -36,10 +36,14 @@ CorvelStatus CorvelStandardFunctionConstructor::Construct(CorvelExecutionContext
     CorvelParser parser("created function");
     QelString errors;
     QelPtrList<CorvelFunctionDefinition*>* functions = parser.GetFunctionList();
-    if (!parser.Parse(source.GetText(), errors) || parser.GetErrorCount() != 0 || functions->IsEmpty())
-        CorvelRuntimeException::Raise(CorvelMessages::CreatedFunctionParseError);
-    // The parser goes when this call ends; the function keeps its definition.
-    CorvelStandardFunctionInstance* function = new CorvelStandardFunctionInstance(functions->RemoveHead(), "anonymous");
+    if (!parser.Parse(source.GetText(), errors) || parser.GetErrorCount() != 0 || functions->IsEmpty()) {
+        CorvelRuntimeException::Raise(parser.RanOutOfMemory() ? CorvelMessages::OutOfMemory
+                                                               : CorvelMessages::CreatedFunctionParseError);
+    }
+    // The parser goes when this call ends; the function keeps its definition,
+    // taken from the parser only once the function exists.
+    CorvelStandardFunctionInstance* function = new CorvelStandardFunctionInstance(functions->GetHead(), "anonymous");
+    functions->RemoveHead();
     function->TakeOwnershipOfDefinition();
     context->GetReturnValue() = CorvelValue((unsigned long)function->GetKey());
     return CorvelStatus::Return;

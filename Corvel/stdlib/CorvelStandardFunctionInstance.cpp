@@ -11,6 +11,7 @@
 #include "CorvelStandardObjectInstance.h"
 
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace {
@@ -46,11 +47,12 @@ CorvelObject::ClassType CorvelStandardFunctionInstance::Class() const { return C
 
 const CorvelValue& CorvelStandardFunctionInstance::Value() const { return CorvelValue::ms_null; }
 
-const CorvelValue& CorvelStandardFunctionInstance::Get(const char* propertyName) const {
-    if (const CorvelValue* own = FindOwnProperty(propertyName)) return *own;
-    if (strcmp(propertyName, kPrototype) == 0)
-        return const_cast<CorvelStandardFunctionInstance*>(this)->CreatePrototypeProperty();
-    return CorvelStandardInstance::Get(propertyName);
+const CorvelValue* CorvelStandardFunctionInstance::FindOwn(const CorvelPropertyStore::Name& key, const char* name,
+                                                           bool make) const {
+    if (const CorvelValue* own = CorvelStandardInstance::FindOwn(key, name, make)) return own;
+    if (strcmp(name, kPrototype) != 0) return nullptr;
+    if (!make) return &CorvelValue::ms_undefined;
+    return &const_cast<CorvelStandardFunctionInstance*>(this)->CreatePrototypeProperty();
 }
 
 // Every function can serve as a constructor, so its "prototype" object is
@@ -63,10 +65,6 @@ const CorvelValue& CorvelStandardFunctionInstance::CreatePrototypeProperty() {
     constructorValue.SetAttributes(CorvelValue::DontEnum);
     prototype->Put("constructor", constructorValue);
     return *FindOwnProperty(kPrototype);
-}
-
-bool CorvelStandardFunctionInstance::HasProperty(const char* propertyName) const {
-    return strcmp(propertyName, kPrototype) == 0 || CorvelStandardInstance::HasProperty(propertyName);
 }
 
 CorvelStatementPosition* CorvelStandardFunctionInstance::CreateFunctionStatementPosition() {
@@ -97,10 +95,15 @@ CorvelStatus CorvelStandardFunctionInstance::RunCallee(CorvelExecutionContext* c
     CorvelStatus status = callee->Run();
     if (status == CorvelStatus::Suspend) {
         if (!record) {
-            record = new FunctionStatementPosition();
-            record->calleeContext = callee;
-            record->function = this;
-            context->InsertStatementPosition(record, context->GetStatementPositionCount());
+            // Without memory for the record the call ends here.
+            FunctionStatementPosition* kept = new (std::nothrow) FunctionStatementPosition();
+            if (!kept) {
+                EndCall(context, nullptr, callee);
+                throw std::bad_alloc();
+            }
+            kept->calleeContext = callee;
+            kept->function = this;
+            context->InsertStatementPosition(kept, context->GetStatementPositionCount());
         }
         return status;
     }
@@ -122,9 +125,14 @@ void CorvelStandardFunctionInstance::EndCall(CorvelExecutionContext* context, Fu
     Release();
 }
 
+// A new call asks the abort check first, as a loop iteration does, so that
+// a host's time limit or the Escape key reaches recursion without loops. A
+// yield there leaves nothing behind: the caller keeps its progress and calls
+// again when resumed.
 CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* context, CorvelValue* arguments,
                                                   int argumentCount, const CorvelValue& thisValue) {
     FunctionStatementPosition* record = FindCallRecord(context);
+    if (!record && context->CheckAbort()) return CorvelStatus::Suspend;
     CorvelExecutionContext* callee =
         record ? record->calleeContext
                : new CorvelExecutionContext(context, this, arguments, argumentCount, thisValue,
@@ -139,6 +147,7 @@ CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* contex
 CorvelStatus CorvelStandardFunctionInstance::Construct(CorvelExecutionContext* context, CorvelValue* arguments,
                                                        int argumentCount, const CorvelValue&) {
     FunctionStatementPosition* record = FindCallRecord(context);
+    if (!record && context->CheckAbort()) return CorvelStatus::Suspend;
     CorvelExecutionContext* callee = record ? record->calleeContext : NewConstruction(context, arguments, argumentCount);
     CorvelStatus status = RunCallee(context, record, callee);
     if (status == CorvelStatus::Suspend) return status;

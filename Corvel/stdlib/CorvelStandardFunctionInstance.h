@@ -41,8 +41,6 @@ public:
     CorvelObject* Prototype() const override;
     ClassType Class() const override;
     const CorvelValue& Value() const override;
-    const CorvelValue& Get(const char* propertyName) const override;
-    bool HasProperty(const char* propertyName) const override;
     CorvelStatus Call(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
                       const CorvelValue& thisValue) override;
     CorvelStatus Construct(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
@@ -50,6 +48,8 @@ public:
 
 protected:
     static CorvelStatementPosition* CreateFunctionStatementPosition();
+    // "prototype" is there from the start, though made only when first read.
+    const CorvelValue* FindOwn(const CorvelPropertyStore::Name& key, const char* name, bool make) const override;
 
 private:
     // The record of a call being resumed, or null; raises 1006 for a record

@@ -15,7 +15,10 @@ CorvelObject* CorvelStandardObjectInstance::Prototype() const {
 
 CorvelObject::ClassType CorvelStandardObjectInstance::Class() const { return ClassObject; }
 
+// Held throughout: letting go of the prototype may release the object's
+// last reference (a prototype that refers back to its heir).
 void CorvelStandardObjectInstance::ResetObject() {
+    Hold hold(this);
     SetSpecialPrototype(nullptr);
     CorvelStandardInstance::ResetObject();
 }

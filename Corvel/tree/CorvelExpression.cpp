@@ -5,6 +5,7 @@
 #include "CorvelRuntimeException.h"
 #include "CorvelValue.h"
 
+#include <new>
 #include <utility>
 
 CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) const {
@@ -15,6 +16,8 @@ CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) con
     } catch (CorvelRuntimeException* exception) {
         exception->StampPosition(codePosition);
         throw;
+    } catch (const std::bad_alloc&) {
+        throw CorvelRuntimeException::OutOfMemory(codePosition);
     }
     if (status == CorvelStatus::Suspend) return status;
     // Outside the stamping: a lone undeclared name reports no line.

@@ -7,6 +7,8 @@
 #include "CorvelRuntimeException.h"
 #include "CorvelValue.h"
 
+#include <new>
+
 CorvelIf::CorvelIf(CorvelExpression* condition, CorvelStatement* thenStatement, CorvelStatement* elseStatement)
     : condition(condition), thenStatement(thenStatement), elseStatement(elseStatement) {
     NoteChild(condition);
@@ -65,6 +67,8 @@ CorvelStatus CorvelIf::RunStatement(CorvelExecutionContext* context) const {
         } catch (CorvelRuntimeException* exception) {
             exception->StampPosition(codePosition);
             throw;
+        } catch (const std::bad_alloc&) {
+            throw CorvelRuntimeException::OutOfMemory(codePosition);
         }
         takeThen = test.GetBool();
     }

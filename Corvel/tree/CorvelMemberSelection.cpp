@@ -52,7 +52,7 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
         if (member->EvaluateDereferenced(name, context) == CorvelStatus::Suspend)
             return progress.Suspend(2, std::move(base));
         base.ToObject();
-        name.ToString();
+        name.ToPropertyName();
         result.SetReference(base.GetObjectKey(), name.GetString());
     } else {
         base.ToObject();

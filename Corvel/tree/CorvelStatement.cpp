@@ -2,9 +2,6 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelJSOutput.h"
-#include "CorvelMessages.h"
-#include "CorvelRuntimeException.h"
-#include "CorvelSession.h"
 #include "CorvelValue.h"
 
 #include <utility>
@@ -22,15 +19,7 @@ void CorvelStatement::RestoreCompletionValue(CorvelExecutionContext* context, Co
     context->GetReturnValue() = std::move(completion);
 }
 
-bool CorvelStatement::ShouldYield(CorvelExecutionContext* context) {
-    CorvelSession* session = context->GetSession();
-    if (!session) return false;
-    switch (session->GetAbortStatus()) {
-        case CorvelSession::AbortScript: CorvelRuntimeException::Raise(CorvelMessages::UserAbort);
-        case CorvelSession::AbortYield: return true;
-        default: return false;
-    }
-}
+bool CorvelStatement::ShouldYield(CorvelExecutionContext* context) { return context->CheckAbort(); }
 
 void CorvelStatement::WriteIndented(CorvelJSOutput* output, const CorvelStatement* statement) {
     output->IncrementTab(1);

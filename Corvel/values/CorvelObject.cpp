@@ -6,6 +6,7 @@
 #include "CorvelSession.h"
 
 #include <algorithm>
+#include <memory>
 
 typedef CorvelPropertyStore::Entry Entry;
 typedef CorvelPropertyStore::Name Name;
@@ -15,9 +16,11 @@ namespace {
 // Objects whose count fell to 0 while another object was being destroyed.
 // Destroying them one after another instead of inside each other keeps a
 // long chain of objects (a linked list built by a script) from exhausting
-// the machine stack.
+// the machine stack. The queue is linked through the objects themselves:
+// destruction must not need memory, least of all when a script has used
+// it all up.
 bool g_destroying = false;
-std::vector<CorvelObject*> g_destructionQueue;
+CorvelObject* g_destructionQueue = nullptr;
 
 const char* NameOfStandardClass(int classType) {
     switch (classType & ~CorvelObject::KindMask) {
@@ -49,8 +52,7 @@ CorvelObject::CorvelObject(bool registerNow) {
 // The key goes first: releasing the properties may end objects that refer
 // back to this one, and they must not find it any more.
 CorvelObject::~CorvelObject() {
-    if (m_destructionQueued)
-        g_destructionQueue.erase(std::find(g_destructionQueue.begin(), g_destructionQueue.end(), this));
+    if (m_destructionQueued) Dequeue();
     if (m_key) CorvelObjectTable::RemoveObject(m_key, this);
     m_key = 0;
     DeleteAllEnumerators();
@@ -65,18 +67,28 @@ void CorvelObject::Release() {
     if (--m_referenceCount != 0 || m_destructionQueued) return;
     if (g_destroying) {
         m_destructionQueued = true;
-        g_destructionQueue.push_back(this);
+        m_nextQueued = g_destructionQueue;
+        g_destructionQueue = this;
         return;
     }
     g_destroying = true;
     DestroyObject();
-    while (!g_destructionQueue.empty()) {
-        CorvelObject* object = g_destructionQueue.back();
-        g_destructionQueue.pop_back();
+    while (CorvelObject* object = g_destructionQueue) {
+        g_destructionQueue = object->m_nextQueued;
+        object->m_nextQueued = nullptr;
         object->m_destructionQueued = false;
         if (object->m_referenceCount == 0) object->DestroyObject();
     }
     g_destroying = false;
+}
+
+// An object deleted by its owner while it waits in the queue leaves it.
+void CorvelObject::Dequeue() {
+    CorvelObject** link = &g_destructionQueue;
+    while (*link && *link != this) link = &(*link)->m_nextQueued;
+    if (*link) *link = m_nextQueued;
+    m_nextQueued = nullptr;
+    m_destructionQueued = false;
 }
 
 void CorvelObject::DestroyObject() { delete this; }
@@ -106,12 +118,17 @@ QelString CorvelObject::GetClassName(int classType) {
 
 // Properties.
 
+const CorvelValue* CorvelObject::FindOwn(const Name& key, const char*, bool) const {
+    const Entry* entry = m_properties.Find(key);
+    return entry ? &entry->value : nullptr;
+}
+
 const CorvelValue& CorvelObject::Get(const char* name) const { return GetProperty(Name(name), name); }
 
 const CorvelValue& CorvelObject::GetProperty(const Name& key, const char* name) const {
-    if (const Entry* entry = m_properties.Find(key)) return entry->value;
-    const CorvelObject* prototype = Prototype();
-    return prototype ? prototype->Get(name) : CorvelValue::ms_undefined;
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (const CorvelValue* value = object->FindOwn(key, name, true)) return *value;
+    return CorvelValue::ms_undefined;
 }
 
 void CorvelObject::Put(const char* name, const CorvelValue& value) {
@@ -126,18 +143,18 @@ void CorvelObject::Put(const char* name, const CorvelValue& value) {
 }
 
 bool CorvelObject::CanPut(const char* name) const {
-    if (const Entry* entry = m_properties.Find(Name(name)))
-        return !(entry->value.GetAttributes() & CorvelValue::ReadOnly);
-    const CorvelObject* prototype = Prototype();
-    return prototype ? prototype->CanPut(name) : true;
+    Name key(name);
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (const CorvelValue* value = object->FindOwn(key, name, false))
+            return !(value->GetAttributes() & CorvelValue::ReadOnly);
+    return true;
 }
 
-bool CorvelObject::HasProperty(const char* name) const { return HasPropertyNamed(Name(name), name); }
-
-bool CorvelObject::HasPropertyNamed(const Name& key, const char* name) const {
-    if (m_properties.Find(key)) return true;
-    const CorvelObject* prototype = Prototype();
-    return prototype ? prototype->HasProperty(name) : false;
+bool CorvelObject::HasProperty(const char* name) const {
+    Name key(name);
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (object->FindOwn(key, name, false)) return true;
+    return false;
 }
 
 bool CorvelObject::Delete(const char* name) {
@@ -191,11 +208,9 @@ void CorvelObject::DestroyEntries(Entry* chain) {
 }
 
 void CorvelObject::ResetObject() {
-    bool hold = m_referenceCount > 0;
-    if (hold) AddRef();
+    Hold hold(this);
     ExhaustOwnEnumeration();
     DestroyEntries(m_properties.UnlinkAll());
-    if (hold) Release();
 }
 
 void CorvelObject::SetupObject() {}
@@ -237,10 +252,11 @@ CorvelStatus CorvelObject::Call(CorvelExecutionContext*, CorvelValue*, int, cons
 
 CorvelObject::PropertyEnumerator* CorvelObject::BeginPropertyEnumeration() {
     if (!m_enumerators) m_enumerators = new std::vector<PropertyEnumerator*>;
-    BasicPropertyEnumerator* enumerator = new BasicPropertyEnumerator;
+    std::unique_ptr<BasicPropertyEnumerator> enumerator(new BasicPropertyEnumerator);
+    enumerator->limit = m_properties.GetNextSequence();
     if (m_properties.IsEmpty()) enumerator->bucket = CorvelPropertyStore::BucketCount;
-    m_enumerators->push_back(enumerator);
-    return enumerator;
+    m_enumerators->push_back(enumerator.get());
+    return enumerator.release();
 }
 
 const char* CorvelObject::GetNextPropertyName(PropertyEnumerator*& enumerator) {
@@ -248,7 +264,8 @@ const char* CorvelObject::GetNextPropertyName(PropertyEnumerator*& enumerator) {
     BasicPropertyEnumerator* basic = dynamic_cast<BasicPropertyEnumerator*>(enumerator);
     if (!basic) return nullptr;
     if (const char* name = NextOwnName(basic)) return name;
-    if (const char* name = NextPrototypeName(basic)) return name;
+    if (!basic->ownOnly)
+        if (const char* name = NextPrototypeName(basic)) return name;
     // Nothing may touch this object after the handle is deleted: letting go
     // of the prototype can end the last holder of this object.
     PropertyEnumerator* finished = enumerator;
@@ -269,7 +286,8 @@ const char* CorvelObject::NextOwnName(BasicPropertyEnumerator* enumerator) {
         Entry* next = enumerator->after ? enumerator->after->next : m_properties.First(enumerator->bucket);
         if (next) {
             enumerator->after = next;
-            return next->GetName();
+            if (next->sequence < enumerator->limit) return next->GetName();
+            continue;
         }
         ++enumerator->bucket;
         enumerator->after = nullptr;
@@ -278,21 +296,38 @@ const char* CorvelObject::NextOwnName(BasicPropertyEnumerator* enumerator) {
 }
 
 const char* CorvelObject::NextPrototypeName(BasicPropertyEnumerator* enumerator) {
-    if (!enumerator->prototypeReached) {
-        enumerator->prototypeReached = true;
-        CorvelObject* prototype = Prototype();
-        if (prototype) {
-            // Held so that it outlives the enumeration even if this object
-            // lets go of it meanwhile; an unreferenced object is not held,
-            // as releasing it again would destroy it.
-            enumerator->prototypeHeld = prototype->m_referenceCount > 0;
-            if (enumerator->prototypeHeld) prototype->AddRef();
-            enumerator->prototype = prototype;
-            enumerator->prototypeEnumerator = prototype->BeginPropertyEnumeration();
+    for (;;) {
+        if (enumerator->prototypeEnumerator) {
+            const char* name = enumerator->prototype->GetNextPropertyName(enumerator->prototypeEnumerator);
+            if (name) return name;
         }
+        if (enumerator->chainEnds || (enumerator->prototypeReached && !enumerator->prototype)) return nullptr;
+        const CorvelObject* from = enumerator->prototypeReached ? enumerator->prototype : this;
+        enumerator->prototypeReached = true;
+        EnumerateLink(enumerator, from->Prototype());
+        CorvelObject* link = enumerator->prototype;
+        if (!link) return nullptr;
+        enumerator->prototypeEnumerator = link->BeginPropertyEnumeration();
+        if (BasicPropertyEnumerator* basic = dynamic_cast<BasicPropertyEnumerator*>(enumerator->prototypeEnumerator))
+            basic->ownOnly = true;
+        else
+            enumerator->chainEnds = true;
     }
-    if (!enumerator->prototype || !enumerator->prototypeEnumerator) return nullptr;
-    return enumerator->prototype->GetNextPropertyName(enumerator->prototypeEnumerator);
+}
+
+// The new link is held before the old one goes, which may hold the last
+// reference to it. A link is held so that it outlives the enumeration even
+// if the chain lets go of it meanwhile; an unreferenced object is not held,
+// as releasing it again would destroy it.
+void CorvelObject::EnumerateLink(BasicPropertyEnumerator* enumerator, CorvelObject* link) {
+    bool hold = link && link->m_referenceCount > 0;
+    if (hold) link->AddRef();
+    CorvelObject* previous = enumerator->prototype;
+    bool previousHeld = enumerator->prototypeHeld;
+    if (previous) previous->EndPropertyEnumeration(enumerator->prototypeEnumerator);
+    enumerator->prototype = link;
+    enumerator->prototypeHeld = hold;
+    if (previousHeld) previous->Release();
 }
 
 bool CorvelObject::IsOpenEnumerator(PropertyEnumerator* enumerator) const {

@@ -58,7 +58,9 @@ public:
         virtual ~PropertyEnumerator() = default;
     };
 
-    // Walks the own properties in bucket order, then the prototype's.
+    // Walks the own properties in bucket order, then those of each object
+    // along the prototype chain in turn. The chain is walked in a loop, one
+    // link open at a time, so that its length costs no machine stack.
     class BasicPropertyEnumerator : public PropertyEnumerator {
     public:
         ~BasicPropertyEnumerator() override;
@@ -69,10 +71,21 @@ public:
         // bucket's start when `after` is null); bucket 11: own names done.
         int bucket = 0;
         CorvelPropertyStore::Entry* after = nullptr;
-        CorvelObject* prototype = nullptr;  // held while remembered
+        // Entries numbered from here on were added after the enumeration
+        // began and are passed over: a loop that deletes and adds again the
+        // name it visits would otherwise meet it again and again.
+        uint32_t limit = 0;
+        // The link of the chain being enumerated (held while remembered)
+        // and its enumeration of its own names.
+        CorvelObject* prototype = nullptr;
         PropertyEnumerator* prototypeEnumerator = nullptr;
         bool prototypeReached = false;
         bool prototypeHeld = false;
+        // Set on the enumerations of the links: the heir walks the chain.
+        bool ownOnly = false;
+        // A link whose enumeration is not of this kind walks on by itself,
+        // so the chain ends with it.
+        bool chainEnds = false;
     };
 
     explicit CorvelObject(bool registerNow);
@@ -88,7 +101,9 @@ public:
     // The primitive the object holds.
     virtual const CorvelValue& Value() const;
     // The returned reference lives until the property is removed or
-    // replaced; copy it before changing the object.
+    // replaced; copy it before changing the object. Get, HasProperty and
+    // CanPut walk the prototype chain in a loop, asking each object for its
+    // own property through FindOwn, so a chain of any length is safe.
     virtual const CorvelValue& Get(const char* name) const;
     // Takes type, payload and attributes from `value`. Consults the own
     // ReadOnly flag and the prototype chain's CanPut; a class that overrides
@@ -128,11 +143,36 @@ public:
     static QelString GetClassName(int classType);
 
 protected:
+    // Keeps an object alive while an operation may drop its last reference
+    // (a reset releases the properties that may hold it). An unreferenced
+    // object is not held, as releasing it again would destroy it.
+    class Hold {
+    public:
+        explicit Hold(CorvelObject* object) : m_object(object->m_referenceCount > 0 ? object : nullptr) {
+            if (m_object) m_object->AddRef();
+        }
+        ~Hold() {
+            if (m_object) m_object->Release();
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        CorvelObject* m_object;
+    };
+
     virtual void DestroyObject();
 
-    // The base Get and HasProperty for a name already hashed.
+    // The own property `name` (hashed as `key`), or null: the one step of
+    // the prototype walks. A class whose own properties are not all in the
+    // store (made on first read, or standing for another object's) overrides
+    // this rather than Get, HasProperty or CanPut. With `make` false the walk
+    // only asks whether the property is there and whether it is ReadOnly:
+    // a property that would be made on first read may be answered by a
+    // stand-in without attributes instead.
+    virtual const CorvelValue* FindOwn(const CorvelPropertyStore::Name& key, const char* name, bool make) const;
+    // The prototype walk of Get for a name already hashed.
     const CorvelValue& GetProperty(const CorvelPropertyStore::Name& key, const char* name) const;
-    bool HasPropertyNamed(const CorvelPropertyStore::Name& key, const char* name) const;
     // Removes an own property whatever its attributes; false if absent.
     bool RemoveProperty(const char* name);
     // The own property, or null.
@@ -155,13 +195,16 @@ private:
     void RemoveEntry(CorvelPropertyStore::Entry* entry);
     const char* NextOwnName(BasicPropertyEnumerator* enumerator);
     const char* NextPrototypeName(BasicPropertyEnumerator* enumerator);
+    // Makes `link` the link being enumerated, letting the previous one go.
+    static void EnumerateLink(BasicPropertyEnumerator* enumerator, CorvelObject* link);
     bool CallConversion(const char* name, CorvelValue& result) const;
     static void DestroyEntries(CorvelPropertyStore::Entry* chain);
-    static void DestroyNow(CorvelObject* object);
+    void Dequeue();
 
     int32_t m_referenceCount = 0;
     uint32_t m_key = 0;
     bool m_destructionQueued = false;
+    CorvelObject* m_nextQueued = nullptr;
     CorvelPropertyStore m_properties;
     std::vector<PropertyEnumerator*>* m_enumerators = nullptr;
 };

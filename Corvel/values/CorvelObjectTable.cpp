@@ -1,8 +1,11 @@
 #include "CorvelObjectTable.h"
 
 #include "CorvelObject.h"
+#include "CorvelRuntimeException.h"
 
-#include <vector>
+#include <cstdint>
+#include <memory>
+#include <new>
 
 namespace {
 
@@ -40,20 +43,28 @@ uint32_t CorvelObjectTable::TakeFreeKey() {
 void CorvelObjectTable::Insert(uint32_t key, CorvelObject* object) {
     uint32_t slot = key & m_mask;
     while (m_keys[slot] != 0) slot = (slot + 1) & m_mask;
+    uint32_t displacement = (slot - key) & m_mask;
+    if (displacement > m_maxDisplacement) m_maxDisplacement = displacement;
     m_keys[slot] = key;
     m_objects[slot] = object;
     ++m_count;
 }
 
+// Both arrays are made before anything changes: without memory for them the
+// table stays as it was.
 void CorvelObjectTable::Grow() {
+    uint32_t oldCapacity = m_mask + 1;
+    if (oldCapacity > UINT32_MAX / 2) throw std::bad_alloc();
+    uint32_t capacity = oldCapacity * 2;
+    std::unique_ptr<uint32_t[]> keys(new uint32_t[capacity]());
+    std::unique_ptr<CorvelObject*[]> objects(new CorvelObject*[capacity]());
     uint32_t* oldKeys = m_keys;
     CorvelObject** oldObjects = m_objects;
-    uint32_t oldCapacity = m_mask + 1;
-    uint32_t capacity = oldCapacity * 2;
-    m_keys = new uint32_t[capacity]();
-    m_objects = new CorvelObject*[capacity]();
+    m_keys = keys.release();
+    m_objects = objects.release();
     m_mask = capacity - 1;
     m_count = 0;
+    m_maxDisplacement = 0;
     for (uint32_t slot = 0; slot < oldCapacity; ++slot)
         if (oldKeys[slot] != 0) Insert(oldKeys[slot], oldObjects[slot]);
     delete[] oldKeys;
@@ -76,9 +87,11 @@ void CorvelObjectTable::Remove(uint32_t key) {
 }
 
 // Backward-shift deletion keeps every probe sequence unbroken without
-// tombstones.
+// tombstones. An entry further from the hole than any entry is from its home
+// cannot belong in the hole, nor can any entry beyond it.
 void CorvelObjectTable::RemoveSlot(uint32_t hole) {
-    for (uint32_t slot = (hole + 1) & m_mask; m_keys[slot] != 0; slot = (slot + 1) & m_mask) {
+    for (uint32_t slot = (hole + 1) & m_mask; m_keys[slot] != 0 && ((slot - hole) & m_mask) <= m_maxDisplacement;
+         slot = (slot + 1) & m_mask) {
         uint32_t home = m_keys[slot] & m_mask;
         if (((slot - home) & m_mask) >= ((slot - hole) & m_mask)) {
             m_keys[hole] = m_keys[slot];
@@ -96,21 +109,29 @@ void CorvelObjectTable::AddRefObject(CorvelObject* object) { object->AddRef(); }
 
 void CorvelObjectTable::ReleaseObject(CorvelObject* object) { object->Release(); }
 
-// Each pass empties the objects registered when it began. Emptying one may
-// destroy others; their keys are then simply not found. A pass that saw a
-// removal may have freed objects that others no longer hold, so passes go
-// on until one removes nothing. Walking a snapshot rather than restarting at
-// every removal keeps a reset of many objects linear per pass.
+// Each pass walks the slots and empties every object it finds. Emptying one
+// may destroy others, whose removal moves entries back into slots the pass
+// has already left; and it may free objects that others no longer hold. So
+// passes go on until one removes nothing. The walk needs no memory: a reset
+// is how a host cleans up, also after a script has used up all there is.
 void CorvelObjectTable::ResetTable() {
-    std::vector<uint32_t> keys;
     do {
-        keys.clear();
-        for (uint32_t slot = 0; slot <= m_mask; ++slot)
-            if (m_keys[slot] != 0) keys.push_back(m_keys[slot]);
         m_removed = false;
-        for (uint32_t key : keys)
-            if (CorvelObject* object = Find(key)) object->ResetObject();
+        for (uint32_t slot = 0; slot <= m_mask; ++slot)
+            if (CorvelObject* object = m_objects[slot]) ResetOne(object);
     } while (m_removed);
+}
+
+// A reset that fails (an array that cannot make its length property again
+// when memory is short) leaves that object emptied as far as it got; the
+// other objects are still reset.
+void CorvelObjectTable::ResetOne(CorvelObject* object) {
+    try {
+        object->ResetObject();
+    } catch (CorvelRuntimeException* exception) {
+        delete exception;
+    } catch (...) {
+    }
 }
 
 void CorvelObjectTable::DoRemoveAll() {
@@ -120,6 +141,7 @@ void CorvelObjectTable::DoRemoveAll() {
     }
     if (m_count) m_removed = true;
     m_count = 0;
+    m_maxDisplacement = 0;
 }
 
 // Static conveniences on the current environment's table.

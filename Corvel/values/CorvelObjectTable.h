@@ -72,6 +72,7 @@ protected:
 private:
     static void AddRefObject(CorvelObject* object);
     static void ReleaseObject(CorvelObject* object);
+    static void ResetOne(CorvelObject* object);
     uint32_t SlotOf(uint32_t key) const;
     void RemoveSlot(uint32_t slot);
     void Grow();
@@ -85,6 +86,11 @@ private:
     CorvelObject** m_objects = nullptr;
     uint32_t m_mask = 0;
     uint32_t m_count = 0;
+    // No entry lies further than this from its home slot: a removal stops
+    // looking for entries to move back once it is further from the hole.
+    // Keys in sequence sit at home, so removing them costs nothing however
+    // long the run of live keys around them is.
+    uint32_t m_maxDisplacement = 0;
     uint32_t m_nextKey = 1;
     bool m_removed = false;
 };

@@ -1,5 +1,6 @@
 #include "CorvelPropertyStore.h"
 
+#include <cstdint>
 #include <cstring>
 #include <new>
 
@@ -63,6 +64,8 @@ CorvelPropertyStore::Entry* CorvelPropertyStore::Insert(const Name& name, const 
     entry->bucket = name.bucket;
     entry->indexHash = name.indexHash;
     entry->indexNext = nullptr;
+    if (m_nextSequence == UINT32_MAX) Renumber();
+    entry->sequence = m_nextSequence++;
 
     Entry*& first = m_buckets[name.bucket];
     entry->next = nullptr;
@@ -76,13 +79,24 @@ CorvelPropertyStore::Entry* CorvelPropertyStore::Insert(const Name& name, const 
     }
     ++m_count;
 
+    // The index only speeds up lookups: when there is no memory for a larger
+    // one, the entry goes into the one there is (or, without one, the bucket
+    // chains serve alone).
     if (m_index) {
-        if (m_count > m_indexMask + 1) BuildIndex((m_indexMask + 1) * 2);
-        else LinkIntoIndex(entry);
+        if (m_count <= m_indexMask + 1 || !BuildIndex((m_indexMask + 1) * 2)) LinkIntoIndex(entry);
     } else if (m_count > kIndexThreshold) {
         BuildIndex(kIndexThreshold * 4);
     }
     return entry;
+}
+
+// After four billion insertions into one store: the entries are numbered
+// afresh from 0, oldest first within each bucket. An enumeration open at
+// that moment may then see names added after it began.
+void CorvelPropertyStore::Renumber() {
+    m_nextSequence = 0;
+    for (Entry* first : m_buckets)
+        for (Entry* e = first; e; e = e->next) e->sequence = m_nextSequence++;
 }
 
 void CorvelPropertyStore::Unlink(Entry* entry) {
@@ -134,11 +148,13 @@ void CorvelPropertyStore::UnlinkFromIndex(Entry* entry) {
     *link = entry->indexNext;
 }
 
-void CorvelPropertyStore::BuildIndex(uint32_t size) {
-    Entry** index = new Entry*[size]();
+bool CorvelPropertyStore::BuildIndex(uint32_t size) {
+    Entry** index = new (std::nothrow) Entry*[size]();
+    if (!index) return false;
     delete[] m_index;
     m_index = index;
     m_indexMask = size - 1;
     for (Entry* first : m_buckets)
         for (Entry* e = first; e; e = e->next) LinkIntoIndex(e);
+    return true;
 }

@@ -34,6 +34,9 @@ public:
         uint32_t indexHash;
         uint32_t length;
         uint32_t bucket;
+        // Entries are numbered as they are inserted, so an enumeration can
+        // pass over the ones added after it began.
+        uint32_t sequence;
         const char* GetName() const { return reinterpret_cast<const char*>(this + 1); }
     };
 
@@ -54,13 +57,19 @@ public:
     Entry* UnlinkAll();
 
     int GetCount() const { return (int)m_count; }
+    // The number the next entry will get: every entry present has a lower
+    // one.
+    uint32_t GetNextSequence() const { return m_nextSequence; }
     Entry* First(int bucket) const { return m_buckets[bucket]; }
     bool IsEmpty() const { return m_count == 0; }
 
 private:
     void LinkIntoIndex(Entry* entry);
     void UnlinkFromIndex(Entry* entry);
-    void BuildIndex(uint32_t size);
+    // Replaces the index with one of `size` slots; false, and the old index
+    // kept, when there is no memory for it.
+    bool BuildIndex(uint32_t size);
+    void Renumber();
     static bool Matches(const Entry* entry, const Name& name);
 
     // Each bucket is a chain whose first entry's `previous` points at the
@@ -69,4 +78,5 @@ private:
     Entry** m_index = nullptr;  // null while the store is small
     uint32_t m_indexMask = 0;
     uint32_t m_count = 0;
+    uint32_t m_nextSequence = 0;
 };

@@ -8,6 +8,7 @@
 #include "CorvelObjectTable.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelSession.h"
+#include "CorvelStandardArrayInstance.h"
 #include "CorvelStandardBooleanInstance.h"
 #include "CorvelStandardNumberInstance.h"
 #include "CorvelStandardStringInstance.h"
@@ -308,7 +309,14 @@ CorvelValue CorvelValue::ObjectValue(CorvelObject* object) {
 }
 
 void CorvelValue::SetNewObject(CorvelObject* object) {
-    uint32_t key = object->GetKey();
+    uint32_t key;
+    try {
+        key = object->GetKey();
+    } catch (...) {
+        // No room in the table: nothing refers to the object yet.
+        delete object;
+        throw;
+    }
     if (key == 0) {
         // Unreachable for good: let the object end itself.
         object->AddRef();
@@ -374,8 +382,10 @@ QelString CorvelValue::ForceGetString() const {
     switch (m_type) {
         case Boolean: return m_payload.boolean ? "true" : "false";
         case Number: {
+            // The language's texts for NaN, the infinities and zero: the C
+            // library's differ between platforms and mean nothing to a user.
             char buffer[CorvelNumberText::BufferSize];
-            return CorvelNumberText::FormatGeneral(m_payload.number, buffer);
+            return NumberText(m_payload.number, buffer);
         }
         case String: return m_payload.text;
         case Object: {
@@ -468,6 +478,17 @@ void CorvelValue::ToString() {
             return ToString();
         default: return SetString("");
     }
+}
+
+void CorvelValue::ToPropertyName() {
+    if (m_type == Number) {
+        double number = m_payload.number;
+        if (number >= 0 && number <= 4294967294.0 && number == std::floor(number)) {
+            char buffer[16];
+            return SetString(CorvelStandardArrayInstance::FormatIndex((uint32_t)number, buffer));
+        }
+    }
+    ToString();
 }
 
 void CorvelValue::ToObject() {

@@ -101,6 +101,10 @@ public:
     uint32_t ToUint32();
     uint16_t ToUint16();
     void ToString();
+    // The property name a subscript selects: ToString, except that an array
+    // index (an integer from 0 to 2^32 - 2) gets its full decimal text, so
+    // that a[1000001] and a["1000001"] are the same element.
+    void ToPropertyName();
     // Wraps a primitive in a new Boolean, Number or String object; throws
     // 1020 for undefined and null.
     void ToObject();

@@ -47,29 +47,43 @@ void Dump(CorvelTreeElement* element) {
     element->Debug(0);
 }
 
+// A folder of this process's own: tests run in parallel, from other builds
+// too, and must not write each other's dump files.
+// Removed when the process ends; the tests remove the files they write.
+const std::string& PrivateDirectory() {
+    struct Directory {
+        Directory() {
+            std::string pattern = ::testing::TempDir() + "corvel_dump_XXXXXX";
+            made = mkdtemp(&pattern[0]) != nullptr;
+            path = made ? pattern + "/" : ::testing::TempDir();
+        }
+        ~Directory() {
+            if (made) rmdir(path.c_str());
+        }
+        std::string path;
+        bool made;
+    };
+    static const Directory directory;
+    return directory.path;
+}
+
 class CorvelDebugDump : public ::testing::Test {
 protected:
-    // A folder of its own: tests run in parallel, and other builds' tests
-    // share the temporary folder.
     void SetUp() override {
-        std::string pattern = ::testing::TempDir() + "corvel_dump_XXXXXX";
-        ASSERT_NE(mkdtemp(&pattern[0]), nullptr);
-        folder = pattern;
-        path = folder + "/dump.txt";
+        path = PrivateDirectory() + "dump.txt";
+        std::remove(path.c_str());
         CorvelTreeElement::SetDebugPath(path.c_str());
     }
     void TearDown() override {
         CorvelTreeElement::CloseDebug();
         CorvelTreeElement::SetDebugPath(nullptr);
         std::remove(path.c_str());
-        rmdir(folder.c_str());
     }
     std::string Dumped() {
         CorvelTreeElement::CloseDebug();
         return WithoutBanner(ReadFile(path));
     }
 
-    std::string folder;
     std::string path;
 };
 
@@ -207,7 +221,7 @@ TEST_F(CorvelDebugDump, OneBannerUntilClosedThenANewFile) {
 }
 
 TEST_F(CorvelDebugDump, AnUnopenablePathWritesNothing) {
-    std::string missing = folder + "/no-such-directory/dump.txt";
+    std::string missing = PrivateDirectory() + "no-such-directory/dump.txt";
     CorvelTreeElement::SetDebugPath(missing.c_str());
     Dump(List(new CorvelBreak));
     CorvelTreeElement::CloseDebug();
@@ -246,7 +260,7 @@ TEST_F(CorvelDebugDump, AHostStreamIsWrittenButNotClosed) {
 TEST_F(CorvelDebugDump, DefaultsToScriptDebugTxtInTheCurrentDirectory) {
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
-    ASSERT_EQ(chdir(folder.c_str()), 0);
+    ASSERT_EQ(chdir(PrivateDirectory().c_str()), 0);
     std::remove("ScriptDebug.txt");
     CorvelTreeElement::SetDebugPath(nullptr);
     Dump(new CorvelEmptyStatement);

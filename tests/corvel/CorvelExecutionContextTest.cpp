@@ -79,15 +79,21 @@ TEST_F(ContextTest, RecordsAreFoundFromTheBottomAndClearedFromTheTop) {
     CorvelStatementPosition* native = run->GetIntegerStatementPosition(nullptr);
     EXPECT_EQ(run->GetStatementPosition(MakeRecord), native);
 
-    // Clearing pops the top whatever the argument; a late record goes below
-    // the records made after its height.
-    run->ClearStatementPosition(&first);
+    // Clearing pops the top, which must be the caller's own record: checked
+    // builds stop at a construct that clears another's (the sign of one that
+    // forgot to clear its own). A late record goes below the records made
+    // after its height.
+    EXPECT_DEBUG_DEATH(run->ClearStatementPosition(&first), "its own record");
+#ifdef NDEBUG
     EXPECT_EQ(run->FindStatementPosition(nullptr), nullptr);
+#else
+    run->ClearStatementPosition(nullptr);
+#endif
     CorvelEmptyStatement late;
     CorvelStatementPosition* lateRecord = new CorvelExecutionContext::IntegerStatementPosition(&late);
     run->InsertStatementPosition(lateRecord, 1);
     EXPECT_EQ(run->FindStatementPosition(&late), lateRecord);
-    run->ClearStatementPosition(nullptr);
+    run->ClearStatementPosition(&loop);
     EXPECT_EQ(run->FindStatementPosition(&loop), nullptr);
     EXPECT_EQ(run->FindStatementPosition(&late), lateRecord);
 }

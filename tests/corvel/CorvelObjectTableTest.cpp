@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -86,6 +87,24 @@ TEST_F(ObjectTableTest, KeysInUseAreSkippedWhenTheCounterWraps) {
 
 // Many objects, removed in a scattered order, stay findable: removals must
 // not break the probe sequences of the objects that remain.
+// Keys handed out in sequence sit in their home slots, so removing one looks
+// no further than the furthest any entry lies from home; entries pushed out
+// of their home by others are still moved back into the holes they need.
+TEST_F(ObjectTableTest, RemovalInKeyOrderKeepsDisplacedKeysReachable) {
+    std::vector<CountedObject*> objects;
+    for (int i = 0; i < 20; ++i) objects.push_back(new CountedObject(&destroyed));
+    table->SetNextKey(64 + 5);  // the home slots of keys 5 to 14 of 64
+    for (int i = 0; i < 10; ++i) objects.push_back(new CountedObject(&destroyed));
+    std::sort(objects.begin(), objects.end(),
+              [](CountedObject* a, CountedObject* b) { return a->GetKey() < b->GetKey(); });
+    for (size_t removed = 0; removed < objects.size(); ++removed) {
+        delete objects[removed];
+        for (size_t i = removed + 1; i < objects.size(); ++i)
+            ASSERT_EQ(table->Find(objects[i]->GetKey()), objects[i]) << "after removing " << removed + 1;
+    }
+    EXPECT_EQ(table->GetCount(), 0);
+}
+
 TEST_F(ObjectTableTest, SurvivesGrowthAndScatteredRemoval) {
     std::vector<CountedObject*> objects;
     for (int i = 0; i < 3000; ++i) objects.push_back(new CountedObject(&destroyed));

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -210,6 +211,25 @@ TEST_F(ObjectTest, RemovingPropertiesDuringAnEnumerationIsSafe) {
     EXPECT_EQ(enumerator, nullptr);
 }
 
+// Names added after an enumeration began are not visited, so a loop that
+// deletes and adds back the name it is at sees every name once and ends.
+TEST_F(ObjectTest, AnEnumerationVisitsEachNameAtMostOnce) {
+    TestObject object;
+    for (const char* name : {"a", "b", "c"}) object.Put(name, CorvelValue(1));
+    std::vector<std::string> visited;
+    CorvelObject::PropertyEnumerator* enumerator = object.BeginPropertyEnumeration();
+    while (const char* name = object.GetNextPropertyName(enumerator)) {
+        std::string current = name;
+        visited.push_back(current);
+        ASSERT_LT(visited.size(), 10u);
+        EXPECT_TRUE(object.Delete(current.c_str()));
+        object.Put(current.c_str(), CorvelValue(2));
+        object.Put(("new" + current).c_str(), CorvelValue(3));
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"c", "a", "b"}));
+    EXPECT_EQ(Enumerate(object).size(), 6u);
+}
+
 TEST_F(ObjectTest, ResettingOrDestroyingDuringAnEnumerationIsSafe) {
     TestObject prototype;
     TestObject object;
@@ -289,6 +309,31 @@ TEST_F(ObjectTest, ALongChainOfObjectsEndsWithoutDeepRecursion) {
     head.SetUndefined();
     EXPECT_EQ(destroyed, length);
     EXPECT_EQ(environment.GetObjectTable()->GetCount(), 16);
+}
+
+// Every walk along the prototype chain is a loop: a chain far longer than
+// the machine stack could follow by recursion is read, asked, written and
+// enumerated.
+TEST_F(ObjectTest, APrototypeChainOfAnyLengthIsWalkedWithoutRecursion) {
+    const int length = 300000;
+    std::vector<std::unique_ptr<TestObject>> chain;
+    chain.emplace_back(new TestObject);
+    chain.back()->Put("far", CorvelValue("end"));
+    chain.back()->Put("fixed", WithAttributes(CorvelValue(1), CorvelValue::ReadOnly));
+    for (int i = 1; i < length; ++i) {
+        chain.emplace_back(new TestObject);
+        chain.back()->prototype = chain[i - 1].get();
+    }
+    TestObject& near = *chain.back();
+    EXPECT_EQ(near.Get("missing").GetType(), CorvelValue::Undefined);
+    EXPECT_STREQ(near.Get("far").GetString(), "end");
+    EXPECT_TRUE(near.HasProperty("far"));
+    EXPECT_FALSE(near.HasProperty("missing"));
+    EXPECT_FALSE(near.CanPut("fixed"));
+    near.Put("fixed", CorvelValue(2));
+    EXPECT_EQ(near.FindOwnProperty("fixed"), nullptr);
+    near.Put("own", CorvelValue(3));
+    EXPECT_EQ(Enumerate(near), (std::vector<std::string>{"own", "far", "fixed"}));
 }
 
 TEST_F(ObjectTest, ResetObjectHoldsTheObjectWhileEmptyingIt) {

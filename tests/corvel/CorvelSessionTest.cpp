@@ -125,6 +125,22 @@ TEST_F(SessionTest, HoldingEscapeMakesLoopsYieldEvery101Checks) {
     EXPECT_EQ(Errors(), "");
 }
 
+// Recursion without loops yields at its calls, and a yielded call resumes
+// without running anything twice.
+TEST_F(SessionTest, HoldingEscapeMakesScriptCallsYieldToo) {
+    Load("function fib(n) { if (n < 2) return n; return fib(n - 1) + fib(n - 2); }\n"
+         "log('start'); r = fib(15); log('end');\n");
+    SynchroniseAbortCounter(*script->session);
+    int slices = 0;
+    while (!Slice()) ++slices;
+    // fib(15) makes 1973 calls, one check each, and a yielded call checks
+    // again when it is made on resumption.
+    EXPECT_EQ(slices, 19);
+    EXPECT_EQ(Global("r"), "610");
+    EXPECT_EQ(Journal(), "start;end;");
+    EXPECT_EQ(Errors(), "");
+}
+
 TEST_F(SessionTest, AHostMayStopALoopSilently) {
     Load("log('before'); while (true) log('loop'); log('after');");
     HostSession session(script->parser.GetTree(), script->globalObject, &harness.console);
@@ -199,4 +215,70 @@ TEST_F(SessionTest, CallFunctionCallsFromHostCode) {
     }
     EXPECT_EQ(raised, (uint32_t)CorvelMessages::FunctionAbort);
     EXPECT_EQ(Errors(), "");
+}
+
+// A host's stop reaches recursion that has no loop in it, through the check
+// at every script function call.
+TEST_F(SessionTest, AHostMayStopRecursionWithoutLoops) {
+    Load("function down(n) { log(n); return down(n + 1); }\nlog('before'); down(0); log('after');");
+    HostSession session(script->parser.GetTree(), script->globalObject, &harness.console);
+    session.stop = true;
+    EXPECT_TRUE(session.RunNextStatement());
+    EXPECT_EQ(Journal(), "before;");
+    EXPECT_EQ(session.finished, 1);
+    EXPECT_EQ(Errors(), "");
+}
+
+// A conversion runs valueOf and toString in a session of its own; what
+// happens there is still the converting script's business.
+TEST_F(SessionTest, ConversionsReportToAndStopWithTheConvertingScript) {
+    // An error is reported once, on the console of the converting session.
+    EXPECT_EQ(Run("function broken() {\n  var y = missing + 1;\n  return y;\n}\n"
+                  "o = new Object(); o.valueOf = broken;\nx = o * 2;\nlog('not reached');\n"),
+              0);
+    EXPECT_EQ(Errors(), "test.js (2, -1) : Undefined indentifier 'missing'\n");
+    EXPECT_EQ(Journal(), "");
+
+    // The host's stop reaches a loop inside the conversion.
+    harness.console.errors.clear();
+    Load("function spin() { while (true) ; }\no = new Object(); o.valueOf = spin;\n"
+         "log('before'); x = o + 1; log('after');");
+    HostSession session(script->parser.GetTree(), script->globalObject, &harness.console);
+    session.stop = true;
+    EXPECT_TRUE(session.RunNextStatement());
+    EXPECT_EQ(Journal(), "before;");
+    EXPECT_EQ(Errors(), "");
+
+    // Escape cannot leave a conversion half done: its loops carry on.
+    Load("function count() { var n = 0; for (var i = 0; i < 500; i++) n++; return n; }\n"
+         "o = new Object(); o.valueOf = count; r = o + 0;");
+    SynchroniseAbortCounter(*script->session);
+    int slices = 0;
+    while (!Slice()) ++slices;
+    EXPECT_EQ(slices, 0);
+    EXPECT_EQ(Global("r"), "500");
+    EXPECT_EQ(Errors(), "");
+}
+
+// Native code that calls itself through conversions ends with "Script calls
+// nested too deeply", also when a host starts it with no script running.
+TEST_F(SessionTest, NativeRecursionEndsInAnErrorNotACrash) {
+    EXPECT_EQ(Run("log('start');\na = new Array(); a[0] = a; a.join();\nlog('not reached');\n"), 0);
+    EXPECT_EQ(Journal(), "start;");
+    EXPECT_EQ(Errors(), "test.js (2, -1) : Script calls nested too deeply\n");
+
+    Load("a = new Array(); a[0] = a;");
+    EXPECT_TRUE(Slice());
+    CorvelObject* array = CorvelObjectTable::FindObject(script->Global("a").ForceGetObjectKey());
+    ASSERT_NE(array, nullptr);
+    CorvelValue join(array->Get("join"));
+    uint32_t raised = 0;
+    try {
+        CorvelValue result;
+        CorvelSession::CallFunction(join.ForceGetObject(), nullptr, 0, array, nullptr, &result);
+    } catch (CorvelRuntimeException* exception) {
+        raised = exception->GetMessageId();
+        delete exception;
+    }
+    EXPECT_EQ(raised, (uint32_t)CorvelMessages::CallsNestedTooDeeply);
 }

@@ -234,6 +234,26 @@ TEST(CorvelValue, ToStringWritesNumbersLikeG) {
     EXPECT_STREQ(CorvelValue::NumberToString(1234567.0).GetText(), "1.23457e+06");
 }
 
+// Only subscripts that are array indices leave the "%g" rule: six
+// significant digits would make neighbouring indices one name.
+TEST(CorvelValue, PropertyNamesOfSubscripts) {
+    auto name = [](CorvelValue value) {
+        value.ToPropertyName();
+        EXPECT_EQ(value.GetType(), CorvelValue::String);
+        return std::string(value.GetString());
+    };
+    EXPECT_EQ(name(CorvelValue(1000001.0)), "1000001");
+    EXPECT_EQ(name(CorvelValue(4294967294.0)), "4294967294");
+    EXPECT_EQ(name(CorvelValue(0.0)), "0");
+    EXPECT_EQ(name(CorvelValue(-0.0)), "0");
+    EXPECT_EQ(name(CorvelValue(4294967295.0)), "4.29497e+09");
+    EXPECT_EQ(name(CorvelValue(-1000001.0)), "-1e+06");
+    EXPECT_EQ(name(CorvelValue(1000001.5)), "1e+06");
+    EXPECT_EQ(name(CorvelValue(std::nan(""))), "NaN");
+    EXPECT_EQ(name(CorvelValue("1000001")), "1000001");
+    EXPECT_EQ(name(CorvelValue(true)), "true");
+}
+
 TEST(CorvelValue, ToStringOfOtherTypes) {
     EXPECT_EQ(ToString(CorvelValue()), "undefined");
     EXPECT_EQ(ToString(CorvelValue::ms_null), "null");
@@ -414,6 +434,13 @@ TEST(CorvelValue, ForceGetNeverChangesTheValue) {
     EXPECT_EQ(CorvelValue(-HUGE_VAL).ForceGetInteger(), INT_MIN);
     EXPECT_STREQ(CorvelValue(1234567.0).ForceGetString().GetText(), "1.23457e+06");
     EXPECT_STREQ(CorvelValue(0.5).ForceGetString().GetText(), "0.5");
+    // The values "%g" would print differently from platform to platform
+    // read as the language writes them.
+    EXPECT_STREQ(CorvelValue(std::nan("")).ForceGetString().GetText(), "NaN");
+    EXPECT_STREQ(CorvelValue(-std::nan("")).ForceGetString().GetText(), "NaN");
+    EXPECT_STREQ(CorvelValue(HUGE_VAL).ForceGetString().GetText(), "Infinity");
+    EXPECT_STREQ(CorvelValue(-HUGE_VAL).ForceGetString().GetText(), "-Infinity");
+    EXPECT_STREQ(CorvelValue(-0.0).ForceGetString().GetText(), "0");
 
     EXPECT_EQ(CorvelValue(true).ForceGetInteger(), 1);
     EXPECT_EQ(CorvelValue(true).ForceGetNumber(), 1.0);

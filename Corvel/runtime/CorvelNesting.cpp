@@ -1,0 +1,70 @@
+#include "CorvelNesting.h"
+
+#include "CorvelMessages.h"
+#include "CorvelRuntimeException.h"
+#include "CorvelSession.h"
+
+#include <cstdint>
+
+#if defined(__linux__)
+#include <pthread.h>
+#endif
+
+namespace {
+
+// Where the outermost level started; the stack grows down from there, and
+// the lowest address a level may start at is the limit.
+thread_local const char* tl_stackLimit = nullptr;
+thread_local int tl_levels = 0;
+thread_local CorvelExecutionContext* tl_currentContext = nullptr;
+
+// The thread's whole stack in bytes, asked once per thread; 0 when unknown.
+size_t ThreadStackSize() {
+#if defined(__linux__)
+    thread_local size_t size = [] {
+        size_t bytes = 0;
+        pthread_attr_t attributes;
+        if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
+            pthread_attr_getstacksize(&attributes, &bytes);
+            pthread_attr_destroy(&attributes);
+        }
+        return bytes;
+    }();
+    return size;
+#else
+    return 0;
+#endif
+}
+
+const char* StackHere() { return static_cast<const char*>(__builtin_frame_address(0)); }
+
+const char* StackLimitBelow(const char* base) {
+    size_t budget = CorvelSession::GetStackBudget();
+    size_t stack = ThreadStackSize();
+    if (stack != 0 && budget > stack / 2) budget = stack / 2;
+    uintptr_t start = reinterpret_cast<uintptr_t>(base);
+    return reinterpret_cast<const char*>(start > budget ? start - budget : 0);
+}
+
+}  // namespace
+
+CorvelNesting::CorvelNesting(CorvelExecutionContext* context)
+    : m_previousContext(tl_currentContext), m_setsContext(context != nullptr) {
+    if (tl_levels++ == 0) tl_stackLimit = StackLimitBelow(StackHere());
+    if (context) tl_currentContext = context;
+}
+
+CorvelNesting::~CorvelNesting() {
+    if (m_setsContext) tl_currentContext = m_previousContext;
+    if (--tl_levels == 0) tl_stackLimit = nullptr;
+}
+
+bool CorvelNesting::StackExhausted() { return StackHere() < tl_stackLimit; }
+
+void CorvelNesting::CheckStack() {
+    if (StackExhausted()) CorvelRuntimeException::Raise(CorvelMessages::CallsNestedTooDeeply);
+}
+
+CorvelExecutionContext* CorvelNesting::GetCurrentContext() { return tl_currentContext; }
+
+int CorvelNesting::GetLevels() { return tl_levels; }
