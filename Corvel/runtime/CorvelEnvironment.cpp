@@ -32,6 +32,17 @@ CorvelEnvironment::CorvelEnvironment() : objectTable(new CorvelObjectTable) {}
 
 CorvelEnvironment::~CorvelEnvironment() { Close(); }
 
+void CorvelEnvironment::SetLimits(const Limits& newLimits) {
+    limits = newLimits;
+    if (limits.maximumDepth < 1) limits.maximumDepth = 1;
+    if (limits.maximumNesting < 1) limits.maximumNesting = 1;
+}
+
+CorvelEnvironment::Limits CorvelEnvironment::GetCurrentLimits() {
+    CorvelEnvironment* environment = Get();
+    return environment ? environment->limits : Limits();
+}
+
 // The standard objects register as they are made, so the table must be the
 // one Get() answers before Init runs.
 void CorvelEnvironment::Init() {

@@ -8,7 +8,8 @@ namespace {
 // Enough for a report line, the error record and a few small values.
 const size_t kReserveBytes = 64 * 1024;
 
-char* g_reserve = nullptr;
+// Each thread that runs scripts keeps its own.
+thread_local char* g_reserve = nullptr;
 
 }  // namespace
 
