@@ -47,9 +47,16 @@ bool CorvelDebugFile::Open() {
     return true;
 }
 
+// Deeper than the parser ever allowed nesting before chains were walked in
+// loops, the level is written as a number: marks for every level of a chain
+// a hundred thousand links long would make the dump grow with the square of
+// its length.
 void CorvelDebugFile::WriteV(int indent, const char* format, va_list args) {
     if (!Open()) return;
-    for (int i = 0; i < indent; ++i) fputs(". ", g_file);
+    if (indent > kMostIndentMarks)
+        fprintf(g_file, "[%d] ", indent);
+    else
+        for (int i = 0; i < indent; ++i) fputs(". ", g_file);
     vfprintf(g_file, format, args);
 }
 

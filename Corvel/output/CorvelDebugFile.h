@@ -14,10 +14,13 @@ public:
     // to null.
     static void SetStream(FILE* stream);
 
-    // ". " per indent level, then the formatted text. Writes nothing when
-    // the file cannot be opened.
+    // ". " per indent level (beyond kMostIndentMarks levels "[level] "),
+    // then the formatted text. Writes nothing when the file cannot be
+    // opened.
     static void WriteV(int indent, const char* format, va_list args);
     static void Close();
+
+    static const int kMostIndentMarks = 1000;
 
 private:
     static bool Open();

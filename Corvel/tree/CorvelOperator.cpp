@@ -7,6 +7,7 @@
 #include "CorvelValue.h"
 #include "QelString.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -107,6 +108,10 @@ bool IsWord(CorvelOperator::Type type) {
 
 }  // namespace
 
+bool CorvelOperator::IsChainType(Type type) {
+    return (type >= Add && type <= And) || (type >= BitAnd && type <= ShiftRightUnsigned) || type == Comma;
+}
+
 CorvelOperator::CorvelOperator(Type type, CorvelExpression* left, CorvelExpression* right)
     : type(type),
       left(left),
@@ -114,18 +119,69 @@ CorvelOperator::CorvelOperator(Type type, CorvelExpression* left, CorvelExpressi
       leftIdentifier(dynamic_cast<const CorvelIdentifier*>(left)) {
     NoteChild(left);
     NoteChild(right);
+    LinkChain();
+    // A chain is walked in a loop: the link below adds no level.
+    if (chained) depth = std::max(left->GetDepth(), 1 + DepthOf(right));
 }
 
-CorvelOperator::CorvelOperator(const CorvelOperator& other)
-    : CorvelExpression(other),
-      type(other.type),
-      left(CopyOf(other.left)),
-      right(CopyOf(other.right)),
-      leftIdentifier(dynamic_cast<const CorvelIdentifier*>(left)) {}
+void CorvelOperator::LinkChain() {
+    CorvelOperator* below = dynamic_cast<CorvelOperator*>(left);
+    chained = IsChainType(type) && below && IsChainType(below->type);
+    if (chained) below->chainParent = this;
+}
 
+// The links of a chain are copied from the bottom up, in a loop.
+CorvelOperator::CorvelOperator(const CorvelOperator& other)
+    : CorvelExpression(other), type(other.type), left(nullptr), right(nullptr), leftIdentifier(nullptr) {
+    try {
+        right = CopyOf(other.right);
+        if (!other.chained) {
+            left = CopyOf(other.left);
+        } else {
+            const CorvelOperator* from = other.ChainBottom();
+            left = new CorvelOperator(*from);
+            for (from = from->chainParent; from != &other; from = from->chainParent)
+                left = new CorvelOperator(*from, left);
+        }
+    } catch (...) {
+        delete left;
+        delete right;
+        throw;
+    }
+    leftIdentifier = dynamic_cast<const CorvelIdentifier*>(left);
+    LinkChain();
+}
+
+CorvelOperator::CorvelOperator(const CorvelOperator& other, CorvelExpression* copiedLeft)
+    : CorvelExpression(other), type(other.type), left(copiedLeft), right(nullptr), leftIdentifier(nullptr) {
+    try {
+        right = CopyOf(other.right);
+    } catch (...) {
+        delete left;
+        throw;
+    }
+    LinkChain();
+}
+
+// A chain is taken apart from the top: each link gives up its left operand
+// before it is deleted, so no deletion reaches down the chain.
 CorvelOperator::~CorvelOperator() {
-    delete left;
+    CorvelExpression* below = left;
+    while (CorvelOperator* link = chained ? static_cast<CorvelOperator*>(below) : nullptr) {
+        chained = link->chained;
+        below = link->left;
+        link->left = nullptr;
+        link->chained = false;
+        delete link;
+    }
+    delete below;
     delete right;
+}
+
+const CorvelOperator* CorvelOperator::ChainBottom() const {
+    const CorvelOperator* link = this;
+    while (link->chained) link = static_cast<const CorvelOperator*>(link->left);
+    return link;
 }
 
 CorvelOperator::ArgumentType CorvelOperator::GetOperatorInfo(Type type, QelString* symbol) {
@@ -136,6 +192,7 @@ CorvelOperator::ArgumentType CorvelOperator::GetOperatorInfo(Type type, QelStrin
 }
 
 void CorvelOperator::WriteECMAScript(CorvelJSOutput* output) const {
+    if (chained) return WriteChain(output);
     QelString symbol;
     ArgumentType argumentType = GetOperatorInfo(type, &symbol);
     output->Write("(");
@@ -149,7 +206,45 @@ void CorvelOperator::WriteECMAScript(CorvelJSOutput* output) const {
     output->Write(")");
 }
 
+// As the links would write themselves one inside the other: all the opening
+// brackets, the bottom's left operand, then each link's symbol, right
+// operand and closing bracket.
+void CorvelOperator::WriteChain(CorvelJSOutput* output) const {
+    const CorvelOperator* link = ChainBottom();
+    for (const CorvelOperator* up = link; up; up = up == this ? nullptr : up->chainParent) output->Write("(");
+    if (link->left) link->left->WriteECMAScript(output);
+    for (;; link = link->chainParent) {
+        QelString symbol;
+        GetOperatorInfo(link->type, &symbol);
+        output->WriteText(symbol.GetText());
+        if (link->right) link->right->WriteECMAScript(output);
+        output->Write(")");
+        if (link == this) return;
+    }
+}
+
+// As the links would dump themselves one inside the other: each link's line
+// one level deeper than the one above, the bottom's left operand, then the
+// right operands from the bottom up, each one level below its link.
+void CorvelOperator::DebugChain(int indent) {
+    CorvelOperator* link = this;
+    int level = indent;
+    for (;; link = static_cast<CorvelOperator*>(link->left), ++level) {
+        QelString symbol;
+        GetOperatorInfo(link->type, &symbol);
+        OutputDebug(level, "CorvelOperator: Symbol: %s ArguementType: %s\n", symbol.GetText(),
+                    ArgumentTypeText(Binary));
+        if (!link->chained) break;
+    }
+    DebugChild(link->left, level + 1);
+    for (;; link = link->chainParent, --level) {
+        DebugChild(link->right, level + 1);
+        if (link == this) return;
+    }
+}
+
 void CorvelOperator::Debug(int indent) {
+    if (chained) return DebugChain(indent);
     QelString symbol;
     ArgumentType argumentType = GetOperatorInfo(type, &symbol);
     OutputDebug(indent, "CorvelOperator: Symbol: %s ArguementType: %s\n", symbol.GetText(),
@@ -161,6 +256,7 @@ void CorvelOperator::Debug(int indent) {
 // Evaluation.
 
 CorvelStatus CorvelOperator::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
+    if (chained) return EvaluateChain(result, context);
     int index = (int)type;
     if (index < 0 || index >= kOperatorCount) {
         result.SetUndefined();
@@ -222,5 +318,53 @@ CorvelStatus CorvelOperator::EvaluateOperands(CorvelValue& leftValue, CorvelValu
     if (EvaluateLeftOperand(leftValue, raw, context, progress) == CorvelStatus::Suspend)
         return CorvelStatus::Suspend;
     if (EvaluateRightOperand(rightValue, context) == CorvelStatus::Suspend) return progress.Suspend(1, std::move(raw));
+    return CorvelStatus::Normal;
+}
+
+// Chains. One evaluation walks the chain from its bottom link up, carrying
+// the value so far. Phases: 0 the bottom link's left operand; s (from 1) the
+// right operand of the s-th link from the bottom, whose left operand is kept
+// (for the bottom link as evaluated, so that a name is read again when the
+// evaluation resumes, as a single operator does).
+CorvelStatus CorvelOperator::EvaluateChain(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelProgress progress(context, this);
+    int32_t phase = progress.GetIndex();
+    const CorvelOperator* link = ChainBottom();
+    int32_t step = 1;
+    CorvelValue value, raw;
+    if (phase <= 0 && !link->RightMaySuspend()) {
+        if (link->left->EvaluateDereferenced(value, context) == CorvelStatus::Suspend) return progress.Suspend(0);
+    } else if (phase <= 0) {
+        if (link->left->Evaluate(value, context) == CorvelStatus::Suspend) return progress.Suspend(0);
+        raw = value;
+        value.GetValue();
+    } else {
+        for (; step < phase; ++step) link = link->chainParent;
+        value = progress.TakeKeptValue();
+        if (step == 1) {
+            raw = value;
+            value.GetValue();
+        }
+    }
+    for (;; link = link->chainParent, ++step) {
+        if (link->ApplyLink(value, context) == CorvelStatus::Suspend)
+            return progress.Suspend(step, step == 1 ? std::move(raw) : std::move(value));
+        if (link == this) break;
+    }
+    result = std::move(value);
+    progress.Clear();
+    return CorvelStatus::Normal;
+}
+
+// The same computations as the operators' own evaluation; the logical
+// operators test leniently, as there.
+CorvelStatus CorvelOperator::ApplyLink(CorvelValue& value, CorvelExecutionContext* context) const {
+    if ((type == Or && value.ForceGetBool()) || (type == And && !value.ForceGetBool())) return CorvelStatus::Normal;
+    CorvelValue rightValue;
+    if (EvaluateRightOperand(rightValue, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    if (type == Or || type == And || type == Comma)
+        value = std::move(rightValue);
+    else
+        value.ECMABinaryOperation((CorvelValue::ECMAOperatorType)type, rightValue);
     return CorvelStatus::Normal;
 }

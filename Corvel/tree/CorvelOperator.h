@@ -1,4 +1,13 @@
 // CorvelOperator: every unary, binary and assignment operator except ?:.
+//
+// Chains. Generated scripts join thousands of terms with one operator,
+// "a" + "b" + "c" + ..., which the grammar builds as a tree as deep as the
+// chain is long: each binary operator's left operand is the operator
+// before it. A binary operator (other than an assignment) whose left
+// operand is another one is a link of such a chain, and every walk over
+// the tree (evaluation, writing back, the dump, destruction, copying) goes
+// along a chain in a loop. A chain therefore counts as one level of
+// nesting, however long it is.
 #pragma once
 
 #include "CorvelExpression.h"
@@ -89,6 +98,11 @@ public:
     const CorvelIdentifier* GetLeftIdentifier() const { return leftIdentifier; }
     // Whether the right operand may suspend (false when there is none).
     bool RightMaySuspend() const { return right && right->MaySuspend(); }
+    // Whether the left operand is the link below this one in a chain.
+    bool IsChained() const { return chained; }
+    // Whether operators of the type join chains: the binary operators
+    // other than assignments.
+    static bool IsChainType(Type type);
 
     Type GetType() const { return type; }
     CorvelExpression* GetLeftOperand() const { return left; }
@@ -104,6 +118,21 @@ protected:
     CorvelExpression* right;
 
 private:
+    // A copy of the link `other` with `copiedLeft` as its left operand.
+    CorvelOperator(const CorvelOperator& other, CorvelExpression* copiedLeft);
+    void LinkChain();
+    // The bottom link of the chain this operator tops.
+    const CorvelOperator* ChainBottom() const;
+    CorvelStatus EvaluateChain(CorvelValue& result, CorvelExecutionContext* context) const;
+    // `value` holds this link's left operand, dereferenced; evaluates the
+    // right operand and leaves the link's result in `value`.
+    CorvelStatus ApplyLink(CorvelValue& value, CorvelExecutionContext* context) const;
+    void WriteChain(CorvelJSOutput* output) const;
+    void DebugChain(int indent);
+
     // Assignments to a plain name write straight to its scope.
     const CorvelIdentifier* leftIdentifier;
+    bool chained = false;
+    // The link above this one, when this one is the left operand of a link.
+    CorvelOperator* chainParent = nullptr;
 };

@@ -23,8 +23,10 @@ public:
     virtual void Debug(int indent) = 0;
 
     const CorvelCodePosition& GetCodePosition() const { return codePosition; }
-    // 1 for a leaf, otherwise 1 + the depth of the deepest child. The parser
-    // bounds it so that destruction, writing and dumping cannot exhaust the
+    // 1 for a leaf, otherwise 1 + the depth of the deepest child, except
+    // that the links of a chain of binary operators (CorvelOperator.h) are
+    // one level together: how deep evaluation, destruction, writing and
+    // dumping recurse. The parser bounds it so that they cannot exhaust the
     // machine stack.
     int GetDepth() const { return depth; }
     // Whether running the node can suspend by itself: only calls and "new"

@@ -158,6 +158,10 @@ public:
         ECMAAsyncLeftShiftAssign, ECMAAsyncRightShiftAssign, ECMAAsyncRightShiftUnsignedAssign,
         ECMAAsyncOperationAssign, ECMAAsyncDelete, ECMAAsyncVoid, ECMAAsyncTypeof, ECMAAsyncComma,
         ECMAAsyncPostIncrement, ECMAAsyncPreIncrement, ECMAAsyncPostDecrement, ECMAAsyncPreDecrement;
+    // This value becomes this value `type` `right`, for the binary operators
+    // that compute from both dereferenced operands (arithmetic, equality,
+    // comparison, bit operators, shifts); `right` may be converted.
+    void ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right);
     // ---- end of operators ----
 
     // Host comparisons on copies.

@@ -189,6 +189,20 @@ void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionC
 
 }  // namespace
 
+void CorvelValue::ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right) {
+    switch (type) {
+        case ECMAAdd: return ComputeAdd(*this, right, type);
+        case ECMASubtract: case ECMAMultiply: case ECMADivide: case ECMAModulo:
+            return ComputeArithmetic(*this, right, type);
+        case ECMAEqual: case ECMANotEqual: return ComputeEquality(*this, right, type);
+        case ECMALessThan: case ECMALessThanEqual: case ECMAGreaterThan: case ECMAGreaterThanEqual:
+            return ComputeComparison(*this, right, type);
+        case ECMABitAnd: case ECMABitXor: case ECMABitOr: return ComputeBitOperation(*this, right, type);
+        case ECMAShiftLeft: case ECMAShiftRight: case ECMAShiftRightUnsigned: return ComputeShift(*this, right, type);
+        default: return;
+    }
+}
+
 // Arithmetic.
 
 CorvelStatus CorvelValue::ECMAAsyncPlus(CorvelExecutionContext* context, const CorvelOperator* node,

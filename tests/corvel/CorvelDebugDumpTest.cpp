@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -94,6 +95,37 @@ TEST_F(CorvelDebugDump, AssignmentStatement) {
               ". CorvelOperator: Symbol: = ArguementType: Binary\n"
               ". . Identifier - name=x\n"
               ". . Constant - value = 1\n");
+}
+
+// A chain of binary operators is dumped in a loop, exactly as its links
+// would dump themselves one inside the other.
+TEST_F(CorvelDebugDump, ChainsDumpAsNestedOperators) {
+    Dump(Op(CorvelOperator::Or,
+            Op(CorvelOperator::Subtract, Op(CorvelOperator::Add, Id("a"), Id("b")), Op(CorvelOperator::Not, Id("c"))),
+            Id("d")));
+    EXPECT_EQ(Dumped(),
+              "CorvelOperator: Symbol: || ArguementType: Binary\n"
+              ". CorvelOperator: Symbol: - ArguementType: Binary\n"
+              ". . CorvelOperator: Symbol: + ArguementType: Binary\n"
+              ". . . Identifier - name=a\n"
+              ". . . Identifier - name=b\n"
+              ". . CorvelOperator: Symbol: ! ArguementType: Unary Prefix\n"
+              ". . . Identifier - name=c\n"
+              ". Identifier - name=d\n");
+}
+
+// Beyond a thousand levels the level is written as a number, so that the
+// dump of a long chain grows with its length, not with its square.
+TEST_F(CorvelDebugDump, DeepLevelsAreNumbered) {
+    CorvelExpression* chain = Id("x");
+    for (int i = 0; i < 100000; ++i) chain = Op(CorvelOperator::Add, chain, new CorvelConstant(1L));
+    Dump(chain);
+    std::string text = Dumped();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 200001);
+    EXPECT_NE(text.find("\n[1001] CorvelOperator: Symbol: + ArguementType: Binary\n"), std::string::npos);
+    EXPECT_NE(text.find("\n[100000] Identifier - name=x\n[100000] Constant - value = 1\n[99999] Constant"),
+              std::string::npos);
+    EXPECT_LT(text.size(), 200001u * 60u);
 }
 
 TEST_F(CorvelDebugDump, MissingChildrenShowTheirNullLines) {

@@ -149,3 +149,43 @@ TEST_F(EvaluateTest, NewMakesAnObjectFromTheConstructor) {
     EXPECT_EQ(Failure("x = 1;\nnew x();\n"), "test.js (2, -1) : new used on a non-object\n");
     EXPECT_EQ(Failure("o = new Object();\nnew o();\n"), "test.js (2, -1) : new retuned non-object\n");
 }
+
+// A chain of binary operators is evaluated in a loop but means what the
+// nested operators mean: operands left to right, each operator applied as
+// its turn comes, || and && leaving out what they need not evaluate.
+TEST_F(EvaluateTest, ChainsOfOperatorsEvaluateAsNestedOnes) {
+    Run("r = log(1) + log(2) * 3 - log(4) + log(5);\n"
+        "s = log(0) || log('') || log('x') || log('y');\n"
+        "t = log(1) && log(0) && log(2);\n"
+        "u = (log('p'), log('q'), log('r'));\n"
+        "v = 1 < 2 == true != false;\n");
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(Journal(), "1;2;4;5;0;;x;1;0;p;q;r;");
+    EXPECT_EQ(Global("r"), "8");
+    EXPECT_EQ(Global("s"), "x");
+    EXPECT_EQ(Global("t"), "0");
+    EXPECT_EQ(Global("u"), "r");
+    EXPECT_EQ(Global("v"), "true");
+}
+
+// A suspension anywhere in a chain keeps the value so far; a name at the
+// bottom of the chain is read again when the evaluation resumes, as a
+// single operator reads its left operand again.
+TEST_F(EvaluateTest, ChainsSuspendAndResumeAtAnyLink) {
+    EXPECT_EQ(Run("function w(v) { log('w', v); wait(0); return v; }\n"
+                  "r = w('a') + 'b' + w('c') + 'd' + w('e');\n"
+                  "s = w(0) || w('') || w('last') || w('never');\n"),
+              6);
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(Journal(), "w,a;w,c;w,e;w,0;w,;w,last;");
+    EXPECT_EQ(Global("r"), "abcde");
+    EXPECT_EQ(Global("s"), "last");
+
+    Run("function change() { x = 5; wait(0); return 10; }\n"
+        "x = 1; single = x + change();\n"
+        "x = 1; chain = x + change() + 100;\n"
+        "x = 1; above = 0 + x + change();\n");
+    EXPECT_EQ(Global("single"), "15");
+    EXPECT_EQ(Global("chain"), "115");
+    EXPECT_EQ(Global("above"), "11");
+}

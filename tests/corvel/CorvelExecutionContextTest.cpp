@@ -243,8 +243,9 @@ TEST_F(ContextTest, EvalParsesWithTheEnvironmentsNestingLimit) {
     CorvelEnvironment::Limits limits = harness.environment.GetLimits();
     limits.maximumNesting = 12;
     harness.environment.SetLimits(limits);
+    // Each bracketed sum nests one level deeper.
     std::string sum = "1";
-    for (int i = 0; i < 30; ++i) sum += "+1";
+    for (int i = 0; i < 30; ++i) sum = "1+(" + sum + ")";
     Run(("a = eval('1 + 2');\nb = eval('" + sum + "');\n").c_str());
     EXPECT_EQ(Global("a"), "3");
     EXPECT_EQ(GlobalType("b"), CorvelValue::Undefined);

@@ -324,8 +324,9 @@ TEST(CorvelParser, DeepTreesFailCleanly) {
     std::string calls;
     for (int i = 0; i < 100000; ++i) calls += "f(";
     calls += std::string(100000, ')');
-    std::string sum = "1";
-    for (int i = 1; i < 300000; ++i) sum += "+1";
+    std::string sum;
+    for (int i = 1; i < 100000; ++i) sum += "1+(";
+    sum += "1" + std::string(99999, ')');
     std::string blocks = std::string(100000, '{') + std::string(100000, '}');
     for (const std::string* text : {&calls, &sum, &blocks}) {
         Parsed p("x = 1;\n" + *text);
@@ -336,17 +337,34 @@ TEST(CorvelParser, DeepTreesFailCleanly) {
 }
 
 TEST(CorvelParser, NestingBoundIsTheHosts) {
-    Parsed shallow("a + b + c", 3);
-    Parsed deep("return\na + b + c + d;", 3);
+    Parsed shallow("a + (b + c)", 3);
+    Parsed deep("return\na + (b + (c + d));", 3);
     // The return node is one too deep while "q" waits, pushed back behind
     // the inserted ";", with its node.
-    Parsed waiting("return a + b + c\nq", 3);
+    Parsed waiting("return a + (b + c)\nq", 3);
     EXPECT_FALSE(waiting.ok);
     EXPECT_EQ(waiting.Errors(), "(2) : Script nested too deeply\n");
     EXPECT_TRUE(shallow.ok);
     EXPECT_EQ(shallow.Errors(), "");
     EXPECT_FALSE(deep.ok);
     EXPECT_EQ(deep.Errors(), "(2) : Script nested too deeply\n");
+}
+
+// A chain of one binary operator is walked in a loop wherever the tree is
+// walked, so it is one level of nesting however long it is.
+TEST(CorvelParser, LongChainsOfOneOperatorParse) {
+    for (const char* op : {"+", "||", "<", ","}) {
+        std::string chain = "x = 1";
+        for (int i = 1; i < 100000; ++i) chain += std::string(op) + "1";
+        Parsed p(chain + ";");
+        ASSERT_TRUE(p.ok) << op << ": " << p.Errors();
+        EXPECT_LE(p.parser.GetTree()->GetDepth(), 4) << op;
+    }
+    // Mixed operators of one precedence chain too.
+    std::string mixed = "1";
+    for (int i = 1; i < 100000; ++i) mixed += i % 2 ? "+2" : "-1";
+    Parsed p(mixed);
+    EXPECT_TRUE(p.ok);
 }
 
 // Valid scripts with tokens dropped, repeated and swapped: whatever the

@@ -209,6 +209,26 @@ TEST(CorvelTreeElement, LongListsAndDeepTreesAreSafe) {
     EXPECT_EQ(Written(*list).size(), 3u + 50000u * 7u);
     delete list;
 
+    // A chain of binary operators is one level deep however long it is, and
+    // writing, copying and deleting go along it in loops.
+    CorvelExpression* sum = Id("x");
+    for (int i = 0; i < 100000; ++i) sum = Op(i % 2 ? CorvelOperator::Add : CorvelOperator::Subtract, sum, Id("y"));
+    EXPECT_EQ(sum->GetDepth(), 2);
+    CorvelStatementList sums(sum);
+    std::string text = Written(sums);
+    EXPECT_EQ(text.size(), 100000u + 1u + 100000u * 3u + 2u);
+    EXPECT_EQ(text.substr(0, 3), "(((");
+    EXPECT_EQ(text.substr(100000, 12), "x-y)+y)-y)+y");
+    CorvelStatementList sumsCopy(sums);
+    EXPECT_EQ(Written(sumsCopy), text);
+    // A chain inside a chain's right operand nests one level deeper.
+    CorvelOperator inner(CorvelOperator::Multiply, Id("a"), Op(CorvelOperator::Add, Op(CorvelOperator::Add, Id("b"), Id("c")), Id("d")));
+    EXPECT_EQ(inner.GetDepth(), 3);
+    EXPECT_EQ(Written(inner), "(a*((b+c)+d))");
+    CorvelOperator outer(CorvelOperator::Comma, Op(CorvelOperator::Comma, Id("p"), Id("q")), new CorvelOperator(inner));
+    EXPECT_EQ(outer.GetDepth(), 4);
+    EXPECT_EQ(Written(outer), "((p,q),(a*((b+c)+d)))");
+
     // As deep as the parser lets a script nest.
     CorvelExpression* chain = Id("x");
     for (int i = 0; i < 1000; ++i) chain = Op(CorvelOperator::Not, chain);
