@@ -117,13 +117,7 @@ void QelAngleControl::Show(int degrees)
 
 void QelAngleControl::SetAngle(int degrees, bool first)
 {
-    if (first) {
-        m_angle = degrees;
-        SetMultiSelected(false);
-        Show(degrees);
-    } else if (!IsMultiSelected() && degrees != m_angle) {
-        SetMultiSelected(true);
-    }
+    MergeValue(m_angle, degrees, first, [&] { Show(degrees); });
 }
 
 void QelAngleControl::ShowMultiSelected(bool multiSelected)

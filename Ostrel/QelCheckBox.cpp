@@ -1,6 +1,7 @@
 #include "QelCheckBox.h"
 
-#include <QButtonGroup>
+#include "QelButtonCheck.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QPainter>
@@ -35,16 +36,12 @@ void QelCheckBox::OnDetach()
 
 void QelCheckBox::SetCheck(bool state, bool first)
 {
-    if (first) {
-        m_state = state;
-        SetMultiSelected(false);
+    MergeValue(m_state, state, first, [&] {
         if (auto* box = qobject_cast<QCheckBox*>(GetWidget())) {
             Updating updating(this);
             box->setCheckState(state ? Qt::Checked : Qt::Unchecked);
         }
-    } else if (!IsMultiSelected() && state != m_state) {
-        SetMultiSelected(true);
-    }
+    });
 }
 
 void QelCheckBox::ShowMultiSelected(bool multiSelected)
@@ -139,32 +136,12 @@ void QelRadioButton::PutCheck(bool state)
     if (!radio)
         return;
     Updating updating(this);
-    if (state) {
-        radio->setChecked(true);
-        return;
-    }
-    // A program may uncheck every button of a group; exclusivity would not.
-    QButtonGroup* group = radio->group();
-    const bool groupExclusive = group && group->exclusive();
-    const bool autoExclusive = radio->autoExclusive();
-    if (groupExclusive)
-        group->setExclusive(false);
-    radio->setAutoExclusive(false);
-    radio->setChecked(false);
-    radio->setAutoExclusive(autoExclusive);
-    if (groupExclusive)
-        group->setExclusive(true);
+    QelButtonCheck::Set(radio, state);
 }
 
 void QelRadioButton::SetCheck(bool state, bool first)
 {
-    if (first) {
-        m_state = state;
-        SetMultiSelected(false);
-        PutCheck(state);
-    } else if (!IsMultiSelected() && state != m_state) {
-        SetMultiSelected(true);
-    }
+    MergeValue(m_state, state, first, [&] { PutCheck(state); });
 }
 
 void QelRadioButton::ShowMultiSelected(bool multiSelected)

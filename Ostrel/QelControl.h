@@ -48,6 +48,20 @@ protected:
     void OnWidgetDestroyed() override;
 
     void SetMultiSelected(bool multiSelected);
+    // The merge rule above for one value: with `first` the value becomes
+    // `decided`, the control decided, and `show` puts it on screen; else a
+    // value that differs from `decided` makes the control undecided.
+    template <class T, class Show>
+    void MergeValue(T& decided, const T& value, bool first, Show show)
+    {
+        if (first) {
+            decided = value;
+            SetMultiSelected(false);
+            show();
+        } else if (!IsMultiSelected() && value != decided) {
+            SetMultiSelected(true);
+        }
+    }
     // The user set a value: the control is decided from now on.
     void UserChanged() { SetMultiSelected(false); }
 

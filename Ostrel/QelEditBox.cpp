@@ -55,13 +55,7 @@ void QelEditBox::PutText(const QString& text)
 void QelEditBox::SetText(const char* text, bool first, bool selectAll)
 {
     const QString value = QString::fromUtf8(text ? text : "");
-    if (first) {
-        m_decidedText = value;
-        SetMultiSelected(false);
-        PutText(value);
-    } else if (!IsMultiSelected() && value != m_decidedText) {
-        SetMultiSelected(true);
-    }
+    MergeValue(m_decidedText, value, first, [&] { PutText(value); });
     if (selectAll && GetEdit())
         GetEdit()->selectAll();
 }

@@ -1,7 +1,6 @@
 #include "QelFloatEditBox.h"
 
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 #include <charconv>
 #include <cmath>
@@ -16,18 +15,7 @@ QelFloatEditBox::~QelFloatEditBox()
 void QelFloatEditBox::OnAttach()
 {
     QelNumberEditBox::OnAttach();
-    m_ownValidator = GetEdit()->validator();
-    const QRegularExpression number(QStringLiteral("\\s*[-+]?[0-9]*[.]?[0-9]*([eE][-+]?[0-9]*)?\\s*"));
-    GetEdit()->setValidator(new QRegularExpressionValidator(number, GetEdit()));
-}
-
-void QelFloatEditBox::OnDetach()
-{
-    const QValidator* ours = GetEdit()->validator();
-    GetEdit()->setValidator(m_ownValidator);
-    if (ours != m_ownValidator)
-        delete ours;
-    QelNumberEditBox::OnDetach();
+    UseValidator(QStringLiteral("\\s*[-+]?[0-9]*[.]?[0-9]*([eE][-+]?[0-9]*)?\\s*"));
 }
 
 void QelFloatEditBox::CreateSpinButton(double min, double max, double step)

@@ -6,8 +6,6 @@
 
 #include "QelNumberEditBox.h"
 
-class QValidator;
-
 class QelFloatEditBox : public QelNumberEditBox {
 public:
     ~QelFloatEditBox() override;
@@ -25,11 +23,9 @@ public:
 
 protected:
     void OnAttach() override;
-    void OnDetach() override;
     QString Format(double value) const override;
     bool Parse(const QString& text, double& value) const override;
 
 private:
     bool m_single = false;
-    const QValidator* m_ownValidator = nullptr;
 };

@@ -109,13 +109,7 @@ void QelHistoryEditCombo::PutText(const QString& text)
 void QelHistoryEditCombo::SetWindowTextA(const char* text, bool first)
 {
     const QString value = QString::fromUtf8(text ? text : "");
-    if (first) {
-        m_decidedText = value;
-        SetMultiSelected(false);
-        PutText(value);
-    } else if (!IsMultiSelected() && value != m_decidedText) {
-        SetMultiSelected(true);
-    }
+    MergeValue(m_decidedText, value, first, [&] { PutText(value); });
 }
 
 bool QelHistoryEditCombo::SetUserText(const char* text)

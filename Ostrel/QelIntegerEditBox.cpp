@@ -1,7 +1,6 @@
 #include "QelIntegerEditBox.h"
 
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 
 #include <cmath>
 
@@ -14,17 +13,7 @@ QelIntegerEditBox::~QelIntegerEditBox()
 void QelIntegerEditBox::OnAttach()
 {
     QelNumberEditBox::OnAttach();
-    m_ownValidator = GetEdit()->validator();
-    GetEdit()->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9]*")), GetEdit()));
-}
-
-void QelIntegerEditBox::OnDetach()
-{
-    const QValidator* ours = GetEdit()->validator();
-    GetEdit()->setValidator(m_ownValidator);
-    if (ours != m_ownValidator)
-        delete ours;
-    QelNumberEditBox::OnDetach();
+    UseValidator(QStringLiteral("[-+]?[0-9]*"));
 }
 
 void QelIntegerEditBox::CreateSpinButton(int min, int max, bool wrap)

@@ -6,8 +6,6 @@
 
 #include "QelNumberEditBox.h"
 
-class QValidator;
-
 class QelIntegerEditBox : public QelNumberEditBox {
 public:
     ~QelIntegerEditBox() override;
@@ -21,10 +19,6 @@ public:
 
 protected:
     void OnAttach() override;
-    void OnDetach() override;
     QString Format(double value) const override;
     bool Parse(const QString& text, double& value) const override;
-
-private:
-    const QValidator* m_ownValidator = nullptr;  // the box's validator before ours
 };

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QFontMetrics>
 
@@ -86,8 +87,23 @@ void QelNumberEditBox::MakeSlider(double min, double max, double step)
     PlaceSlider(m_value);
 }
 
+void QelNumberEditBox::UseValidator(const QString& pattern)
+{
+    QLineEdit* edit = GetEdit();
+    m_ownValidator = edit->validator();
+    m_validated = true;
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+}
+
 void QelNumberEditBox::OnDetach()
 {
+    if (m_validated && GetEdit()) {
+        const QValidator* ours = GetEdit()->validator();
+        GetEdit()->setValidator(m_ownValidator);
+        if (ours != m_ownValidator)
+            delete ours;
+        m_validated = false;
+    }
     if (m_ownMinimumWidth >= 0 && GetWidget())
         GetWidget()->setMinimumWidth(m_ownMinimumWidth);
     m_ownMinimumWidth = -1;
@@ -99,16 +115,12 @@ void QelNumberEditBox::OnDetach()
 
 void QelNumberEditBox::ShowNumber(double value, bool first)
 {
-    if (first) {
-        m_value = value;
+    MergeValue(m_value, value, first, [&] {
         m_edited = false;
         m_decidedText = Format(value);
-        SetMultiSelected(false);
         PutText(m_decidedText);
         PlaceSlider(value);
-    } else if (!IsMultiSelected() && value != m_value) {
-        SetMultiSelected(true);
-    }
+    });
 }
 
 void QelNumberEditBox::PlaceSlider(double value)

@@ -10,6 +10,7 @@
 #include "QelEditBox.h"
 
 class QSlider;
+class QValidator;
 class QelSpinButton;
 
 class QelNumberEditBox : public QelEditBox {
@@ -35,6 +36,9 @@ protected:
     void MakeSlider(double min, double max, double step);
     // Shows a value outright or merged (see QelControl).
     void ShowNumber(double value, bool first);
+    // From OnAttach: the box accepts only text matching `pattern`; its own
+    // validator comes back on detach.
+    void UseValidator(const QString& pattern);
     void OnTextEdited() override;
     bool PreTranslateMessage(QEvent* event) override;
     void OnDetach() override;
@@ -56,4 +60,6 @@ private:
     bool m_wrap = false;
     double m_sliderStep = 1.0;
     int m_ownMinimumWidth = -1;  // the box's own, while a slider needs more
+    bool m_validated = false;    // UseValidator put ours in place of...
+    const QValidator* m_ownValidator = nullptr;  // ...the box's own
 };

@@ -22,11 +22,6 @@ void VpdAngle::DataToDialog(CWnd* dialog, unsigned char* record, bool, bool firs
 
 void VpdAngle::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    auto* angle = VpdAttach::Find<QelAngleControl>(dialog, id);
-    if (!angle || angle->IsMultiSelected())
-        return;
-    if (!active)
-        WriteInactive(record);
-    else
+    if (auto* angle = ControlToStore<QelAngleControl>(dialog, record, active))
         VpdField::WriteSigned(record, var, angle->GetAngle(), 4);
 }

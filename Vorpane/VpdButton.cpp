@@ -78,76 +78,75 @@ bool VpdButton::ChildActive(CWnd* dialog, bool active) const
     return active && dialog && dialog->IsDlgButtonChecked(id) != BST_UNCHECKED;
 }
 
-// ---- check box ----
+void VpdButton::DestroyControls(CWnd* dialog)
+{
+    VpdAttach::Detach(dialog, id);
+    if (child)
+        child->DestroyControls(dialog);
+}
 
-void VpdCheckBox::DataToDialog(CWnd* dialog, unsigned char* record, bool hasRecord, bool first)
+template <class Control>
+void VpdButton::AttachButton(CWnd* dialog)
+{
+    if (dialog && dialog->GetDlgItem(id))
+        VpdAttach::Attach(dialog, id, new Control);
+    if (child)
+        child->InitControls(dialog);
+}
+
+template <class Control>
+void VpdButton::ShowButton(CWnd* dialog, unsigned char* record, bool hasRecord, bool first)
 {
     if (var)
-        if (QelCheckBox* box = VpdAttach::Find<QelCheckBox>(dialog, id))
-            box->SetCheck(StateOf(record), first);
+        if (Control* button = VpdAttach::Find<Control>(dialog, id))
+            button->SetCheck(StateOf(record), first);
     if (child)
         child->DataToDialog(dialog, record, hasRecord, first);
 }
 
-void VpdCheckBox::DialogToData(CWnd* dialog, unsigned char* record, bool active)
+template <class Control>
+void VpdButton::StoreButton(CWnd* dialog, unsigned char* record, bool active)
 {
     if (var && active) {
-        QelCheckBox* box = VpdAttach::Find<QelCheckBox>(dialog, id);
-        WriteState(dialog, record, box && box->IsMultiSelected());
-    } else if (var && inactiveValue && record) {
-        inactiveValue->Set(record, var);
+        Control* button = VpdAttach::Find<Control>(dialog, id);
+        WriteState(dialog, record, button && button->IsMultiSelected());
     }
     if (child)
         child->DialogToData(dialog, record, ChildActive(dialog, active));
 }
 
-void VpdCheckBox::InitControls(CWnd* dialog)
+// ---- check box ----
+
+void VpdCheckBox::DataToDialog(CWnd* dialog, unsigned char* record, bool hasRecord, bool first)
 {
-    if (dialog && dialog->GetDlgItem(id))
-        VpdAttach::Attach(dialog, id, new QelCheckBox);
-    if (child)
-        child->InitControls(dialog);
+    ShowButton<QelCheckBox>(dialog, record, hasRecord, first);
 }
 
-void VpdCheckBox::DestroyControls(CWnd* dialog)
+void VpdCheckBox::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    VpdAttach::Detach(dialog, id);
-    if (child)
-        child->DestroyControls(dialog);
+    if (var && !active && inactiveValue && record)
+        inactiveValue->Set(record, var);
+    StoreButton<QelCheckBox>(dialog, record, active);
+}
+
+void VpdCheckBox::InitControls(CWnd* dialog)
+{
+    AttachButton<QelCheckBox>(dialog);
 }
 
 // ---- radio button ----
 
 void VpdRadioButton::DataToDialog(CWnd* dialog, unsigned char* record, bool hasRecord, bool first)
 {
-    if (var)
-        if (QelRadioButton* radio = VpdAttach::Find<QelRadioButton>(dialog, id))
-            radio->SetCheck(StateOf(record), first);
-    if (child)
-        child->DataToDialog(dialog, record, hasRecord, first);
+    ShowButton<QelRadioButton>(dialog, record, hasRecord, first);
 }
 
 void VpdRadioButton::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    if (var && active) {
-        QelRadioButton* radio = VpdAttach::Find<QelRadioButton>(dialog, id);
-        WriteState(dialog, record, radio && radio->IsMultiSelected());
-    }
-    if (child)
-        child->DialogToData(dialog, record, ChildActive(dialog, active));
+    StoreButton<QelRadioButton>(dialog, record, active);
 }
 
 void VpdRadioButton::InitControls(CWnd* dialog)
 {
-    if (dialog && dialog->GetDlgItem(id))
-        VpdAttach::Attach(dialog, id, new QelRadioButton);
-    if (child)
-        child->InitControls(dialog);
-}
-
-void VpdRadioButton::DestroyControls(CWnd* dialog)
-{
-    VpdAttach::Detach(dialog, id);
-    if (child)
-        child->DestroyControls(dialog);
+    AttachButton<QelRadioButton>(dialog);
 }

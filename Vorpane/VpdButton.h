@@ -24,6 +24,8 @@ public:
     // is enabled and checked (state 1; an indeterminate box greys it).
     void UpdateGreying(CWnd* dialog, bool enable) override;
     void ShowWindow(CWnd* dialog, int show) override;
+    // Gives back the button's control object, then the child's.
+    void DestroyControls(CWnd* dialog) override;
 
     VpdVarEntry* var;
     VpdValEntry* checkedValue;
@@ -40,6 +42,16 @@ protected:
     void WriteState(CWnd* dialog, unsigned char* record, bool multiSelected) const;
     // Active flag for the child: this entry active and its state not 0.
     bool ChildActive(CWnd* dialog, bool active) const;
+
+    // What check boxes and radio buttons do alike over their `Control`:
+    // put it over the dialog's button, show the field's state on it, and
+    // write the state while active; each passes on to the child after.
+    template <class Control>
+    void AttachButton(CWnd* dialog);
+    template <class Control>
+    void ShowButton(CWnd* dialog, unsigned char* record, bool hasRecord, bool first);
+    template <class Control>
+    void StoreButton(CWnd* dialog, unsigned char* record, bool active);
 };
 
 // Check box over a QelCheckBox. Inactive, it writes its inactive value.
@@ -50,7 +62,6 @@ public:
     void DataToDialog(CWnd* dialog, unsigned char* record, bool hasRecord, bool first) override;
     void DialogToData(CWnd* dialog, unsigned char* record, bool active) override;
     void InitControls(CWnd* dialog) override;
-    void DestroyControls(CWnd* dialog) override;
 };
 
 // Radio button over a QelRadioButton. Inactive, it writes nothing.
@@ -64,5 +75,4 @@ public:
     void DataToDialog(CWnd* dialog, unsigned char* record, bool hasRecord, bool first) override;
     void DialogToData(CWnd* dialog, unsigned char* record, bool active) override;
     void InitControls(CWnd* dialog) override;
-    void DestroyControls(CWnd* dialog) override;
 };

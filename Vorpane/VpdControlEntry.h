@@ -3,6 +3,7 @@
 #pragma once
 
 #include "QelSuperMapEntry.h"
+#include "VpdAttach.h"
 
 class VpdValEntry;
 class VpdVarEntry;
@@ -23,4 +24,20 @@ public:
 protected:
     // Writes the inactive value, if there is one.
     void WriteInactive(unsigned char* record) const;
+
+    // The control whose value DialogToData is to store, or null when there
+    // is nothing to store: no control, or one still undecided over several
+    // records. An inactive entry writes its inactive value and answers null.
+    template <class Control>
+    Control* ControlToStore(CWnd* dialog, unsigned char* record, bool active) const
+    {
+        auto* control = VpdAttach::Find<Control>(dialog, id);
+        if (!control || control->IsMultiSelected())
+            return nullptr;
+        if (!active) {
+            WriteInactive(record);
+            return nullptr;
+        }
+        return control;
+    }
 };

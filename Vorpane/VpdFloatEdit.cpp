@@ -38,13 +38,8 @@ void VpdFloatEdit::DataToDialog(CWnd* dialog, unsigned char* record, bool, bool 
 
 void VpdFloatEdit::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    auto* box = VpdAttach::Find<QelFloatEditBox>(dialog, id);
-    if (!box || box->IsMultiSelected())
+    if (!ControlToStore<QelFloatEditBox>(dialog, record, active))
         return;
-    if (!active) {
-        WriteInactive(record);
-        return;
-    }
     QelString text;
     dialog->GetDlgItemText(id, text);
     const std::string head(text.GetText(), std::min(text.GetLength(), MaxTextLength));

@@ -54,13 +54,8 @@ void VpdIntEdit::DataToDialog(CWnd* dialog, unsigned char* record, bool, bool fi
 
 void VpdIntEdit::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    QelIntegerEditBox* box = GetBox(dialog);
-    if (!box || box->IsMultiSelected())
+    if (!ControlToStore<QelIntegerEditBox>(dialog, record, active))
         return;
-    if (!active) {
-        WriteInactive(record);
-        return;
-    }
     double value = static_cast<double>(static_cast<int>(dialog->GetDlgItemInt(id))) + valueOffset;
     if (scale != 1.0f)
         value = std::trunc(value * scale + 0.5);
@@ -91,13 +86,8 @@ void VpdPercentIntEdit::DataToDialog(CWnd* dialog, unsigned char* record, bool, 
 
 void VpdPercentIntEdit::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    QelIntegerEditBox* box = GetBox(dialog);
-    if (!box || box->IsMultiSelected())
+    if (!ControlToStore<QelIntegerEditBox>(dialog, record, active))
         return;
-    if (!active) {
-        WriteInactive(record);
-        return;
-    }
     const double range = static_cast<double>(max) - min;
     const double percent = static_cast<int>(dialog->GetDlgItemInt(id));
     double value = std::trunc(range * (invert ? 100.0 - percent : percent) * 0.01);

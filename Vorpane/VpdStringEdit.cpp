@@ -23,13 +23,9 @@ void VpdStringEdit::DataToDialog(CWnd* dialog, unsigned char* record, bool, bool
 
 void VpdStringEdit::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    auto* box = VpdAttach::Find<QelEditBox>(dialog, id);
-    if (!box || box->IsMultiSelected())
+    auto* box = ControlToStore<QelEditBox>(dialog, record, active);
+    if (!box)
         return;
-    if (!active) {
-        WriteInactive(record);
-        return;
-    }
     QelString text;
     box->GetWindowText(text);
     VpdField::WriteText(record, var, text.GetText());
@@ -53,13 +49,9 @@ void VpdHistoryCombo::DataToDialog(CWnd* dialog, unsigned char* record, bool, bo
 
 void VpdHistoryCombo::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    auto* combo = VpdAttach::Find<QelHistoryEditCombo>(dialog, id);
-    if (!combo || combo->IsMultiSelected())
+    auto* combo = ControlToStore<QelHistoryEditCombo>(dialog, record, active);
+    if (!combo)
         return;
-    if (!active) {
-        WriteInactive(record);
-        return;
-    }
     QelString text;
     combo->GetWindowTextA(text);
     VpdField::WriteText(record, var, text.GetText());

@@ -45,12 +45,7 @@ void VpdTimeEdit::DataToDialog(CWnd* dialog, unsigned char* record, bool, bool f
 
 void VpdTimeEdit::DialogToData(CWnd* dialog, unsigned char* record, bool active)
 {
-    auto* box = VpdAttach::Find<QelTimeEditBox>(dialog, id);
-    if (!box || box->IsMultiSelected())
-        return;
-    if (!active)
-        WriteInactive(record);
-    else
+    if (auto* box = ControlToStore<QelTimeEditBox>(dialog, record, active))
         VpdField::WriteSigned(record, var, box->GetMilliseconds(), 4);
 }
 

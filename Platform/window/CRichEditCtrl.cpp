@@ -327,13 +327,19 @@ int CRichEditCtrl::GetLineCount() const {
     return document ? document->blockCount() : 0;
 }
 
-int CRichEditCtrl::LineFromChar(long position) const {
+QTextBlock CRichEditCtrl::BlockAt(long position) const {
     QTextDocument* document = GetDocument();
     if (!document)
-        return 0;
+        return QTextBlock();
     if (position < 0)
         position = SelectionStart();
-    QTextBlock block = document->findBlock((int)std::min(position, GetTextLength()));
+    return document->findBlock((int)std::min(position, GetTextLength()));
+}
+
+int CRichEditCtrl::LineFromChar(long position) const {
+    if (!GetDocument())
+        return 0;
+    QTextBlock block = BlockAt(position);
     return block.isValid() ? block.blockNumber() : GetLineCount() - 1;
 }
 
@@ -353,12 +359,7 @@ int CRichEditCtrl::LineIndex(int line) const {
 }
 
 int CRichEditCtrl::LineLength(int position) const {
-    QTextDocument* document = GetDocument();
-    if (!document)
-        return 0;
-    if (position < 0)
-        position = SelectionStart();
-    QTextBlock block = document->findBlock((int)std::min<long>(position, GetTextLength()));
+    QTextBlock block = BlockAt(position);
     return block.isValid() ? block.length() - 1 : 0;
 }
 

@@ -21,6 +21,7 @@
 
 class QColor;
 class QObject;
+class QTextBlock;
 class QTextCursor;
 class QTextDocument;
 
@@ -124,6 +125,9 @@ private:
     QColor ColourAt(int position) const;
     void GetSelection(int& anchor, int& position) const;
     int SelectionStart() const;
+    // The line holding `position` (negative: the selection's start), past
+    // the end the last; invalid without a document.
+    QTextBlock BlockAt(long position) const;
     QTextCursor Selection() const;
     void SetSelection(const QTextCursor& cursor);
 

@@ -2,6 +2,7 @@
 
 #include "CComboBox.h"
 #include "CSliderCtrl.h"
+#include "QelButtonCheck.h"
 #include "QelWindowHook.h"
 #include "QelWindowRegistry.h"
 
@@ -9,7 +10,6 @@
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -87,25 +87,6 @@ void SetTextOf(QWidget* widget, const QString& text) {
             spinEdit->setText(text);
     } else {
         widget->setWindowTitle(text);
-    }
-}
-
-// Sets a button's check state without the exclusivity of radio groups
-// getting in the way: the framework lets a program uncheck every button.
-void SetChecked(QAbstractButton* button, bool checked) {
-    QButtonGroup* group = button->group();
-    bool groupExclusive = group && group->exclusive();
-    bool autoExclusive = button->autoExclusive();
-    if (!checked) {
-        if (groupExclusive)
-            group->setExclusive(false);
-        button->setAutoExclusive(false);
-    }
-    button->setChecked(checked);
-    if (!checked) {
-        button->setAutoExclusive(autoExclusive);
-        if (groupExclusive)
-            group->setExclusive(true);
     }
 }
 
@@ -399,7 +380,7 @@ void CWnd::CheckDlgButton(unsigned int id, unsigned int check) {
         else
             box->setCheckState(check != BST_UNCHECKED ? Qt::Checked : Qt::Unchecked);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        SetChecked(button, check != BST_UNCHECKED);
+        QelButtonCheck::Set(button, check != BST_UNCHECKED);
     } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
         group->setChecked(check != BST_UNCHECKED);
     }

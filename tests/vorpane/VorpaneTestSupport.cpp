@@ -127,3 +127,17 @@ void TypeOver(QWidget* widget, const QString& text)
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
 }
+
+void HostDialogTest::OpenDialog(unsigned int templateId, const std::vector<UiControl>& controls, Vorpane::Map* builtMap)
+{
+    RegisterTemplate(templateId, controls);
+    map = builtMap;
+    dialog = new HostDialog(templateId, map);
+    ASSERT_TRUE(dialog->Open());
+}
+
+void HostDialogTest::TearDown()
+{
+    delete dialog;
+    delete map;
+}

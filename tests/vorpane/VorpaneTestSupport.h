@@ -7,6 +7,8 @@
 #include "Vorpane.h"
 #include "VpdValEntry.h"
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QString>
 
@@ -52,6 +54,18 @@ public:
 
 private:
     Vorpane::Map* m_map;
+};
+
+// A fixture whose tests work on a host dialog over a map, open from SetUp
+// (OpenDialog) until TearDown deletes both.
+class HostDialogTest : public ::testing::Test {
+protected:
+    // Registers the template, takes over `builtMap` and opens a dialog.
+    void OpenDialog(unsigned int templateId, const std::vector<UiControl>& controls, Vorpane::Map* builtMap);
+    void TearDown() override;
+
+    Vorpane::Map* map = nullptr;
+    HostDialog* dialog = nullptr;
 };
 
 // A value of a plain integer field of any width: compares and writes the

@@ -77,25 +77,11 @@ Vorpane::Map* BuildMap()
     return map;
 }
 
-class Buttons : public ::testing::Test {
+class Buttons : public HostDialogTest {
 protected:
-    void SetUp() override
-    {
-        RegisterTemplate(kTemplate, kControls);
-        map = BuildMap();
-        dialog = new HostDialog(kTemplate, map);
-        ASSERT_TRUE(dialog->Open());
-    }
-    void TearDown() override
-    {
-        delete dialog;
-        delete map;
-    }
+    void SetUp() override { OpenDialog(kTemplate, kControls, BuildMap()); }
     bool Enabled(unsigned int id) const { return dialog->Control(id)->isEnabled(); }
     unsigned int State(unsigned int id) const { return dialog->IsDlgButtonChecked(id); }
-
-    Vorpane::Map* map = nullptr;
-    HostDialog* dialog = nullptr;
 };
 
 }  // namespace

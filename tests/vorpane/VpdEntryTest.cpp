@@ -136,22 +136,18 @@ Vorpane::Map* BuildMap()
     return map;
 }
 
-class Entries : public ::testing::Test {
+class Entries : public HostDialogTest {
 protected:
     void SetUp() override
     {
         // Histories go to a directory of the test's own.
         ASSERT_TRUE(config.isValid());
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        RegisterTemplate(kTemplate, kControls);
-        map = BuildMap();
-        dialog = new HostDialog(kTemplate, map);
-        ASSERT_TRUE(dialog->Open());
+        OpenDialog(kTemplate, kControls, BuildMap());
     }
     void TearDown() override
     {
-        delete dialog;
-        delete map;
+        HostDialogTest::TearDown();
         qunsetenv("XDG_CONFIG_HOME");
     }
     QString Text(unsigned int id) const
@@ -165,8 +161,6 @@ protected:
     QWidget* Control(unsigned int id) const { return dialog->Control(id); }
 
     QTemporaryDir config;
-    Vorpane::Map* map = nullptr;
-    HostDialog* dialog = nullptr;
 };
 
 // Plays the user in the modal dialog that `action` opens: `answer` runs
