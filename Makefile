@@ -1,6 +1,7 @@
 # The two commands a new user needs: `make run` and `make test`.
 BUILD      ?= build/release
 BUILD_SAN  ?= build/sanitize
+BUILD_TSAN ?= build/thread
 # Ninja when the machine has it, else the default generator.
 CMAKE_GEN  := $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 JOBS       ?= $(shell nproc)
@@ -12,7 +13,7 @@ ENSURE_QT  := $(if $(filter ON,$(WITH_QT)),sh tools/ensure-qt.sh &&,)
 # Leaks inside Qt's and the system's own libraries; nothing of ours.
 LSAN_SUPP  := $(CURDIR)/tests/lsan-qt.supp
 
-.PHONY: all build build-sanitize run test test-release test-sanitize regen bench bench-scripts clean fuzz fuzz-build difftest
+.PHONY: all build build-sanitize build-thread install run test test-release test-sanitize test-thread regen bench bench-scripts clean fuzz fuzz-build difftest
 
 all: build
 
@@ -24,10 +25,15 @@ build-sanitize:
 	$(ENSURE_QT) cmake -S . -B $(BUILD_SAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCORVEL_SANITIZE=ON -DCORVEL_WITH_QT=$(WITH_QT)
 	cmake --build $(BUILD_SAN) -j $(JOBS)
 
+# Installs libraries, headers, programs and the CMake and pkg-config files.
+PREFIX     ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
 run: build
 	$(BUILD)/apps/corvel/corvel examples/countdown.js
 
-test: test-release test-sanitize
+test: test-release test-sanitize test-thread
 
 # Tests without a time limit of their own get this one.
 TEST_TIMEOUT ?= 300
@@ -39,6 +45,15 @@ test-sanitize: build-sanitize
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LSAN_OPTIONS=suppressions=$(LSAN_SUPP):print_suppressions=0 \
 	ctest --test-dir $(BUILD_SAN) --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
+
+# Hosts on several threads, under ThreadSanitizer: only the interpreter and
+# the thread tests are built.
+build-thread:
+	cmake -S . -B $(BUILD_TSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVEL_SANITIZE_THREADS=ON -DCORVEL_WITH_QT=OFF
+	cmake --build $(BUILD_TSAN) -j $(JOBS) --target corvel_thread_tests
+
+test-thread: build-thread
+	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir $(BUILD_TSAN) -R '^threads[.]' --output-on-failure --timeout $(TEST_TIMEOUT) -j $(JOBS)
 
 # Regenerates the lexer and parser tables into the source tree.
 regen: build

@@ -1,7 +1,9 @@
 #include "QelApp.h"
 
 namespace {
-QelApp* g_app = nullptr;
+// Per thread, so that hosts on several threads each find their own
+// application object and, through it, their own environment.
+thread_local QelApp* g_app = nullptr;
 }
 
 // Constructing the application object installs it, as a framework's single

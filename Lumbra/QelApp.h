@@ -1,5 +1,7 @@
 // The host application object. A host derives from QelApp, creates one
-// instance and installs it; libraries reach it through GetQelApp().
+// instance and installs it; libraries reach it through GetQelApp(). The
+// installed object is the calling thread's: a host that runs scripts on
+// several threads installs one on each.
 #pragma once
 
 class CorvelEnvironment;
@@ -18,7 +20,7 @@ public:
     virtual CorvelEnvironment* GetScriptEnvironment() { return nullptr; }
 };
 
-// The installed application object, or null when there is none.
+// This thread's installed application object, or null when there is none.
 QelApp* GetQelApp();
-// Installs `app` (null removes it); answers the previous one.
+// Installs `app` for this thread (null removes it); answers the previous one.
 QelApp* SetQelApp(QelApp* app);

@@ -2,14 +2,20 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 namespace {
 
+// Libraries register as they are loaded, possibly while other threads look
+// modules up; the registry is locked. The current module is per thread, as
+// each thread formats its own messages.
 struct Registry {
+    std::mutex lock;
     std::vector<QelResource*> modules;
-    QelResource* current = nullptr;
 };
+
+thread_local QelResource* tl_current = nullptr;
 
 // Constructed on first use, so libraries that register from their load-time
 // constructors never see an uninitialised registry.
@@ -33,33 +39,37 @@ const char* QelResource::FindString(unsigned int id) const {
 void QelResource::Register(QelResource* module) {
     if (!module) return;
     Registry& registry = GetRegistry();
+    std::lock_guard<std::mutex> hold(registry.lock);
     if (std::find(registry.modules.begin(), registry.modules.end(), module) == registry.modules.end())
         registry.modules.push_back(module);
 }
 
 void QelResource::Unregister(QelResource* module) {
     Registry& registry = GetRegistry();
-    registry.modules.erase(std::remove(registry.modules.begin(), registry.modules.end(), module),
-                           registry.modules.end());
-    if (registry.current == module) registry.current = nullptr;
+    {
+        std::lock_guard<std::mutex> hold(registry.lock);
+        registry.modules.erase(std::remove(registry.modules.begin(), registry.modules.end(), module),
+                               registry.modules.end());
+    }
+    if (tl_current == module) tl_current = nullptr;
 }
 
 QelResource* QelResource::Find(const char* name) {
     if (!name) return nullptr;
-    for (QelResource* module : GetRegistry().modules)
+    Registry& registry = GetRegistry();
+    std::lock_guard<std::mutex> hold(registry.lock);
+    for (QelResource* module : registry.modules)
         if (module->m_name == name) return module;
     return nullptr;
 }
 
 QelResource& QelResource::Current() {
-    QelResource* current = GetRegistry().current;
-    return current ? *current : EmptyModule();
+    return tl_current ? *tl_current : EmptyModule();
 }
 
 QelResource* QelResource::SetCurrent(QelResource* module) {
-    Registry& registry = GetRegistry();
-    QelResource* previous = registry.current;
-    registry.current = module;
+    QelResource* previous = tl_current;
+    tl_current = module;
     return previous;
 }
 

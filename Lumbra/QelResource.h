@@ -19,7 +19,8 @@ public:
     static void Unregister(QelResource* module);
     static QelResource* Find(const char* name);
 
-    // The current module; an empty stand-in module when none is set.
+    // The current module of this thread; an empty stand-in module when none
+    // is set.
     static QelResource& Current();
     static QelResource* SetCurrent(QelResource* module);
 

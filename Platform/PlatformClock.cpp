@@ -1,5 +1,6 @@
 #include "PlatformClock.h"
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -11,16 +12,15 @@ uint32_t SystemTicks() {
     return (uint32_t)(uint64_t)since;  // wraps like a 32-bit counter
 }
 
-PlatformTickSource g_source = SystemTicks;
+// Sessions on any thread read it.
+std::atomic<PlatformTickSource> g_source{SystemTicks};
 
 }  // namespace
 
-uint32_t PlatformTickCount() { return g_source(); }
+uint32_t PlatformTickCount() { return g_source.load(std::memory_order_relaxed)(); }
 
 PlatformTickSource PlatformSetTickSource(PlatformTickSource source) {
-    PlatformTickSource previous = g_source;
-    g_source = source ? source : SystemTicks;
-    return previous;
+    return g_source.exchange(source ? source : SystemTicks);
 }
 
 void PlatformSleep(uint32_t milliseconds) {

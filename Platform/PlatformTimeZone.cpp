@@ -1,16 +1,20 @@
 #include "PlatformTimeZone.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace {
 
+// Loaded once by whichever thread asks first; the others wait for it.
 PlatformTimeZone::Information g_current;
-bool g_loaded = false;
+std::atomic<bool> g_loaded{false};
+std::mutex g_loading;
 
 // Zone files are a few kilobytes; anything far larger is not one.
 const size_t kMaxZoneFileSize = 1 << 20;
@@ -138,9 +142,12 @@ bool IsHeader(const unsigned char* data, size_t size, uint64_t at) {
 }  // namespace
 
 const PlatformTimeZone::Information& PlatformTimeZone::Current() {
-    if (!g_loaded) {
-        g_current = Load();
-        g_loaded = true;
+    if (!g_loaded.load(std::memory_order_acquire)) {
+        std::lock_guard<std::mutex> hold(g_loading);
+        if (!g_loaded.load(std::memory_order_relaxed)) {
+            g_current = Load();
+            g_loaded.store(true, std::memory_order_release);
+        }
     }
     return g_current;
 }

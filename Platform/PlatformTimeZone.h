@@ -41,12 +41,14 @@ public:
         bool HasDaylightRules() const { return standardDate.month != 0 && daylightDate.month != 0; }
     };
 
-    // The process's rules, read on first use and kept until Reload.
+    // The process's rules, read on first use (from any thread) and kept
+    // until Reload.
     static const Information& Current();
     // Seconds west of UTC, standard time.
     static long Offset() { return (long)Current().bias * 60; }
     // Forgets the kept rules, so that the next question reads TZ and the
-    // database again (after the host changed TZ, say).
+    // database again (after the host changed TZ, say). Like changing TZ, it
+    // is for a moment when no other thread uses the rules.
     static void Reload();
 
     // Reads a POSIX rule; false (and `information` left alone) when the

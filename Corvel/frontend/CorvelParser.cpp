@@ -1,5 +1,6 @@
 #include "CorvelParser.h"
 
+#include "CorvelEnvironment.h"
 #include "CorvelMessages.h"
 #include "CorvelTokens.h"
 #include "CorvelTree.h"
@@ -7,9 +8,10 @@
 // Generated from CorvelGrammar.grammar.
 extern const yymparsetables CorvelParserTables;
 
-int CorvelParser::ms_maximumNesting = 1000;
-
-CorvelParser::CorvelParser(const char* sourceName) : QelYACCParser(CorvelParserTables), m_sourceName(sourceName) {
+CorvelParser::CorvelParser(const char* sourceName)
+    : QelYACCParser(CorvelParserTables),
+      m_sourceName(sourceName),
+      m_maximumNesting(CorvelEnvironment::GetCurrentLimits().maximumNesting) {
     LinkToLEX(m_corvelLexer);
 }
 
@@ -89,16 +91,12 @@ void CorvelParser::InsertSemiColon() {
 
 void CorvelParser::CheckNesting(yymparse* engine, void*& value) {
     CorvelTreeElement* node = static_cast<CorvelTreeElement*>(value);
-    if (!node || node->GetDepth() <= ms_maximumNesting) return;
+    if (!node || node->GetDepth() <= m_maximumNesting) return;
     ReportError(CorvelMessages::NestedTooDeeply);
     delete node;
     value = nullptr;
     yymparseabort(engine);
 }
-
-void CorvelParser::SetMaximumNesting(int depth) { ms_maximumNesting = depth < 1 ? 1 : depth; }
-
-int CorvelParser::GetMaximumNesting() { return ms_maximumNesting; }
 
 int CorvelParser::YYGetToken() {
     int token = m_corvelLexer.GetToken();

@@ -41,9 +41,11 @@ public:
     void CheckNesting(yymparse* engine, void*& value);
 
     // The deepest node a parse accepts; the tree is destroyed, written and
-    // dumped recursively, so this bounds the machine stack those need.
-    static void SetMaximumNesting(int depth);
-    static int GetMaximumNesting();
+    // dumped recursively, so this bounds the machine stack those need. A
+    // parser starts with the current environment's limit (the default
+    // without one). Depths below 1 count as 1.
+    void SetMaximumNesting(int depth) { m_maximumNesting = depth < 1 ? 1 : depth; }
+    int GetMaximumNesting() const { return m_maximumNesting; }
 
 protected:
     int YYGetToken() override;
@@ -63,6 +65,5 @@ private:
     QelString m_text;  // the text being lexed
     void* m_heldValue = nullptr;
     int m_tokensBeforeHeld = 0;
-
-    static int ms_maximumNesting;
+    int m_maximumNesting;
 };

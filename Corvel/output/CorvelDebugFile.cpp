@@ -8,11 +8,12 @@ namespace {
 
 const char kDefaultPath[] = "ScriptDebug.txt";
 
-FILE* g_file = nullptr;        // the open dump, null while closed
-bool g_ownsFile = false;       // false for a stream the host handed over
-bool g_openFailed = false;     // no retry per line; Close or a new target resets it
-FILE* g_hostStream = nullptr;  // set by SetStream
-QelString g_path;              // empty: the default path
+// Per thread, like everything a host's scripts use.
+thread_local FILE* g_file = nullptr;        // the open dump, null while closed
+thread_local bool g_ownsFile = false;       // false for a stream the host handed over
+thread_local bool g_openFailed = false;     // no retry per line; Close or a new target resets it
+thread_local FILE* g_hostStream = nullptr;  // set by SetStream
+thread_local QelString g_path;              // empty: the default path
 
 }  // namespace
 

@@ -1,4 +1,4 @@
-// CorvelDebugFile: the one process-wide text file that tree dumps go to. It
+// CorvelDebugFile: the text file that tree dumps go to, one per thread. It
 // is opened (and truncated) on first use and stays open until Close.
 #pragma once
 

@@ -32,6 +32,17 @@ CorvelEnvironment::CorvelEnvironment() : objectTable(new CorvelObjectTable) {}
 
 CorvelEnvironment::~CorvelEnvironment() { Close(); }
 
+void CorvelEnvironment::SetLimits(const Limits& newLimits) {
+    limits = newLimits;
+    if (limits.maximumDepth < 1) limits.maximumDepth = 1;
+    if (limits.maximumNesting < 1) limits.maximumNesting = 1;
+}
+
+CorvelEnvironment::Limits CorvelEnvironment::GetCurrentLimits() {
+    CorvelEnvironment* environment = Get();
+    return environment ? environment->limits : Limits();
+}
+
 // The standard objects register as they are made, so the table must be the
 // one Get() answers before Init runs.
 void CorvelEnvironment::Init() {
@@ -66,7 +77,13 @@ void CorvelEnvironment::Restart() {
         if (object) object->SetupObject();
 }
 
+// Objects that refer to each other (every script function and its
+// prototype object, for one) keep each other alive after the last script
+// has gone, so the table empties every object first. Values release their
+// objects through the current environment's table, so that is done only
+// while this environment is the current one.
 void CorvelEnvironment::Close() {
+    if (objectTable && Get() == this) objectTable->ResetTable();
     DeleteObject(standardArrayConstructor);
     DeleteObject(standardArrayPrototype);
     DeleteObject(standardBooleanConstructor);

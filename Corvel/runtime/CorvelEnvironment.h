@@ -6,6 +6,8 @@
 #include "CorvelMemoryBudget.h"
 #include "QelApp.h"
 
+#include <cstddef>
+
 class CorvelObjectTable;
 class CorvelStandardArrayConstructor;
 class CorvelStandardArrayPrototype;
@@ -27,6 +29,22 @@ class CorvelDebugObject;
 class CorvelEnvironment {
 public:
     enum State { Initial = 0 };
+
+    // Runaway scripts must end in an error, not in a crash of the host. The
+    // limits sessions and parsers start with when made while this
+    // environment is the current one (each may then be given its own):
+    // how deeply script calls may nest, how much machine stack (bytes) a
+    // run may use below its start (at most half the thread's stack is
+    // used whatever the budget), and how deeply a parsed script may nest.
+    // One nesting level of script calls takes a few hundred bytes of
+    // machine stack in an optimised build and a few kilobytes in an
+    // instrumented one; the defaults leave room for a deeply nested
+    // expression in the innermost call on a default 8 MB thread stack.
+    struct Limits {
+        int maximumDepth = 800;
+        size_t stackBudget = 4 * 1024 * 1024;
+        int maximumNesting = 1000;
+    };
 
     CorvelEnvironment();
     virtual ~CorvelEnvironment();
@@ -50,6 +68,12 @@ public:
         QelApp* app = GetQelApp();
         return app ? app->GetScriptEnvironment() : nullptr;
     }
+
+    const Limits& GetLimits() const { return limits; }
+    // Depth and nesting below 1 count as 1.
+    void SetLimits(const Limits& newLimits);
+    // The current environment's limits, or the defaults when there is none.
+    static Limits GetCurrentLimits();
 
     State GetState() const { return state; }
     // The bytes this environment's scripts may hold (0, the default, for no
@@ -79,6 +103,7 @@ private:
     State state = Initial;
     CorvelMemoryBudget memoryBudget;
     CorvelObjectTable* objectTable = nullptr;
+    Limits limits;
     CorvelStandardArrayConstructor* standardArrayConstructor = nullptr;
     CorvelStandardArrayPrototype* standardArrayPrototype = nullptr;
     CorvelStandardBooleanConstructor* standardBooleanConstructor = nullptr;

@@ -141,7 +141,7 @@ void CorvelExecutionContext::ReportNow(CorvelRuntimeException* exception) {
 }
 
 void CorvelExecutionContext::CheckNesting() const {
-    bool tooDeep = (caller && depth > CorvelSession::GetMaximumDepth()) || CorvelNesting::StackExhausted();
+    bool tooDeep = (caller && session && depth > session->GetMaximumDepth()) || CorvelNesting::StackExhausted();
     if (!tooDeep) return;
     // Reported where the function that would have run is defined.
     CorvelRuntimeException* error = new CorvelRuntimeException(CorvelMessages::CallsNestedTooDeeply);

@@ -8,17 +8,23 @@ namespace {
 // Enough for a report line, the error record and a few small values.
 const size_t kReserveBytes = 64 * 1024;
 
-char* g_reserve = nullptr;
+// Each thread that runs scripts keeps its own, freed when the thread ends.
+struct Reserve {
+    ~Reserve() { delete[] block; }
+    char* block = nullptr;
+};
+
+thread_local Reserve g_reserve;
 
 }  // namespace
 
 void CorvelMemoryReserve::Take() {
-    if (!g_reserve) g_reserve = new (std::nothrow) char[kReserveBytes];
+    if (!g_reserve.block) g_reserve.block = new (std::nothrow) char[kReserveBytes];
 }
 
 void CorvelMemoryReserve::GiveBack() {
-    delete[] g_reserve;
-    g_reserve = nullptr;
+    delete[] g_reserve.block;
+    g_reserve.block = nullptr;
 }
 
-bool CorvelMemoryReserve::IsHeld() { return g_reserve != nullptr; }
+bool CorvelMemoryReserve::IsHeld() { return g_reserve.block != nullptr; }

@@ -1,5 +1,7 @@
 #include "CorvelNesting.h"
 
+#include "CorvelEnvironment.h"
+#include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelSession.h"
@@ -38,8 +40,13 @@ size_t ThreadStackSize() {
 
 const char* StackHere() { return static_cast<const char*>(__builtin_frame_address(0)); }
 
-const char* StackLimitBelow(const char* base) {
-    size_t budget = CorvelSession::GetStackBudget();
+// The budget of the session that runs, else the environment's.
+size_t StackBudget(CorvelExecutionContext* context) {
+    CorvelSession* session = context ? context->GetSession() : nullptr;
+    return session ? session->GetStackBudget() : CorvelEnvironment::GetCurrentLimits().stackBudget;
+}
+
+const char* StackLimitBelow(const char* base, size_t budget) {
     size_t stack = ThreadStackSize();
     if (stack != 0 && budget > stack / 2) budget = stack / 2;
     uintptr_t start = reinterpret_cast<uintptr_t>(base);
@@ -50,7 +57,7 @@ const char* StackLimitBelow(const char* base) {
 
 CorvelNesting::CorvelNesting(CorvelExecutionContext* context)
     : m_previousContext(tl_currentContext), m_setsContext(context != nullptr) {
-    if (tl_levels++ == 0) tl_stackLimit = StackLimitBelow(StackHere());
+    if (tl_levels++ == 0) tl_stackLimit = StackLimitBelow(StackHere(), StackBudget(context));
     if (context) tl_currentContext = context;
 }
 

@@ -1,6 +1,7 @@
 #include "CorvelSession.h"
 
 #include "CorvelConsole.h"
+#include "CorvelEnvironment.h"
 #include "CorvelExecutionContext.h"
 #include "CorvelGlobalObject.h"
 #include "CorvelMemoryReserve.h"
@@ -16,29 +17,19 @@
 #include <new>
 #include <utility>
 
-// One nesting level of script calls takes a few hundred bytes of machine
-// stack in an optimised build and a few kilobytes in an instrumented one;
-// the defaults leave room for a deeply nested expression in the innermost
-// call on a default 8 MB thread stack either way.
-int CorvelSession::ms_maximumDepth = 800;
-size_t CorvelSession::ms_stackBudget = 4 * 1024 * 1024;
-int CorvelSession::ms_abortCounter = 0;
+thread_local int CorvelSession::ms_abortCounter = 0;
 
 CorvelSession::CorvelSession(CorvelStatementList* statements, CorvelGlobalObject* globalObject,
                              CorvelObject* thisObject, CorvelConsole* console)
-    : statements(statements), globalObject(globalObject), thisObject(thisObject), console(console) {}
+    : statements(statements), globalObject(globalObject), thisObject(thisObject), console(console) {
+    CorvelEnvironment::Limits limits = CorvelEnvironment::GetCurrentLimits();
+    maximumDepth = limits.maximumDepth;
+    stackBudget = limits.stackBudget;
+}
 
-CorvelSession::CorvelSession() = default;
+CorvelSession::CorvelSession() : CorvelSession(nullptr, nullptr, nullptr, nullptr) {}
 
 CorvelSession::~CorvelSession() { delete context; }
-
-int CorvelSession::GetMaximumDepth() { return ms_maximumDepth; }
-
-void CorvelSession::SetMaximumDepth(int depth) { ms_maximumDepth = depth < 1 ? 1 : depth; }
-
-size_t CorvelSession::GetStackBudget() { return ms_stackBudget; }
-
-void CorvelSession::SetStackBudget(size_t bytes) { ms_stackBudget = bytes; }
 
 // Running.
 
@@ -194,6 +185,10 @@ void CorvelSession::CallFunctionNow(CorvelObject* function, CorvelValue* argumen
     if (CorvelExecutionContext* running = CorvelNesting::GetCurrentContext()) {
         CorvelSession* runningSession = running->GetSession();
         session.asker = runningSession && runningSession->asker ? runningSession->asker : runningSession;
+        if (session.asker) {
+            session.maximumDepth = session.asker->maximumDepth;
+            session.stackBudget = session.asker->stackBudget;
+        }
     }
     CorvelStatus status = CorvelStatus::Normal;
     {

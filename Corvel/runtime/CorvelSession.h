@@ -51,11 +51,14 @@ public:
 
     // Runaway recursion must end in an error, not in a crash of the host:
     // a nested context may not start deeper than the maximum depth, nor with
-    // more than the stack budget (bytes) of machine stack used below it.
-    static int GetMaximumDepth();
-    static void SetMaximumDepth(int depth);
-    static size_t GetStackBudget();
-    static void SetStackBudget(size_t bytes);
+    // more than the stack budget (bytes) of machine stack used below the
+    // start of the run. A session starts with the current environment's
+    // limits; one made for a host call while a script runs takes that
+    // script's session's.
+    int GetMaximumDepth() const { return maximumDepth; }
+    void SetMaximumDepth(int depth) { maximumDepth = depth < 1 ? 1 : depth; }
+    size_t GetStackBudget() const { return stackBudget; }
+    void SetStackBudget(size_t bytes) { stackBudget = bytes; }
 
     // Calls one function object from host code. A null `thisObject` calls
     // it without a `this` of its own (the global object stands in). Called
@@ -90,7 +93,9 @@ private:
     // it: errors are reported there, and its abort check is asked.
     CorvelSession* asker = nullptr;
 
-    static int ms_maximumDepth;
-    static size_t ms_stackBudget;
-    static int ms_abortCounter;
+    int maximumDepth;
+    size_t stackBudget;
+
+    // Shared by the sessions of one thread.
+    static thread_local int ms_abortCounter;
 };

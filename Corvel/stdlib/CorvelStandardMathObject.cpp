@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-uint32_t CorvelStandardMathObject::ms_randomState = 1;
+thread_local uint32_t CorvelStandardMathObject::ms_randomState = 1;
 
 namespace {
 

@@ -67,8 +67,9 @@ private:
     // The generator behind random(): the next integer from 0 to 32767.
     static int NextRandomInteger();
 
-    // The process-wide state of the generator. Never seeded, so every
-    // process starts the same sequence; it is the library's own rather than
-    // the C library's, whose state a host may seed or use.
-    static uint32_t ms_randomState;
+    // The state of the generator, one per thread (hosts may run scripts on
+    // several). Never seeded, so every thread of every process starts the
+    // same sequence; it is the library's own rather than the C library's,
+    // whose state a host may seed or use.
+    static thread_local uint32_t ms_randomState;
 };

@@ -6,7 +6,7 @@
 
 #include <cstdarg>
 
-CorvelParser* CorvelTreeElement::ms_parser = nullptr;
+thread_local CorvelParser* CorvelTreeElement::ms_parser = nullptr;
 
 CorvelTreeElement::CorvelTreeElement() {
     if (ms_parser) ms_parser->GetCodePosition(codePosition);

@@ -70,5 +70,6 @@ protected:
     int depth = 1;
     bool maySuspend = false;
 
-    static CorvelParser* ms_parser;
+    // The parse running on this thread.
+    static thread_local CorvelParser* ms_parser;
 };

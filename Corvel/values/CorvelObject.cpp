@@ -19,9 +19,11 @@ namespace {
 // long chain of objects (a linked list built by a script) from exhausting
 // the machine stack. The queue is linked through the objects themselves:
 // destruction must not need memory, least of all when a script has used
-// it all up.
-bool g_destroying = false;
-CorvelObject* g_destructionQueue = nullptr;
+// it all up. It holds objects only while one Release on this thread is
+// destroying, so it belongs to the thread: hosts on other threads destroy
+// their own objects at the same time.
+thread_local bool g_destroying = false;
+thread_local CorvelObject* g_destructionQueue = nullptr;
 
 const char* NameOfStandardClass(int classType) {
     switch (classType & ~CorvelObject::KindMask) {

@@ -11,6 +11,9 @@
 class CommandConsole : public CorvelConsole {
 public:
     void Output(const char* pane, const char* text) override;
+    // Whether standard output, as far as this console wrote it, stands at
+    // the start of a line.
+    bool AtLineStart() const { return m_atLineStart; }
 
 private:
     void OutputToPane(const char* pane, const char* text);

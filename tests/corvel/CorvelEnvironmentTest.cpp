@@ -2,6 +2,8 @@
 #include "CorvelEnvironment.h"
 #include "CorvelObject.h"
 #include "CorvelObjectTable.h"
+#include "CorvelParser.h"
+#include "CorvelSession.h"
 #include "CorvelStandardArrayConstructor.h"
 #include "CorvelStandardArrayPrototype.h"
 #include "CorvelStandardBooleanConstructor.h"
@@ -14,6 +16,7 @@
 #include "CorvelStandardNumberConstructor.h"
 #include "CorvelStandardNumberPrototype.h"
 #include "CorvelStandardObjectConstructor.h"
+#include "CorvelStandardObjectInstance.h"
 #include "CorvelStandardObjectPrototype.h"
 #include "CorvelStandardStringConstructor.h"
 #include "CorvelStandardStringPrototype.h"
@@ -92,6 +95,54 @@ TEST_F(EnvironmentTest, CloseDeletesEverythingAndMayBeRepeated) {
     EXPECT_EQ(CorvelObjectTable::GetTable(), nullptr);
     environment.Close();
     environment.Restart();  // nothing to set up
+}
+
+// Two objects that refer to each other outlive every value that named
+// them; closing the environment frees them all the same.
+TEST_F(EnvironmentTest, CloseFreesObjectsThatReferToEachOther) {
+    static int destroyed;
+    destroyed = 0;
+    struct Tracked : CorvelStandardObjectInstance {
+        ~Tracked() override { ++destroyed; }
+    };
+    environment.Init();
+    environment.Restart();
+    {
+        CorvelValue first = CorvelValue::ObjectValue(new Tracked);
+        CorvelValue second = CorvelValue::ObjectValue(new Tracked);
+        first.GetObject()->Put("other", second);
+        second.GetObject()->Put("other", first);
+    }
+    EXPECT_EQ(destroyed, 0);
+    environment.Close();
+    EXPECT_EQ(destroyed, 2);
+}
+
+// Sessions and parsers start with the limits of the environment that is
+// current when they are made; another environment keeps its own.
+TEST_F(EnvironmentTest, SessionsAndParsersTakeTheCurrentEnvironmentsLimits) {
+    CorvelEnvironment::Limits limits;
+    limits.maximumDepth = 7;
+    limits.stackBudget = 12345;
+    limits.maximumNesting = 0;
+    environment.SetLimits(limits);
+    EXPECT_EQ(environment.GetLimits().maximumNesting, 1);
+    CorvelSession session(nullptr, nullptr, nullptr, nullptr);
+    CorvelParser parser("limited");
+    EXPECT_EQ(session.GetMaximumDepth(), 7);
+    EXPECT_EQ(session.GetStackBudget(), 12345u);
+    EXPECT_EQ(parser.GetMaximumNesting(), 1);
+
+    CorvelEnvironment other;
+    app.environment = &other;
+    CorvelSession otherSession(nullptr, nullptr, nullptr, nullptr);
+    CorvelParser otherParser("unlimited");
+    app.environment = &environment;
+    const CorvelEnvironment::Limits defaults;
+    EXPECT_EQ(otherSession.GetMaximumDepth(), defaults.maximumDepth);
+    EXPECT_EQ(otherSession.GetStackBudget(), defaults.stackBudget);
+    EXPECT_EQ(otherParser.GetMaximumNesting(), defaults.maximumNesting);
+    EXPECT_EQ(session.GetMaximumDepth(), 7);
 }
 
 TEST_F(EnvironmentTest, GetFollowsTheHostApplication) {

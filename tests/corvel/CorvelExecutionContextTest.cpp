@@ -33,20 +33,6 @@ protected:
     std::unique_ptr<CorvelExecutionContext> context;
 };
 
-// Restores the nesting limits a test changes.
-class LimitGuard {
-public:
-    LimitGuard() : depth(CorvelSession::GetMaximumDepth()), budget(CorvelSession::GetStackBudget()) {}
-    ~LimitGuard() {
-        CorvelSession::SetMaximumDepth(depth);
-        CorvelSession::SetStackBudget(budget);
-    }
-
-private:
-    int depth;
-    size_t budget;
-};
-
 CorvelStatementPosition* MakeRecord() { return new CorvelExecutionContext::IntegerStatementPosition(nullptr); }
 
 int CountLines(const std::string& text) {
@@ -212,7 +198,7 @@ TEST_F(ContextTest, RunawayRecursionIsReportedOnceAndUnwindsSilently) {
 
 TEST_F(ContextTest, RecursionUpToTheLimitRuns) {
     // The outermost context is depth 0, so f(n) nests n + 1 contexts.
-    int limit = CorvelSession::GetMaximumDepth();
+    int limit = harness.environment.GetLimits().maximumDepth;
     std::string text = "function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\nr = f(" +
                        std::to_string(limit - 1) + ");\n";
     Run(text.c_str());
@@ -224,17 +210,58 @@ TEST_F(ContextTest, RecursionUpToTheLimitRuns) {
     EXPECT_EQ(Errors(), "test.js (1, -1) : Script calls nested too deeply\n");
 }
 
+// Sessions start with the environment's limits; a host may then give one
+// session limits of its own.
 TEST_F(ContextTest, HostsSetTheLimits) {
-    LimitGuard restore;
-    CorvelSession::SetMaximumDepth(10);
+    CorvelEnvironment::Limits limits = harness.environment.GetLimits();
+    limits.maximumDepth = 10;
+    harness.environment.SetLimits(limits);
     Run("function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\na = f(9);\nb = f(10);\n");
     EXPECT_EQ(Global("a"), "9");
     EXPECT_EQ(CountLines(Errors()), 1);
 
+    Load("function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\na = f(20);\nb = f(21);\n");
+    EXPECT_EQ(script->session->GetMaximumDepth(), 10);
+    script->session->SetMaximumDepth(21);
+    harness.console.errors.clear();
+    while (!script->session->RunNextStatement()) {
+    }
+    EXPECT_EQ(Global("a"), "20");
+    EXPECT_EQ(CountLines(Errors()), 1);
+
     // A stack budget smaller than a few calls stops the recursion first.
-    CorvelSession::SetMaximumDepth(1000);
-    CorvelSession::SetStackBudget(16 * 1024);
+    limits.maximumDepth = 1000;
+    limits.stackBudget = 16 * 1024;
+    harness.environment.SetLimits(limits);
     harness.console.errors.clear();
     Run("function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\nr = f(100);\n");
     EXPECT_EQ(Errors(), "test.js (1, -1) : Script calls nested too deeply\n");
+}
+
+// The parser eval makes takes the environment's nesting limit.
+TEST_F(ContextTest, EvalParsesWithTheEnvironmentsNestingLimit) {
+    CorvelEnvironment::Limits limits = harness.environment.GetLimits();
+    limits.maximumNesting = 12;
+    harness.environment.SetLimits(limits);
+    // Each bracketed sum nests one level deeper.
+    std::string sum = "1";
+    for (int i = 0; i < 30; ++i) sum = "1+(" + sum + ")";
+    Run(("a = eval('1 + 2');\nb = eval('" + sum + "');\n").c_str());
+    EXPECT_EQ(Global("a"), "3");
+    EXPECT_EQ(GlobalType("b"), CorvelValue::Undefined);
+    EXPECT_EQ(CountLines(Errors()), 1);
+}
+
+// A conversion that calls script code runs in a session of its own, which
+// keeps the limit of the script's session.
+TEST_F(ContextTest, HostCallsInsideARunKeepItsLimits) {
+    Load("function f(n) { if (n == 0) return 0; return 1 + f(n - 1); }\n"
+         "function deep() { return f(depthWanted); }\n"
+         "var o = new Object();\no.valueOf = deep;\nr = o + 0;\n");
+    script->session->SetMaximumDepth(12);
+    script->globalObject->Put("depthWanted", CorvelValue(30));
+    while (!script->session->RunNextStatement()) {
+    }
+    EXPECT_EQ(CountLines(Errors()), 1);
+    EXPECT_EQ(GlobalType("r"), CorvelValue::Undefined);
 }

@@ -91,7 +91,11 @@ std::string Shape(const CorvelTreeElement* e) {
 }
 
 struct Parsed {
-    explicit Parsed(const std::string& text) { ok = parser.Parse(text.c_str(), errors); }
+    // A nesting limit of 0 keeps the parser's own.
+    explicit Parsed(const std::string& text, int maximumNesting = 0) {
+        if (maximumNesting) parser.SetMaximumNesting(maximumNesting);
+        ok = parser.Parse(text.c_str(), errors);
+    }
     std::string Tree() { return StatementsShape(parser.GetTree()); }
     std::string Errors() const { return errors.GetText(); }
 
@@ -333,14 +337,11 @@ TEST(CorvelParser, DeepTreesFailCleanly) {
 }
 
 TEST(CorvelParser, NestingBoundIsTheHosts) {
-    int saved = CorvelParser::GetMaximumNesting();
-    CorvelParser::SetMaximumNesting(3);
-    Parsed shallow("a + (b + c)");
-    Parsed deep("return\na + (b + (c + d));");
+    Parsed shallow("a + (b + c)", 3);
+    Parsed deep("return\na + (b + (c + d));", 3);
     // The return node is one too deep while "q" waits, pushed back behind
     // the inserted ";", with its node.
-    Parsed waiting("return a + (b + c)\nq");
-    CorvelParser::SetMaximumNesting(saved);
+    Parsed waiting("return a + (b + c)\nq", 3);
     EXPECT_FALSE(waiting.ok);
     EXPECT_EQ(waiting.Errors(), "(2) : Script nested too deeply\n");
     EXPECT_TRUE(shallow.ok);

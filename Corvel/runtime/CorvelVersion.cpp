@@ -1,0 +1,3 @@
+#include "CorvelVersion.h"
+
+const char* CorvelLibraryVersion() { return CORVEL_VERSION; }
