@@ -4,7 +4,7 @@
 
 #include <new>
 
-int CorvelMemoryBudget::ms_limitedBudgets = 0;
+std::atomic<int> CorvelMemoryBudget::ms_limitedBudgets{0};
 
 void CorvelMemoryBudget::SetLimit(size_t bytes) {
     if ((limit != 0) != (bytes != 0)) ms_limitedBudgets += bytes != 0 ? 1 : -1;
@@ -29,4 +29,20 @@ void CorvelMemoryBudget::ReleaseCurrent(size_t bytes) {
     CorvelMemoryBudget* budget = Current();
     if (!budget || budget->limit == 0) return;
     budget->held = bytes < budget->held ? budget->held - bytes : 0;
+}
+
+void* CorvelMemoryBudget::Allocate(size_t bytes) {
+    Charge(bytes);
+    try {
+        return ::operator new(bytes);
+    } catch (...) {
+        Release(bytes);
+        throw;
+    }
+}
+
+void CorvelMemoryBudget::Free(void* memory, size_t bytes) {
+    if (!memory) return;
+    Release(bytes);
+    ::operator delete(memory);
 }

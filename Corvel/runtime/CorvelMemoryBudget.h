@@ -10,6 +10,7 @@
 // counted than it frees (memory taken before the limit was set) stops at 0.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 
 class CorvelMemoryBudget {
@@ -22,11 +23,16 @@ public:
     // Counts `bytes` taken by the current environment; throws std::bad_alloc
     // instead when that would pass its limit.
     static void Charge(size_t bytes) {
-        if (ms_limitedBudgets != 0) ChargeCurrent(bytes);
+        if (ms_limitedBudgets.load(std::memory_order_relaxed) != 0) ChargeCurrent(bytes);
     }
     static void Release(size_t bytes) {
-        if (ms_limitedBudgets != 0) ReleaseCurrent(bytes);
+        if (ms_limitedBudgets.load(std::memory_order_relaxed) != 0) ReleaseCurrent(bytes);
     }
+
+    // The allocation functions of the counted classes: memory from the
+    // global heap, charged before it is taken and released with it.
+    static void* Allocate(size_t bytes);
+    static void Free(void* memory, size_t bytes);
 
     ~CorvelMemoryBudget() { SetLimit(0); }
 
@@ -37,5 +43,6 @@ private:
 
     size_t limit = 0;
     size_t held = 0;
-    static int ms_limitedBudgets;
+    // Environments of several threads may set limits at once.
+    static std::atomic<int> ms_limitedBudgets;
 };

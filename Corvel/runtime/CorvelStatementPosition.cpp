@@ -2,21 +2,9 @@
 
 #include "CorvelMemoryBudget.h"
 
-void* CorvelStatementPosition::operator new(size_t size) {
-    CorvelMemoryBudget::Charge(size);
-    try {
-        return ::operator new(size);
-    } catch (...) {
-        CorvelMemoryBudget::Release(size);
-        throw;
-    }
-}
+void* CorvelStatementPosition::operator new(size_t size) { return CorvelMemoryBudget::Allocate(size); }
 
-void CorvelStatementPosition::operator delete(void* memory, size_t size) {
-    if (!memory) return;
-    CorvelMemoryBudget::Release(size);
-    ::operator delete(memory);
-}
+void CorvelStatementPosition::operator delete(void* memory, size_t size) { CorvelMemoryBudget::Free(memory, size); }
 
 void* CorvelStatementPosition::operator new(size_t size, const std::nothrow_t&) noexcept {
     try {

@@ -373,18 +373,6 @@ void CorvelObject::DeleteAllEnumerators() {
     delete enumerators;
 }
 
-void* CorvelObject::operator new(size_t size) {
-    CorvelMemoryBudget::Charge(size);
-    try {
-        return ::operator new(size);
-    } catch (...) {
-        CorvelMemoryBudget::Release(size);
-        throw;
-    }
-}
+void* CorvelObject::operator new(size_t size) { return CorvelMemoryBudget::Allocate(size); }
 
-void CorvelObject::operator delete(void* memory, size_t size) {
-    if (!memory) return;
-    CorvelMemoryBudget::Release(size);
-    ::operator delete(memory);
-}
+void CorvelObject::operator delete(void* memory, size_t size) { CorvelMemoryBudget::Free(memory, size); }
