@@ -13,6 +13,7 @@ namespace {
 
 class SessionTest : public CorvelExecutionHarness {
 protected:
+    void ExpectAHostStopSilentlyAfterBefore();
     void TearDown() override {
         PlatformSetKeyDown(PlatformKeyEscape, false);
         CorvelExecutionHarness::TearDown();
@@ -43,6 +44,17 @@ public:
 protected:
     void ScriptFinished() override { ++finished; }
 };
+
+// A host whose abort check asks to stop ends the loaded script at the
+// check, after it logged "before", without an error.
+void SessionTest::ExpectAHostStopSilentlyAfterBefore() {
+    HostSession session(script->parser.GetTree(), script->globalObject, &harness.console);
+    session.stop = true;
+    EXPECT_TRUE(session.RunNextStatement());
+    EXPECT_EQ(Journal(), "before;");
+    EXPECT_EQ(session.finished, 1);
+    EXPECT_EQ(Errors(), "");
+}
 
 }  // namespace
 
@@ -143,12 +155,7 @@ TEST_F(SessionTest, HoldingEscapeMakesScriptCallsYieldToo) {
 
 TEST_F(SessionTest, AHostMayStopALoopSilently) {
     Load("log('before'); while (true) log('loop'); log('after');");
-    HostSession session(script->parser.GetTree(), script->globalObject, &harness.console);
-    session.stop = true;
-    EXPECT_TRUE(session.RunNextStatement());
-    EXPECT_EQ(Journal(), "before;");
-    EXPECT_EQ(session.finished, 1);
-    EXPECT_EQ(Errors(), "");
+    ExpectAHostStopSilentlyAfterBefore();
 }
 
 TEST_F(SessionTest, ErrorsAreReportedAsOneLineOnTheErrorsPane) {
@@ -221,12 +228,7 @@ TEST_F(SessionTest, CallFunctionCallsFromHostCode) {
 // at every script function call.
 TEST_F(SessionTest, AHostMayStopRecursionWithoutLoops) {
     Load("function down(n) { log(n); return down(n + 1); }\nlog('before'); down(0); log('after');");
-    HostSession session(script->parser.GetTree(), script->globalObject, &harness.console);
-    session.stop = true;
-    EXPECT_TRUE(session.RunNextStatement());
-    EXPECT_EQ(Journal(), "before;");
-    EXPECT_EQ(session.finished, 1);
-    EXPECT_EQ(Errors(), "");
+    ExpectAHostStopSilentlyAfterBefore();
 }
 
 // A conversion runs valueOf and toString in a session of its own; what
