@@ -6,8 +6,17 @@
 #include <cstring>
 
 CorvelStandardStringInstance::CorvelStandardStringInstance(const char* text) : m_value(text ? text : "") {
+    SetLength();
+}
+
+CorvelStandardStringInstance::CorvelStandardStringInstance(const CorvelValue& string) : m_value(string) {
+    m_value.SetAttributes(0);
+    SetLength();
+}
+
+void CorvelStandardStringInstance::SetLength() {
     const int fixed = CorvelValue::ReadOnly | CorvelValue::DontEnum | CorvelValue::DontDelete;
-    SetOwnProperty("length", CorvelValue((double)strlen(m_value.GetString())), fixed);
+    SetOwnProperty("length", CorvelValue((double)m_value.GetStringLength()), fixed);
 }
 
 CorvelObject* CorvelStandardStringInstance::Prototype() const {

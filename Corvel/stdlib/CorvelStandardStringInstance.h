@@ -8,11 +8,15 @@ class CorvelStandardStringInstance : public CorvelStandardInstance {
 public:
     // A null text gives the empty string.
     explicit CorvelStandardStringInstance(const char* text);
+    // Shares the text of a String value.
+    explicit CorvelStandardStringInstance(const CorvelValue& string);
 
     CorvelObject* Prototype() const override;
     ClassType Class() const override;
     const CorvelValue& Value() const override;
 
 private:
+    void SetLength();
+
     CorvelValue m_value;
 };

@@ -19,15 +19,14 @@ namespace {
 class ThisText {
 public:
     explicit ThisText(const CorvelValue& thisValue) {
-        if (thisValue.GetType() == CorvelValue::String) {
-            text = thisValue.GetString();
-        } else {
+        const CorvelValue* string = &thisValue;
+        if (thisValue.GetType() != CorvelValue::String) {
             holder = thisValue;
             holder.ToString();
-            text = holder.GetString();
+            string = &holder;
         }
-        if (!text) text = "";
-        length = (int64_t)strlen(text);
+        text = string->GetString();
+        length = string->GetStringLength();
     }
 
     const char* text;

@@ -17,6 +17,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <utility>
 
 namespace {
@@ -185,6 +186,16 @@ void CorvelValue::SetString(const char* text, int length) {
     Replace(String, payload);
 }
 
+void CorvelValue::SetJoinedString(const CorvelValue& first, const CorvelValue& second) {
+    size_t firstLength = (size_t)first.GetStringLength();
+    size_t secondLength = (size_t)second.GetStringLength();
+    Payload payload;
+    payload.text = AllocateText(firstLength + secondLength);
+    if (firstLength) memcpy(payload.text, first.GetString(), firstLength);
+    if (secondLength) memcpy(payload.text + firstLength, second.GetString(), secondLength);
+    Replace(String, payload);
+}
+
 void CorvelValue::SetObject(unsigned long key) {
     Payload payload{};
     payload.object.key = (uint32_t)key;
@@ -219,11 +230,11 @@ void CorvelValue::Replace(Type type, const Payload& payload) {
 CorvelValue::Payload CorvelValue::DuplicatePayload() const {
     Payload copy = m_payload;
     switch (m_type) {
-        case String: copy.text = DuplicateText(m_payload.text); break;
+        case String: copy.text = ShareText(m_payload.text); break;
         case Object: AddRef(copy.object.key); break;
         case Reference:
-            copy.object.name = DuplicateText(m_payload.object.name);
-            AddRef(copy.object.key);  // after the allocation, which may throw
+            copy.object.name = ShareText(m_payload.object.name);
+            AddRef(copy.object.key);
             break;
         default: break;
     }
@@ -242,6 +253,30 @@ void CorvelValue::ReleasePayload(Type type, const Payload& payload) {
     }
 }
 
+// Texts are shared: a copy of a value counts one more holder of its text
+// instead of copying it. Texts are never changed once shared, so holders
+// need not know of each other. The header before the text keeps the count
+// of holders and the length; a count of 0 marks the one static empty text,
+// which is never freed.
+struct CorvelValue::TextHeader {
+    uint32_t holders;
+    uint32_t length;
+};
+
+namespace {
+
+struct StaticEmptyText {
+    CorvelValue::TextHeader header{0, 0};
+    char text[8] = {};
+};
+StaticEmptyText g_emptyText;
+
+}  // namespace
+
+CorvelValue::TextHeader* CorvelValue::HeaderOf(const char* text) {
+    return reinterpret_cast<TextHeader*>(const_cast<char*>(text)) - 1;
+}
+
 char* CorvelValue::DuplicateText(const char* text, int length) {
     if (!text) text = "";
     size_t size;
@@ -251,23 +286,47 @@ char* CorvelValue::DuplicateText(const char* text, int length) {
         const void* nul = memchr(text, 0, (size_t)length);
         size = nul ? (size_t)((const char*)nul - text) : (size_t)length;
     }
-    CorvelMemoryBudget::Charge(size + 1);
-    char* copy;
+    char* copy = AllocateText(size);
+    memcpy(copy, text, size);
+    return copy;
+}
+
+char* CorvelValue::AllocateText(size_t size) {
+    if (size == 0) return g_emptyText.text;
+    if (size >= UINT32_MAX - sizeof(TextHeader)) throw std::bad_alloc();
+    size_t bytes = sizeof(TextHeader) + size + 1;
+    CorvelMemoryBudget::Charge(bytes);
+    TextHeader* header;
     try {
-        copy = new char[size + 1];
+        header = static_cast<TextHeader*>(::operator new(bytes));
     } catch (...) {
-        CorvelMemoryBudget::Release(size + 1);
+        CorvelMemoryBudget::Release(bytes);
         throw;
     }
-    memcpy(copy, text, size);
-    copy[size] = 0;
-    return copy;
+    header->holders = 1;
+    header->length = (uint32_t)size;
+    char* text = reinterpret_cast<char*>(header + 1);
+    text[size] = 0;
+    return text;
+}
+
+char* CorvelValue::ShareText(char* text) {
+    TextHeader* header = HeaderOf(text);
+    if (header->holders != 0) ++header->holders;
+    return text;
 }
 
 void CorvelValue::FreeText(char* text) {
     if (!text) return;
-    CorvelMemoryBudget::Release(strlen(text) + 1);
-    delete[] text;
+    TextHeader* header = HeaderOf(text);
+    if (header->holders == 0 || --header->holders != 0) return;
+    size_t bytes = sizeof(TextHeader) + header->length + 1;
+    CorvelMemoryBudget::Release(bytes);
+    ::operator delete(header);
+}
+
+int CorvelValue::GetStringLength() const {
+    return m_type == String ? (int)HeaderOf(m_payload.text)->length : 0;
 }
 
 void CorvelValue::AddRef(unsigned long key) {
@@ -511,7 +570,7 @@ void CorvelValue::ToObject() {
         case Null: CorvelRuntimeException::Raise(CorvelMessages::CannotConvertToObject);
         case Boolean: return SetNewObject(new CorvelStandardBooleanInstance(m_payload.boolean));
         case Number: return SetNewObject(new CorvelStandardNumberInstance(m_payload.number));
-        case String: return SetNewObject(new CorvelStandardStringInstance(m_payload.text));
+        case String: return SetNewObject(new CorvelStandardStringInstance(*this));
         default: return;
     }
 }

@@ -50,6 +50,9 @@ public:
     void SetNumber(double value);
     void SetInt(int value);
     void SetString(const char* text, int length = -1);
+    // The texts of two String values one after the other; either may be
+    // this value itself.
+    void SetJoinedString(const CorvelValue& first, const CorvelValue& second);
     void SetObject(unsigned long key);
     void SetReference(unsigned long baseKey, const char* name);
     void SetAttributes(int32_t attributes) { m_attributes = attributes; }
@@ -60,6 +63,8 @@ public:
     bool GetBool() const { return m_payload.boolean; }
     double GetNumber() const { return m_payload.number; }
     const char* GetString() const { return m_payload.text; }
+    // The length of a String value's text in bytes (0 for other types).
+    int GetStringLength() const;
     unsigned long GetObjectKey() const { return m_payload.object.key; }
 
     // Getters that check the type.
@@ -204,8 +209,18 @@ private:
     Payload DuplicatePayload() const;
     static void ReleasePayload(Type type, const Payload& payload);
     static char* DuplicateText(const char* text, int length = -1);
-    // Frees text made by DuplicateText.
+    // A new text of `size` bytes (plus the terminating NUL) for the caller to fill.
+    static char* AllocateText(size_t size);
+    // One more holder of a text made by DuplicateText.
+    static char* ShareText(char* text);
+    // One holder fewer; the last one frees the text.
     static void FreeText(char* text);
+
+public:
+    struct TextHeader;
+
+private:
+    static TextHeader* HeaderOf(const char* text);
 
     struct NullTag {};
     // Lets ms_null be built before any code runs.

@@ -27,21 +27,7 @@ typedef CorvelValue::ECMAOperatorType OperatorType;
 // `left`.
 
 void Concatenate(CorvelValue& left, const CorvelValue& right) {
-    const char* first = left.GetString();
-    const char* second = right.GetString();
-    size_t firstLength = strlen(first);
-    size_t secondLength = strlen(second);
-    char buffer[256];
-    if (firstLength + secondLength < sizeof buffer) {
-        memcpy(buffer, first, firstLength);
-        memcpy(buffer + firstLength, second, secondLength);
-        left.SetString(buffer, (int)(firstLength + secondLength));
-        return;
-    }
-    std::string joined;
-    joined.reserve(firstLength + secondLength);
-    joined.append(first, firstLength).append(second, secondLength);
-    left.SetString(joined.c_str(), (int)joined.size());
+    if (right.GetStringLength() != 0) left.SetJoinedString(left, right);
 }
 
 void ComputeAdd(CorvelValue& left, CorvelValue& right, OperatorType) {

@@ -153,8 +153,10 @@ TEST(CorvelTreeElement, CopiesAreDeepAndOutliveTheOriginal) {
 
     CorvelConstant constant("text");
     CorvelConstant constantCopy(constant);
-    EXPECT_STREQ(constantCopy.GetValue().GetString(), "text");
-    EXPECT_NE(constantCopy.GetValue().GetString(), constant.GetValue().GetString());
+    auto dying = std::make_unique<CorvelConstant>("gone");
+    CorvelConstant survivor(*dying);
+    dying.reset();
+    EXPECT_STREQ(survivor.GetValue().GetString(), "gone");
 }
 
 TEST(CorvelFunctionDefinition, KeepsOnlyABlockBody) {

@@ -76,7 +76,7 @@ TEST(CorvelValue, CopiesAreIndependentAndCarryAttributes) {
     original.SetAttributes(CorvelValue::ReadOnly | CorvelValue::DontEnum);
     CorvelValue copy(original);
     CorvelValue fromPointer(&original);
-    EXPECT_NE(copy.GetString(), original.GetString());
+    EXPECT_STREQ(copy.GetString(), "text");
     EXPECT_STREQ(fromPointer.GetString(), "text");
     EXPECT_EQ(copy.GetAttributes(), CorvelValue::ReadOnly | CorvelValue::DontEnum);
     EXPECT_EQ(CorvelValue((const CorvelValue*)nullptr).GetType(), CorvelValue::Undefined);
@@ -85,6 +85,8 @@ TEST(CorvelValue, CopiesAreIndependentAndCarryAttributes) {
     target = original;
     original.SetString("changed");
     EXPECT_STREQ(target.GetString(), "text");
+    EXPECT_STREQ(copy.GetString(), "text");
+    EXPECT_EQ(copy.GetStringLength(), 4);
     EXPECT_EQ(target.GetAttributes(), CorvelValue::ReadOnly | CorvelValue::DontEnum);
 
     CorvelValue reference(3ul, "p");
