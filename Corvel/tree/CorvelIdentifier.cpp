@@ -6,9 +6,13 @@
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
 
-CorvelIdentifier::CorvelIdentifier(const char* name) : name(name) { identifier = this; }
+CorvelIdentifier::CorvelIdentifier(const char* name)
+    : name(name), nameValue(this->name.GetText()), hashedName(nameValue.GetString()) {
+    identifier = this;
+}
 
-CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other) : CorvelExpression(other), name(other.name) {
+CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
+    : CorvelExpression(other), name(other.name), nameValue(other.nameValue), hashedName(nameValue.GetString()) {
     identifier = this;
 }
 
@@ -20,23 +24,22 @@ void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
 void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", name.GetText()); }
 
 CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
-    const char* text = name.GetText();
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);
-        if (scope->HasProperty(text)) return scope;
+        if (scope->HasPropertyHashed(hashedName)) return scope;
     }
     return nullptr;
 }
 
 CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     CorvelObject* scope = FindScope(context);
-    result.SetReference(scope ? scope->GetKey() : 0, name.GetText());
+    result.SetReference(scope ? scope->GetKey() : 0, nameValue);
     return CorvelStatus::Normal;
 }
 
 void CorvelIdentifier::EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const {
     CorvelObject* scope = FindScope(context);
     if (!scope) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name.GetText());
-    result = scope->Get(name.GetText());
+    result = scope->GetHashed(hashedName);
     result.SetAttributes(0);
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "CorvelExpression.h"
+#include "CorvelPropertyStore.h"
+#include "CorvelValue.h"
 #include "QelString.h"
 
 class CorvelObject;
@@ -24,7 +26,15 @@ public:
     void EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const;
 
     const char* GetName() const { return name.GetText(); }
+    // The name as a String value, shared by the references made of it.
+    const CorvelValue& GetNameValue() const { return nameValue; }
+    const CorvelPropertyStore::Name& GetHashedName() const { return hashedName; }
 
 protected:
     QelString name;
+
+private:
+    // Made once, so that evaluating the name neither copies nor hashes it.
+    CorvelValue nameValue;
+    CorvelPropertyStore::Name hashedName;
 };

@@ -53,10 +53,13 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
             return progress.Suspend(2, std::move(base));
         base.ToObject();
         name.ToPropertyName();
-        result.SetReference(base.GetObjectKey(), name.GetString());
+        result.SetReference(base.GetObjectKey(), name);
     } else {
         base.ToObject();
-        result.SetReference(base.GetObjectKey(), memberName ? memberName->GetName() : "");
+        if (memberName)
+            result.SetReference(base.GetObjectKey(), memberName->GetNameValue());
+        else
+            result.SetReference(base.GetObjectKey(), "");
     }
     progress.Clear();
     return CorvelStatus::Normal;

@@ -153,10 +153,11 @@ bool CorvelObject::CanPut(const char* name) const {
     return true;
 }
 
-bool CorvelObject::HasProperty(const char* name) const {
-    Name key(name);
+bool CorvelObject::HasProperty(const char* name) const { return HasPropertyHashed(Name(name)); }
+
+bool CorvelObject::HasPropertyHashed(const Name& key) const {
     for (const CorvelObject* object = this; object; object = object->Prototype())
-        if (object->FindOwn(key, name, false)) return true;
+        if (object->FindOwn(key, key.text, false)) return true;
     return false;
 }
 

@@ -132,6 +132,13 @@ public:
     // Removes every own property.
     virtual void ResetObject();
 
+    // Get and HasProperty for a name hashed in advance (the names of the
+    // script text are hashed once, when parsed). They walk the chain through
+    // FindOwn exactly as the base Get and HasProperty do; a class that
+    // overrides those two answers the same through FindOwn.
+    const CorvelValue& GetHashed(const CorvelPropertyStore::Name& key) const { return GetProperty(key, key.text); }
+    bool HasPropertyHashed(const CorvelPropertyStore::Name& key) const;
+
     // Ends an enumeration before it is exhausted and deletes the handle
     // (sets it to null); a handle this object does not know is left alone.
     void EndPropertyEnumeration(PropertyEnumerator*& enumerator);

@@ -35,9 +35,13 @@ CorvelPropertyStore::~CorvelPropertyStore() {
     }
 }
 
+// Names are short: a loop beats a call of memcmp.
 bool CorvelPropertyStore::Matches(const Entry* entry, const Name& name) {
-    return entry->indexHash == name.indexHash && entry->length == name.length &&
-           memcmp(entry->GetName(), name.text, name.length) == 0;
+    if (entry->indexHash != name.indexHash || entry->length != name.length) return false;
+    const char* stored = entry->GetName();
+    for (uint32_t i = 0; i < name.length; ++i)
+        if (stored[i] != name.text[i]) return false;
+    return true;
 }
 
 CorvelPropertyStore::Entry* CorvelPropertyStore::Find(const Name& name) const {

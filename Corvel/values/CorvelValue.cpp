@@ -162,24 +162,6 @@ CorvelValue& CorvelValue::operator=(CorvelValue&& other) noexcept {
 
 // Setters.
 
-void CorvelValue::SetUndefined() { Replace(Undefined, Payload{}); }
-
-void CorvelValue::SetNull() { Replace(Null, Payload{}); }
-
-void CorvelValue::SetBool(bool value) {
-    Payload payload{};
-    payload.boolean = value;
-    Replace(Boolean, payload);
-}
-
-void CorvelValue::SetNumber(double value) {
-    Payload payload;
-    payload.number = value;
-    Replace(Number, payload);
-}
-
-void CorvelValue::SetInt(int value) { SetNumber((double)value); }
-
 void CorvelValue::SetString(const char* text, int length) {
     Payload payload;
     payload.text = DuplicateText(text, length);
@@ -211,23 +193,24 @@ void CorvelValue::SetReference(unsigned long baseKey, const char* name) {
     Replace(Reference, payload);
 }
 
+void CorvelValue::SetReference(unsigned long baseKey, const CorvelValue& name) {
+    if (name.m_type != String) return SetReference(baseKey, "");
+    Payload payload{};
+    payload.object.name = ShareText(name.m_payload.text);
+    payload.object.key = (uint32_t)baseKey;
+    AddRef(payload.object.key);
+    Replace(Reference, payload);
+}
+
 // Payload management.
 
-void CorvelValue::EmptyValue() {
+void CorvelValue::ReleaseHeldPayload() {
     Payload old = m_payload;
     m_payload = Payload{};
     ReleasePayload(m_type, old);
 }
 
-void CorvelValue::Replace(Type type, const Payload& payload) {
-    Type oldType = m_type;
-    Payload old = m_payload;
-    m_type = type;
-    m_payload = payload;
-    ReleasePayload(oldType, old);
-}
-
-CorvelValue::Payload CorvelValue::DuplicatePayload() const {
+CorvelValue::Payload CorvelValue::DuplicateHeldPayload() const {
     Payload copy = m_payload;
     switch (m_type) {
         case String: copy.text = ShareText(m_payload.text); break;

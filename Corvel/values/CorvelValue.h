@@ -44,17 +44,27 @@ public:
 
     // Setters replace the payload and keep the attributes. A setter may be
     // given text that the value itself holds.
-    void SetUndefined();
-    void SetNull();
-    void SetBool(bool value);
-    void SetNumber(double value);
-    void SetInt(int value);
+    void SetUndefined() { Replace(Undefined, Payload{}); }
+    void SetNull() { Replace(Null, Payload{}); }
+    void SetBool(bool value) {
+        Payload payload{};
+        payload.boolean = value;
+        Replace(Boolean, payload);
+    }
+    void SetNumber(double value) {
+        Payload payload;
+        payload.number = value;
+        Replace(Number, payload);
+    }
+    void SetInt(int value) { SetNumber((double)value); }
     void SetString(const char* text, int length = -1);
     // The texts of two String values one after the other; either may be
     // this value itself.
     void SetJoinedString(const CorvelValue& first, const CorvelValue& second);
     void SetObject(unsigned long key);
     void SetReference(unsigned long baseKey, const char* name);
+    // The same, sharing the text of the String value `name`.
+    void SetReference(unsigned long baseKey, const CorvelValue& name);
     void SetAttributes(int32_t attributes) { m_attributes = attributes; }
 
     // Plain getters: the caller knows the type.
@@ -200,13 +210,25 @@ private:
         } object;
     };
 
+    // Types from String on hold a text, a name or a key.
+    static bool HoldsPayload(Type type) { return type >= String; }
     // Releases text, name or key; the payload is cleared, the type kept.
-    void EmptyValue();
+    void EmptyValue() {
+        if (HoldsPayload(m_type)) ReleaseHeldPayload();
+    }
+    void ReleaseHeldPayload();
     // Puts a new payload in place and only then releases the old one, so a
     // release that ends an object's life (and maybe this value's) comes last.
-    void Replace(Type type, const Payload& payload);
-    // The payload a copy of this value needs: fresh text or name, counted key.
-    Payload DuplicatePayload() const;
+    void Replace(Type type, const Payload& payload) {
+        Type oldType = m_type;
+        Payload old = m_payload;
+        m_type = type;
+        m_payload = payload;
+        if (HoldsPayload(oldType)) ReleasePayload(oldType, old);
+    }
+    // The payload a copy of this value needs: shared text or name, counted key.
+    Payload DuplicatePayload() const { return HoldsPayload(m_type) ? DuplicateHeldPayload() : m_payload; }
+    Payload DuplicateHeldPayload() const;
     static void ReleasePayload(Type type, const Payload& payload);
     static char* DuplicateText(const char* text, int length = -1);
     // A new text of `size` bytes (plus the terminating NUL) for the caller to fill.
