@@ -20,7 +20,13 @@ public:
     virtual CorvelEnvironment* GetScriptEnvironment() { return nullptr; }
 };
 
+namespace QelAppThread {
+// The calling thread's installed object. Every reference count change of a
+// script asks for it, so it is read inline rather than through a call.
+extern thread_local QelApp* installed;
+}  // namespace QelAppThread
+
 // This thread's installed application object, or null when there is none.
-QelApp* GetQelApp();
+inline QelApp* GetQelApp() { return QelAppThread::installed; }
 // Installs `app` for this thread (null removes it); answers the previous one.
 QelApp* SetQelApp(QelApp* app);

@@ -175,7 +175,12 @@ void CorvelSession::CallFunctionNow(CorvelObject* function, CorvelValue* argumen
     // without any context starting in between.
     CorvelNesting level;
     CorvelNesting::CheckStack();
-    CorvelGlobalObject* temporary = globalObject ? nullptr : new CorvelGlobalObject();
+    // A native function called without arguments (the toString or valueOf
+    // of a conversion) never reaches the global object: only script code and
+    // natives given code or functions to run do. So it is made only for them.
+    bool nativeAlone = function && thisObject && argumentCount == 0 &&
+                       function->Class() == CorvelObject::ClassBuiltInFunction;
+    CorvelGlobalObject* temporary = globalObject || nativeAlone ? nullptr : new CorvelGlobalObject();
     TemporaryGlobal temporaryOwner(temporary);
     CorvelGlobalObject* global = globalObject ? globalObject : temporary;
 

@@ -59,18 +59,22 @@ void CorvelBuiltInObject::AddMethod(const char* name, CorvelNativeFunction funct
     Name key(name);
     if (FindMethod(key)) return;
     m_methods.push_back(Method{QelString(key.text), key.bucket, key.indexHash, function});
-    RebuildIndex();
+    if (m_index.size() < m_methods.size() * 2) RebuildIndex();
+    else IndexMethod(m_methods.size() - 1);
 }
 
-// At most half full, so every probe ends at a free slot.
+// At most half full, so every probe ends at a free slot. The size doubles,
+// so registering n methods costs time in proportion to n.
 void CorvelBuiltInObject::RebuildIndex() {
     size_t size = 8;
     while (size < m_methods.size() * 2) size *= 2;
     m_index.assign(size, 0);
-    size_t mask = size - 1;
-    for (size_t i = 0; i < m_methods.size(); ++i) {
-        size_t slot = m_methods[i].indexHash & mask;
-        while (m_index[slot] != 0) slot = (slot + 1) & mask;
-        m_index[slot] = (uint16_t)(i + 1);
-    }
+    for (size_t i = 0; i < m_methods.size(); ++i) IndexMethod(i);
+}
+
+void CorvelBuiltInObject::IndexMethod(size_t i) {
+    size_t mask = m_index.size() - 1;
+    size_t slot = m_methods[i].indexHash & mask;
+    while (m_index[slot] != 0) slot = (slot + 1) & mask;
+    m_index[slot] = (uint16_t)(i + 1);
 }

@@ -39,6 +39,7 @@ private:
     const Method* FindMethod(const CorvelPropertyStore::Name& name) const;
     const CorvelValue& Materialise(const CorvelPropertyStore::Name& name, const Method& method) const;
     void RebuildIndex();
+    void IndexMethod(size_t i);
 
     std::vector<Method> m_methods;  // in registration order
     // Open addressing over m_methods: slot holds index + 1, 0 when free.
