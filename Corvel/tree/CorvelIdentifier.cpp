@@ -37,9 +37,17 @@ CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionCont
     return CorvelStatus::Normal;
 }
 
+// One walk finds the scope and reads the name: asking a scope for a name it
+// has and reading it differ only in that the read makes a property that is
+// made on first use, which the read that follows would make anyway.
 void CorvelIdentifier::EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const {
-    CorvelObject* scope = FindScope(context);
-    if (!scope) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name.GetText());
-    result = scope->GetHashed(hashedName);
-    result.SetAttributes(0);
+    for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
+        CorvelObject* scope = context->GetNextScope(at);
+        if (const CorvelValue* value = scope->FindHashed(hashedName)) {
+            result = *value;
+            result.SetAttributes(0);
+            return;
+        }
+    }
+    CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name.GetText());
 }

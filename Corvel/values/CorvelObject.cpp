@@ -134,6 +134,12 @@ const CorvelValue& CorvelObject::GetProperty(const Name& key, const char* name) 
     return CorvelValue::ms_undefined;
 }
 
+const CorvelValue* CorvelObject::FindHashed(const Name& key) const {
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (const CorvelValue* value = object->FindOwn(key, key.text, true)) return value;
+    return nullptr;
+}
+
 void CorvelObject::Put(const char* name, const CorvelValue& value) {
     Name key(name);
     if (Entry* entry = m_properties.Find(key)) {

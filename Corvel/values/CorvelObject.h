@@ -138,6 +138,9 @@ public:
     // overrides those two answers the same through FindOwn.
     const CorvelValue& GetHashed(const CorvelPropertyStore::Name& key) const { return GetProperty(key, key.text); }
     bool HasPropertyHashed(const CorvelPropertyStore::Name& key) const;
+    // Get's walk, answering null where Get answers undefined for a missing
+    // name: one walk both asks whether the name is there and reads it.
+    const CorvelValue* FindHashed(const CorvelPropertyStore::Name& key) const;
 
     // Ends an enumeration before it is exhausted and deletes the handle
     // (sets it to null); a handle this object does not know is left alone.

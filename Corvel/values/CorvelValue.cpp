@@ -484,7 +484,7 @@ void CorvelValue::ToBoolean() {
     }
 }
 
-void CorvelValue::ToNumber() {
+void CorvelValue::ConvertToNumber() {
     switch (m_type) {
         case Undefined: return SetNumber(NAN);
         case Boolean: return SetNumber(m_payload.boolean ? 1.0 : 0.0);

@@ -110,7 +110,9 @@ public:
     // Language conversions, in place.
     void ToPrimitive(Type hint = Undefined);
     void ToBoolean();
-    void ToNumber();
+    void ToNumber() {
+        if (m_type != Number) ConvertToNumber();
+    }
     void ToInteger();
     int32_t ToInt32();
     uint32_t ToUint32();
@@ -248,6 +250,7 @@ private:
     // Lets ms_null be built before any code runs.
     explicit constexpr CorvelValue(NullTag) : m_type(Null) {}
 
+    void ConvertToNumber();
     bool EqualsSameType(const CorvelValue& other) const;
     bool Compare(const CorvelValue& other, Relation relation) const;
     // Asks an Object value's object for its default value, written into this
