@@ -12,6 +12,7 @@
 namespace {
 
 const char kArguments[] = "arguments";
+const CorvelPropertyStore::Name kArgumentsName(kArguments);
 
 }  // namespace
 
@@ -56,7 +57,8 @@ void CorvelActivationObject::CreateArgumentObject() {
 
 const CorvelValue* CorvelActivationObject::FindOwn(const CorvelPropertyStore::Name& key, const char* propertyName,
                                                    bool make) const {
-    if (IsPendingArguments(propertyName)) {
+    // Every name a function uses is looked up here: its hash is compared first.
+    if (argumentsPending && key.indexHash == kArgumentsName.indexHash && IsPendingArguments(propertyName)) {
         if (!make) return &CorvelValue::ms_undefined;
         const_cast<CorvelActivationObject*>(this)->CreateArgumentObject();
     }

@@ -35,15 +35,6 @@ CorvelPropertyStore::~CorvelPropertyStore() {
     }
 }
 
-// Names are short: a loop beats a call of memcmp.
-bool CorvelPropertyStore::Matches(const Entry* entry, const Name& name) {
-    if (entry->indexHash != name.indexHash || entry->length != name.length) return false;
-    const char* stored = entry->GetName();
-    for (uint32_t i = 0; i < name.length; ++i)
-        if (stored[i] != name.text[i]) return false;
-    return true;
-}
-
 CorvelPropertyStore::Entry* CorvelPropertyStore::Find(const Name& name) const {
     if (m_index) {
         for (Entry* e = m_index[name.indexHash & m_indexMask]; e; e = e->indexNext)

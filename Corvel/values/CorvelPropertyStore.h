@@ -70,7 +70,14 @@ private:
     // kept, when there is no memory for it.
     bool BuildIndex(uint32_t size);
     void Renumber();
-    static bool Matches(const Entry* entry, const Name& name);
+    static bool Matches(const Entry* entry, const Name& name) {
+        if (entry->indexHash != name.indexHash || entry->length != name.length) return false;
+        // Names are short: a loop beats a call of memcmp.
+        const char* stored = entry->GetName();
+        for (uint32_t i = 0; i < name.length; ++i)
+            if (stored[i] != name.text[i]) return false;
+        return true;
+    }
 
     // Each bucket is a chain whose first entry's `previous` points at the
     // last one, so appending needs no tail array.
