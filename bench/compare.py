@@ -319,6 +319,9 @@ def print_markdown(results, engines, out):
         out.write("| " + " | ".join(row) + " |\n")
     out.write("\n")
     for line in summary_lines(results):
+        # The marks would start a nested list.
+        if line[:2] in ("* ", "! "):
+            line = "`%s` %s" % (line[0], line[2:])
         out.write("- " + line + "\n")
 
 
