@@ -133,14 +133,20 @@ def run_once(command, timeout):
         start = time.perf_counter()
         # A session of its own, so that a timeout stops the engine too, not
         # only /usr/bin/time.
-        proc = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=out,
-                                stderr=err, env=engine_environment(),
-                                start_new_session=True)
+        try:
+            proc = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=out,
+                                    stderr=err, env=engine_environment(),
+                                    start_new_session=True)
+        except OSError as error:
+            return Run(0.0, 0, 127, "", "%s: %s" % (command[0], error.strerror), False)
         timed_out = threading.Event()
 
         def stop():
             timed_out.set()
-            os.killpg(proc.pid, signal.SIGKILL)
+            try:
+                os.killpg(proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass  # it ended just now
 
         timer = threading.Timer(timeout, stop)
         timer.start()

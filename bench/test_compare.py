@@ -97,6 +97,11 @@ class CheckModeTest(RunnerTest):
         status, out, _ = self.run_main("--check")
         self.assertEqual(status, 1)
         self.assertIn("exit status 1: broken", out)
+        # One that cannot be started at all.
+        self.corvel = os.path.join(self.bin, "absent")
+        status, out, _ = self.run_main("--check")
+        self.assertEqual(status, 1)
+        self.assertIn("FAIL small (size 1): exit status 127", out)
 
     def test_a_malformed_header_stops_with_status_2(self):
         self.script("twice", SCRIPT + "var size = 4;\n")
