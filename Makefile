@@ -13,7 +13,7 @@ ENSURE_QT  := $(if $(filter ON,$(WITH_QT)),sh tools/ensure-qt.sh &&,)
 # Leaks inside Qt's and the system's own libraries; nothing of ours.
 LSAN_SUPP  := $(CURDIR)/tests/lsan-qt.supp
 
-.PHONY: all build build-sanitize build-thread install run test test-release test-sanitize test-thread regen bench bench-scripts clean fuzz fuzz-build difftest
+.PHONY: all build build-sanitize build-thread install run test test-release test-sanitize test-thread regen bench bench-scripts bench-compare clean fuzz fuzz-build difftest
 
 all: build
 
@@ -64,6 +64,18 @@ bench: build
 
 bench-scripts: build
 	bench/run-scripts.sh $(BUILD)
+
+# bench/scripts run by corvel and, side by side, by two other small engines,
+# mujs and duk (installed on a Debian machine when run as root, else left
+# out): BENCH_RUNS timed runs each after a warm-up, medians and ratios.
+# BENCH_SCRIPTS names a subset; BENCH_OPTIONS=--markdown gives a table for
+# bench/RESULTS.md.
+BENCH_RUNS    ?= 5
+BENCH_SCRIPTS ?=
+BENCH_OPTIONS ?=
+bench-compare: build
+	sh bench/ensure-peers.sh
+	python3 bench/compare.py --corvel $(BUILD)/apps/corvel/corvel --runs $(BENCH_RUNS) $(BENCH_OPTIONS) $(BENCH_SCRIPTS)
 
 # Fuzzing: each target runs FUZZ_SECONDS in turn, one process at a time,
 # in a clang build instrumented for coverage and checked by the sanitizers.

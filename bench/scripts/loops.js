@@ -1,4 +1,6 @@
 // Loops with arithmetic on local and global variables.
+// expect 40: 120
+// expect 1: 3
 function inner(n)
 {
     var total = 0;
@@ -8,9 +10,10 @@ function inner(n)
     }
     return total;
 }
+var size = 40;
 var sum = 0;
 var round = 0;
-while (round < 20) {
+while (round < size) {
     sum = (sum + inner(50000)) % 1000;
     round++;
 }
