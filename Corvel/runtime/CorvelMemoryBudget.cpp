@@ -5,6 +5,7 @@
 #include <new>
 
 std::atomic<int> CorvelMemoryBudget::ms_limitedBudgets{0};
+thread_local CorvelMemoryBudget* CorvelMemoryBudget::ms_running = nullptr;
 
 void CorvelMemoryBudget::SetLimit(size_t bytes) {
     if ((limit != 0) != (bytes != 0)) ms_limitedBudgets += bytes != 0 ? 1 : -1;
@@ -18,17 +19,10 @@ CorvelMemoryBudget* CorvelMemoryBudget::Current() {
     return environment ? &environment->GetMemoryBudget() : nullptr;
 }
 
-void CorvelMemoryBudget::ChargeCurrent(size_t bytes) {
-    CorvelMemoryBudget* budget = Current();
-    if (!budget || budget->limit == 0) return;
-    if (bytes > budget->limit - budget->held || budget->held > budget->limit) throw std::bad_alloc();
-    budget->held += bytes;
-}
+void CorvelMemoryBudget::ThrowOutOfMemory() { throw std::bad_alloc(); }
 
-void CorvelMemoryBudget::ReleaseCurrent(size_t bytes) {
-    CorvelMemoryBudget* budget = Current();
-    if (!budget || budget->limit == 0) return;
-    budget->held = bytes < budget->held ? budget->held - bytes : 0;
+CorvelMemoryBudget::RunScope::RunScope(bool nested) : previous(ms_running) {
+    if (!nested || !ms_running) ms_running = Current();
 }
 
 void* CorvelMemoryBudget::Allocate(size_t bytes) {

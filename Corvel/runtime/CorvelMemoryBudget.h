@@ -6,8 +6,10 @@
 //
 // Counting runs only while some environment has a limit: a host sets the
 // limit before it runs scripts. Bytes are charged to the environment that
-// CorvelEnvironment::Get answers at the time; a release that finds less
-// counted than it frees (memory taken before the limit was set) stops at 0.
+// CorvelEnvironment::Get answers at the time, or, while a session runs a
+// slice of script or a call, to the one it answered when the slice began; a
+// release that finds less counted than it frees (memory taken before the
+// limit was set) stops at 0.
 #pragma once
 
 #include <atomic>
@@ -23,11 +25,28 @@ public:
     // Counts `bytes` taken by the current environment; throws std::bad_alloc
     // instead when that would pass its limit.
     static void Charge(size_t bytes) {
-        if (ms_limitedBudgets.load(std::memory_order_relaxed) != 0) ChargeCurrent(bytes);
+        if (ms_limitedBudgets.load(std::memory_order_relaxed) == 0) return;
+        if (CorvelMemoryBudget* budget = ms_running ? ms_running : Current()) budget->Take(bytes);
     }
     static void Release(size_t bytes) {
-        if (ms_limitedBudgets.load(std::memory_order_relaxed) != 0) ReleaseCurrent(bytes);
+        if (ms_limitedBudgets.load(std::memory_order_relaxed) == 0) return;
+        if (CorvelMemoryBudget* budget = ms_running ? ms_running : Current()) budget->Give(bytes);
     }
+
+    // Names the current environment's budget for the time a session runs
+    // script: allocations then need not ask the host for the environment.
+    class RunScope {
+    public:
+        // With `nested`, a scope opened while a slice runs (a call the
+        // script's conversions or sort make) keeps the slice's budget.
+        explicit RunScope(bool nested = false);
+        ~RunScope() { ms_running = previous; }
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        CorvelMemoryBudget* previous;
+    };
 
     // The allocation functions of the counted classes: memory from the
     // global heap, charged before it is taken and released with it.
@@ -37,9 +56,19 @@ public:
     ~CorvelMemoryBudget() { SetLimit(0); }
 
 private:
-    static void ChargeCurrent(size_t bytes);
-    static void ReleaseCurrent(size_t bytes);
+    void Take(size_t bytes) {
+        if (limit == 0) return;
+        if (bytes > limit - held || held > limit) ThrowOutOfMemory();
+        held += bytes;
+    }
+    void Give(size_t bytes) {
+        if (limit == 0) return;
+        held = bytes < held ? held - bytes : 0;
+    }
+    [[noreturn]] static void ThrowOutOfMemory();
     static CorvelMemoryBudget* Current();
+
+    static thread_local CorvelMemoryBudget* ms_running;
 
     size_t limit = 0;
     size_t held = 0;

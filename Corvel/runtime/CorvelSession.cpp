@@ -4,6 +4,7 @@
 #include "CorvelEnvironment.h"
 #include "CorvelExecutionContext.h"
 #include "CorvelGlobalObject.h"
+#include "CorvelMemoryBudget.h"
 #include "CorvelMemoryReserve.h"
 #include "CorvelMessages.h"
 #include "CorvelNesting.h"
@@ -35,6 +36,7 @@ CorvelSession::~CorvelSession() { delete context; }
 
 void CorvelSession::Run() {
     if (!statements) return;
+    CorvelMemoryBudget::RunScope budget;
     delete context;
     context = nullptr;
     try {
@@ -67,6 +69,7 @@ void CorvelSession::Initialise() {
 
 bool CorvelSession::RunNextStatement() {
     if (runningState == Finished) return true;
+    CorvelMemoryBudget::RunScope budget;
     if (runningState == NotStarted) {
         try {
             Initialise();
@@ -175,6 +178,7 @@ void CorvelSession::CallFunctionNow(CorvelObject* function, CorvelValue* argumen
     // without any context starting in between.
     CorvelNesting level;
     CorvelNesting::CheckStack();
+    CorvelMemoryBudget::RunScope budget(true);
     // A native function called without arguments (the toString or valueOf
     // of a conversion) never reaches the global object: only script code and
     // natives given code or functions to run do. So it is made only for them.
