@@ -324,17 +324,25 @@ void CorvelExecutionContext::InsertStatementPosition(CorvelStatementPosition* re
 // pop the wrong one, and nothing would show until some resumption went
 // astray: checked builds stop right there instead.
 void CorvelExecutionContext::ClearStatementPosition(const CorvelStatement* statement) {
-    int top = positions.GetUpperBound();
+    int top = positions.GetSize() - 1;
     assert(top >= 0 && positions[top]->statement == statement && "a construct clears only its own record");
     (void)statement;
     if (top >= 0) PopStatementPosition();
 }
 
-void CorvelExecutionContext::PopStatementPosition() {
-    int top = positions.GetUpperBound();
-    CorvelStatementPosition* record = positions[top];
-    positions.RemoveAt(top);
-    delete record;
+void CorvelExecutionContext::PopStatementPosition() { delete positions.PopTop(); }
+
+void CorvelExecutionContext::PositionStack::InsertAt(int index, CorvelStatementPosition* record) {
+    if (count == capacity) {
+        CorvelStatementPosition** larger = new CorvelStatementPosition*[(size_t)capacity * 2];
+        for (int i = 0; i < count; ++i) larger[i] = items[i];
+        if (items != inlineItems) delete[] items;
+        items = larger;
+        capacity *= 2;
+    }
+    for (int i = count; i > index; --i) items[i] = items[i - 1];
+    items[index] = record;
+    ++count;
 }
 
 void CorvelExecutionContext::CleanUpPositionStack() {

@@ -6,7 +6,6 @@
 #include "CorvelStatementPosition.h"
 #include "CorvelStatus.h"
 #include "CorvelValue.h"
-#include "QelArray.h"
 #include "QelList.h"
 
 #include <cstdint>
@@ -157,6 +156,31 @@ private:
     CorvelValue returnValue;
     CorvelStatement* code = nullptr;
     CorvelStatementBlock* ownedCode = nullptr;
-    QelArray<CorvelStatementPosition*, 10> positions;
+    // The records, innermost on top. Most contexts keep a few at a time and
+    // need no allocation for them.
+    class PositionStack {
+    public:
+        PositionStack() = default;
+        ~PositionStack() {
+            if (items != inlineItems) delete[] items;
+        }
+        PositionStack(const PositionStack&) = delete;
+        PositionStack& operator=(const PositionStack&) = delete;
+
+        int GetSize() const { return count; }
+        bool IsEmpty() const { return count == 0; }
+        CorvelStatementPosition* operator[](int index) const { return items[index]; }
+        // Throws std::bad_alloc, the stack unchanged, when it cannot grow.
+        void InsertAt(int index, CorvelStatementPosition* record);
+        CorvelStatementPosition* PopTop() { return items[--count]; }
+
+    private:
+        static const int kInline = 8;
+        CorvelStatementPosition* inlineItems[kInline];
+        CorvelStatementPosition** items = inlineItems;
+        int count = 0;
+        int capacity = kInline;
+    };
+    PositionStack positions;
     int32_t depth = 0;
 };
