@@ -11,12 +11,22 @@ namespace {
 
 const uint32_t kInitialCapacity = 64;
 
+uint32_t ShiftFor(uint32_t capacity) {
+    uint32_t shift = 32;
+    while (capacity > 1) {
+        capacity >>= 1;
+        --shift;
+    }
+    return shift;
+}
+
 }  // namespace
 
 CorvelObjectTable::CorvelObjectTable()
     : m_keys(new uint32_t[kInitialCapacity]()),
       m_objects(new CorvelObject*[kInitialCapacity]()),
-      m_mask(kInitialCapacity - 1) {}
+      m_mask(kInitialCapacity - 1),
+      m_shift(ShiftFor(kInitialCapacity)) {}
 
 CorvelObjectTable::~CorvelObjectTable() {
     DoRemoveAll();
@@ -41,9 +51,10 @@ uint32_t CorvelObjectTable::TakeFreeKey() {
 }
 
 void CorvelObjectTable::Insert(uint32_t key, CorvelObject* object) {
-    uint32_t slot = key & m_mask;
+    uint32_t home = Home(key);
+    uint32_t slot = home;
     while (m_keys[slot] != 0) slot = (slot + 1) & m_mask;
-    uint32_t displacement = (slot - key) & m_mask;
+    uint32_t displacement = (slot - home) & m_mask;
     if (displacement > m_maxDisplacement) m_maxDisplacement = displacement;
     m_keys[slot] = key;
     m_objects[slot] = object;
@@ -63,6 +74,7 @@ void CorvelObjectTable::Grow() {
     m_keys = keys.release();
     m_objects = objects.release();
     m_mask = capacity - 1;
+    m_shift = ShiftFor(capacity);
     m_count = 0;
     m_maxDisplacement = 0;
     for (uint32_t slot = 0; slot < oldCapacity; ++slot)
@@ -72,7 +84,7 @@ void CorvelObjectTable::Grow() {
 }
 
 uint32_t CorvelObjectTable::SlotOf(uint32_t key) const {
-    for (uint32_t slot = key & m_mask;; slot = (slot + 1) & m_mask) {
+    for (uint32_t slot = Home(key);; slot = (slot + 1) & m_mask) {
         if (m_keys[slot] == key) return slot;
         if (m_keys[slot] == 0) return m_mask + 1;
     }
@@ -92,7 +104,7 @@ void CorvelObjectTable::Remove(uint32_t key) {
 void CorvelObjectTable::RemoveSlot(uint32_t hole) {
     for (uint32_t slot = (hole + 1) & m_mask; m_keys[slot] != 0 && ((slot - hole) & m_mask) <= m_maxDisplacement;
          slot = (slot + 1) & m_mask) {
-        uint32_t home = m_keys[slot] & m_mask;
+        uint32_t home = Home(m_keys[slot]);
         if (((slot - home) & m_mask) >= ((slot - hole) & m_mask)) {
             m_keys[hole] = m_keys[slot];
             m_objects[hole] = m_objects[slot];

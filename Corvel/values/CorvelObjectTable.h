@@ -26,7 +26,7 @@ public:
     void Remove(uint32_t key);
     CorvelObject* Find(uint32_t key) const {
         if (key == 0) return nullptr;
-        for (uint32_t slot = key & m_mask;; slot = (slot + 1) & m_mask) {
+        for (uint32_t slot = Home(key);; slot = (slot + 1) & m_mask) {
             uint32_t found = m_keys[slot];
             if (found == key) return m_objects[slot];
             if (found == 0) return nullptr;
@@ -79,17 +79,20 @@ private:
     void Insert(uint32_t key, CorvelObject* object);
     uint32_t TakeFreeKey();
 
-    // Open addressing with linear probing on the key itself: keys are handed
-    // out in sequence, so they spread without hashing. Key 0 marks a free
-    // slot.
+    // Open addressing with linear probing. A key's home slot is taken from
+    // the high bits of the key times the golden ratio: keys handed out in
+    // sequence spread evenly, and the long-lived objects made first (the
+    // standard objects) do not form one run of slots that the keys of
+    // short-lived objects, homed among them, would have to probe past. Key 0
+    // marks a free slot.
+    uint32_t Home(uint32_t key) const { return (uint32_t)((uint64_t)(uint32_t)(key * 2654435769u) >> m_shift); }
     uint32_t* m_keys = nullptr;
     CorvelObject** m_objects = nullptr;
     uint32_t m_mask = 0;
+    uint32_t m_shift = 32;
     uint32_t m_count = 0;
     // No entry lies further than this from its home slot: a removal stops
     // looking for entries to move back once it is further from the hole.
-    // Keys in sequence sit at home, so removing them costs nothing however
-    // long the run of live keys around them is.
     uint32_t m_maxDisplacement = 0;
     uint32_t m_nextKey = 1;
     bool m_removed = false;
