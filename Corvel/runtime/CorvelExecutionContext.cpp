@@ -228,7 +228,8 @@ void CorvelExecutionContext::InstantiateVariable(const CorvelExpression* declara
     const CorvelIdentifier* identifier = dynamic_cast<const CorvelIdentifier*>(declaration);
     if (!identifier || scopeCount == 0) return;
     CorvelObject* scope = scopes[scopeCount - 1];
-    if (!scope->HasProperty(identifier->GetName())) scope->Put(identifier->GetName(), CorvelValue::ms_undefined);
+    if (!scope->HasPropertyHashed(identifier->GetHashedName()))
+        scope->Put(identifier->GetName(), CorvelValue::ms_undefined);
 }
 
 bool CorvelExecutionContext::CheckAbort() {

@@ -28,9 +28,10 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
     int parameterCount = GetParameterCount();
     bool argumentsParameter = false;
     for (int i = 0; i < parameterCount; ++i) {
-        const char* name = GetParameterName(i);
+        const CorvelPropertyStore::Name& name = parameters->GetIdentifier(i)->GetHashedName();
         SetOwnProperty(name, i < argumentCount ? arguments[i] : CorvelValue::ms_undefined, 0);
-        argumentsParameter = argumentsParameter || IsPendingArguments(name);
+        bool isArguments = name.indexHash == kArgumentsName.indexHash && IsPendingArguments(name.text);
+        argumentsParameter = argumentsParameter || isArguments;
     }
     // The object replaces a parameter of the same name, so it is made now.
     if (argumentsParameter) CreateArgumentObject();
