@@ -54,7 +54,7 @@ bool ReadEntry(LineReader& reader, EntryInterrupt& interrupt, std::string& entry
 int Prompt::Run(const CommandLine& options) {
     bool terminal = isatty(STDIN_FILENO) != 0;
     EntryInterrupt interrupt(terminal);
-    PromptHost host(interrupt, options.oneShot, options.timeLimit);
+    PromptHost host(interrupt, options.oneShot, options.timeLimit, options.memoryLimit);
     if (options.path) {
         std::string text, problem;
         if (!SourceFile::Read(options.path, text, problem)) {

@@ -64,11 +64,13 @@ std::string Quote(const char* text) {
 
 }  // namespace
 
-PromptHost::PromptHost(EntryInterrupt& interrupt, bool oneShot, uint32_t timeLimitMilliseconds)
+PromptHost::PromptHost(EntryInterrupt& interrupt, bool oneShot, uint32_t timeLimitMilliseconds,
+                       size_t memoryLimitBytes)
     : m_interrupt(interrupt), m_oneShot(oneShot), m_timeLimit(timeLimitMilliseconds) {
     SetQelApp(this);
     m_environment.Init();
     m_environment.Restart();
+    m_environment.SetMemoryLimit(memoryLimitBytes);
     m_globalObject = new CorvelGlobalObject();
     m_globalObject->SetupObject();
 }

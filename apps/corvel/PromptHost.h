@@ -8,6 +8,7 @@
 #include "CorvelEnvironment.h"
 #include "QelApp.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -22,7 +23,8 @@ class PromptHost : public QelApp {
 public:
     enum Outcome { Finished, Failed, Interrupted, TimeLimitReached };
 
-    PromptHost(EntryInterrupt& interrupt, bool oneShot, uint32_t timeLimitMilliseconds);
+    // A memory limit of 0 sets none.
+    PromptHost(EntryInterrupt& interrupt, bool oneShot, uint32_t timeLimitMilliseconds, size_t memoryLimitBytes = 0);
     ~PromptHost() override;
 
     PromptHost(const PromptHost&) = delete;

@@ -291,6 +291,11 @@ def test_command_line(corvel, folder, editing):
     done = run(corvel, ["-i", script], "plus(2)\n")
     if done.returncode != 0 or done.stdout != b"42\n":
         raise Failure("-i FILE gave %d, %r, %r" % (done.returncode, done.stdout, done.stderr))
+    # A memory limit ends an entry that grows without bound; the next one runs.
+    grow = "var list = null;\nwhile (true) { var o = new Object(); o.next = list; list = o; }\n"
+    done = run(corvel, ["-i", "--memory-limit", "8"], grow + "6 * 7\n")
+    if done.stdout != b"42\n" or b"Out of memory" not in done.stderr:
+        raise Failure("-i --memory-limit gave %d, %r, %r" % (done.returncode, done.stdout, done.stderr))
 
 
 def main():
