@@ -108,6 +108,33 @@ const char* TypeName(const CorvelValue& value) {
 }  // namespace
 
 void CorvelValue::ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right) {
+    // Two numbers, the common case, need no conversion; the comparisons of
+    // numbers are the machine's (false whenever NaN is involved).
+    if (m_type == Number && right.m_type == Number) {
+        double x = m_payload.number;
+        double y = right.m_payload.number;
+        int comparison = -1;
+        switch (type) {
+            case ECMAAdd: m_payload.number = x + y; return;
+            case ECMASubtract: m_payload.number = x - y; return;
+            case ECMAMultiply: m_payload.number = x * y; return;
+            case ECMADivide: m_payload.number = x / y; return;
+            case ECMAModulo: m_payload.number = std::fmod(x, y); return;
+            case ECMAEqual: comparison = x == y; break;
+            case ECMANotEqual: comparison = x != y; break;
+            case ECMALessThan: comparison = x < y; break;
+            case ECMALessThanEqual: comparison = x <= y; break;
+            case ECMAGreaterThan: comparison = x > y; break;
+            case ECMAGreaterThanEqual: comparison = x >= y; break;
+            default: break;
+        }
+        if (comparison >= 0) {
+            m_type = Boolean;
+            m_payload = Payload{};
+            m_payload.boolean = comparison != 0;
+            return;
+        }
+    }
     switch (type) {
         case ECMAAdd: return ComputeAdd(*this, right, type);
         case ECMASubtract: case ECMAMultiply: case ECMADivide: case ECMAModulo:

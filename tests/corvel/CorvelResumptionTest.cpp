@@ -158,6 +158,32 @@ TEST_F(ResumptionTest, AForeignRecordForACallIsAnInternalError) {
     EXPECT_EQ(context.GetStatementPositionCount(), 0);
 }
 
+// Operators on two numbers take a shorter way than on converted operands;
+// both must agree, down to the sign of zero, NaN and the type.
+TEST_F(ResumptionTest, NumbersComputeAsConvertedOperandsDo) {
+    const char* numbers[] = {"0", "-0", "1", "-1.5", "7", "0/0", "1/0", "-1/0"};
+    const char* operators[] = {"+", "-", "*", "/", "%", "==", "!=", "<", "<=", ">", ">="};
+    std::string text = "bad = '';\n"
+                       "function same(a, b) {\n"
+                       "  if (typeof a != typeof b) return false;\n"
+                       "  if (a != a) return b != b;\n"
+                       "  if (a == 0 && b == 0 && typeof a == 'number') return 1 / a == 1 / b;\n"
+                       "  return a == b;\n"
+                       "}\n"
+                       "function check(name, a, b) { if (!same(a, b)) bad = bad + name + ' gives ' + a + '; '; }\n";
+    for (const char* x : numbers)
+        for (const char* y : numbers)
+            for (const char* op : operators) {
+                std::string left = std::string("(") + x + ")", right = std::string("(") + y + ")";
+                std::string name = left + " " + op + " " + right;
+                text += "check('" + name + "', " + name + ", " + left + " " + op + " new Number" + right + ");\n";
+            }
+    harness.console.errors.clear();
+    Run(text.c_str());
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(Global("bad"), "");
+}
+
 // Escape held makes every loop iteration and call hand control back, so
 // the operators and calls around them suspend at many more places.
 TEST_F(ResumptionTest, OperatorsAroundYieldingCallsComputeAsWithoutYields) {
