@@ -83,7 +83,8 @@ bool CorvelInvocation::InvocationStatementPosition::KeepsArguments() const {
     return functionObject->Class() != CorvelObject::ClassBuiltInFunction;
 }
 
-void CorvelInvocation::InvocationStatementPosition::AllocateArguments(int count) {
+// Inline, as they are on the path of every call.
+inline void CorvelInvocation::InvocationStatementPosition::AllocateArguments(int count) {
     FreeArguments();
     if (count > kInlineArguments) {
         argumentValues = new CorvelValue[count];
@@ -94,7 +95,7 @@ void CorvelInvocation::InvocationStatementPosition::AllocateArguments(int count)
     argumentCount = count;
 }
 
-void CorvelInvocation::InvocationStatementPosition::FreeArguments() {
+inline void CorvelInvocation::InvocationStatementPosition::FreeArguments() {
     if (argumentValues == InlineArguments()) {
         for (int i = 0; i < argumentCount; ++i) argumentValues[i].~CorvelValue();
     } else {
@@ -162,7 +163,9 @@ CorvelStatus CorvelInvocation::EvaluateInvocation(CorvelValue& result, CorvelExe
     return status;
 }
 
-CorvelStatus CorvelInvocation::Prepare(InvocationStatementPosition& record, CorvelExecutionContext* context) const {
+// Prepare and Start are on the path of every call: inline.
+inline CorvelStatus CorvelInvocation::Prepare(InvocationStatementPosition& record,
+                                              CorvelExecutionContext* context) const {
     if (record.index == 2) return CorvelStatus::Normal;
     if (record.index == -1 || record.index == 1) {
         if (EvaluateCallee(record.functionValue, context) == CorvelStatus::Suspend) {
@@ -177,8 +180,8 @@ CorvelStatus CorvelInvocation::Prepare(InvocationStatementPosition& record, Corv
     return CorvelStatus::Normal;
 }
 
-CorvelStatus CorvelInvocation::Start(InvocationStatementPosition& record, CorvelValue& result,
-                                     CorvelExecutionContext* context) const {
+inline CorvelStatus CorvelInvocation::Start(InvocationStatementPosition& record, CorvelValue& result,
+                                            CorvelExecutionContext* context) const {
     CorvelStatus status = Invoke(record, result, context);
     if (status == CorvelStatus::Suspend) record.index = 2;
     return status;

@@ -274,8 +274,9 @@ CorvelStatus CorvelOperator::Evaluate(CorvelValue& result, CorvelExecutionContex
     return status;
 }
 
-CorvelStatus CorvelOperator::EvaluateLeft(CorvelValue* value, CorvelValue* target, CorvelExecutionContext* context,
-                                          CorvelProgress& progress) const {
+// The two operand helpers are on the path of every operator: inline.
+inline CorvelStatus CorvelOperator::EvaluateLeft(CorvelValue* value, CorvelValue* target,
+                                                 CorvelExecutionContext* context, CorvelProgress& progress) const {
     if (progress.GetIndex() == 1) {
         const CorvelValue& kept = progress.GetKeptValue();
         if (target) *target = kept;
@@ -303,7 +304,7 @@ CorvelStatus CorvelOperator::EvaluateLeft(CorvelValue* value, CorvelValue* targe
     return CorvelStatus::Normal;
 }
 
-CorvelStatus CorvelOperator::EvaluateRight(CorvelValue& value, CorvelExecutionContext* context) const {
+inline CorvelStatus CorvelOperator::EvaluateRight(CorvelValue& value, CorvelExecutionContext* context) const {
     if (!right) {
         value.SetUndefined();
         return CorvelStatus::Normal;
