@@ -14,18 +14,13 @@ namespace {
 
 typedef CorvelValue::ECMAOperatorType OperatorType;
 
-// Computations on fetched, dereferenced operands; the result goes into
-// `left`.
+// Each computation leaves its result in `left`.
 
 void Concatenate(CorvelValue& left, const CorvelValue& right) {
     if (right.GetStringLength() != 0) left.SetJoinedString(left, right);
 }
 
 void ComputeAdd(CorvelValue& left, CorvelValue& right, OperatorType) {
-    if (left.GetType() == CorvelValue::Number && right.GetType() == CorvelValue::Number) {
-        left.SetNumber(left.GetNumber() + right.GetNumber());
-        return;
-    }
     if (left.GetType() == CorvelValue::Object) left.ToPrimitive(CorvelValue::Undefined);
     if (right.GetType() == CorvelValue::Object) right.ToPrimitive(CorvelValue::Undefined);
     if (left.GetType() != CorvelValue::String && right.GetType() != CorvelValue::String) {
