@@ -1,40 +1,27 @@
 // CorvelNew: new constructor(arguments).
 #pragma once
 
-#include "CorvelExpression.h"
-#include "CorvelFunctionCall.h"
+#include "CorvelInvocation.h"
 
-class CorvelExpressionList;
-
-class CorvelNew : public CorvelExpression {
+class CorvelNew : public CorvelInvocation {
 public:
     // The progress of one construction; it keeps what a call's record does.
-    class NewStatementPosition : public CorvelFunctionCall::FunctionCallStatementPosition {
-    public:
-        using FunctionCallStatementPosition::FunctionCallStatementPosition;
-        NewStatementPosition(NewStatementPosition&& other) = default;
-    };
+    typedef InvocationStatementPosition NewStatementPosition;
 
     // `arguments` is null for "new f" and for "new f()".
     CorvelNew(CorvelExpression* constructor, CorvelExpressionList* arguments);
-    CorvelNew(const CorvelNew& other);
-    ~CorvelNew() override;
+    CorvelNew(const CorvelNew& other) = default;
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
     CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
-    CorvelStatementPosition* CreateStatementPosition() const override;
 
-    CorvelExpression* GetConstructor() const { return constructor; }
-    CorvelExpressionList* GetArguments() const { return arguments; }
-
-protected:
-    CorvelExpression* constructor;
-    CorvelExpressionList* arguments;
+    CorvelExpression* GetConstructor() const { return callee; }
 
 private:
-    CorvelStatus Prepare(NewStatementPosition& construction, CorvelExecutionContext* context) const;
-    CorvelStatus Invoke(NewStatementPosition& construction, CorvelValue& result,
-                        CorvelExecutionContext* context) const;
-    [[noreturn]] void Raise(uint32_t messageId) const;
+    // The constructor is read at once, before the arguments.
+    CorvelStatus EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const override;
+    void SelectObject(InvocationStatementPosition& construction) const override;
+    CorvelStatus Invoke(InvocationStatementPosition& construction, CorvelValue& result,
+                        CorvelExecutionContext* context) const override;
 };

@@ -3,6 +3,7 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
+#include "CorvelObject.h"
 #include "CorvelProgress.h"
 #include "CorvelValue.h"
 #include "QelString.h"
@@ -36,62 +37,42 @@ const OperatorInfo kOperators[] = {
 const int kOperatorCount = (int)(sizeof(kOperators) / sizeof(kOperators[0]));
 static_assert(sizeof(kOperators) / sizeof(kOperators[0]) == 43, "one row per operator type");
 
-// How each operator is evaluated: the value operation and the operator code
-// it is called with. Indexed by CorvelOperator::Type.
-struct DispatchRow {
-    CorvelOperator::Type type;
-    CorvelValue::ECMAOperation operation;
-    CorvelValue::ECMAOperatorType code;
-};
+// The node's types are the value computations' operator codes.
+static_assert((int)CorvelOperator::Add == (int)CorvelValue::ECMAAdd &&
+                  (int)CorvelOperator::ShiftRightUnsigned == (int)CorvelValue::ECMAShiftRightUnsigned &&
+                  (int)CorvelOperator::PreDecrement == (int)CorvelValue::ECMAPreDecrement,
+              "operator numbers shared with the value computations");
 
-const DispatchRow kDispatch[] = {
-    {CorvelOperator::Plus, &CorvelValue::ECMAAsyncPlus, CorvelValue::ECMAPlus},
-    {CorvelOperator::Minus, &CorvelValue::ECMAAsyncMinus, CorvelValue::ECMAMinus},
-    {CorvelOperator::Add, &CorvelValue::ECMAAsyncAdd, CorvelValue::ECMAAdd},
-    {CorvelOperator::Subtract, &CorvelValue::ECMAAsyncSubtract, CorvelValue::ECMASubtract},
-    {CorvelOperator::Multiply, &CorvelValue::ECMAAsyncMultiply, CorvelValue::ECMAMultiply},
-    {CorvelOperator::Divide, &CorvelValue::ECMAAsyncDivide, CorvelValue::ECMADivide},
-    {CorvelOperator::Modulo, &CorvelValue::ECMAAsyncModulo, CorvelValue::ECMAModulo},
-    {CorvelOperator::Equal, &CorvelValue::ECMAAsyncEqual, CorvelValue::ECMAEqual},
-    {CorvelOperator::NotEqual, &CorvelValue::ECMAAsyncNotEqual, CorvelValue::ECMANotEqual},
-    {CorvelOperator::LessThan, &CorvelValue::ECMAAsyncLessThan, CorvelValue::ECMALessThan},
-    {CorvelOperator::LessThanEqual, &CorvelValue::ECMAAsyncLessThanEqual, CorvelValue::ECMALessThanEqual},
-    {CorvelOperator::GreaterThan, &CorvelValue::ECMAAsyncGreaterThan, CorvelValue::ECMAGreaterThan},
-    {CorvelOperator::GreaterThanEqual, &CorvelValue::ECMAAsyncGreaterThanEqual, CorvelValue::ECMAGreaterThanEqual},
-    {CorvelOperator::Or, &CorvelValue::ECMAAsyncOr, CorvelValue::ECMAOr},
-    {CorvelOperator::And, &CorvelValue::ECMAAsyncAnd, CorvelValue::ECMAAnd},
-    {CorvelOperator::Not, &CorvelValue::ECMAAsyncNot, CorvelValue::ECMANot},
-    {CorvelOperator::BitNot, &CorvelValue::ECMAAsyncBitNot, CorvelValue::ECMABitNot},
-    {CorvelOperator::BitAnd, &CorvelValue::ECMAAsyncBitAnd, CorvelValue::ECMABitAnd},
-    {CorvelOperator::BitXor, &CorvelValue::ECMAAsyncBitXor, CorvelValue::ECMABitXor},
-    {CorvelOperator::BitOr, &CorvelValue::ECMAAsyncBitOr, CorvelValue::ECMABitOr},
-    {CorvelOperator::ShiftLeft, &CorvelValue::ECMAAsyncShiftLeft, CorvelValue::ECMAShiftLeft},
-    {CorvelOperator::ShiftRight, &CorvelValue::ECMAAsyncShiftRight, CorvelValue::ECMAShiftRight},
-    {CorvelOperator::ShiftRightUnsigned, &CorvelValue::ECMAAsyncShiftRightUnsigned,
-     CorvelValue::ECMAShiftRightUnsigned},
-    {CorvelOperator::Assign, &CorvelValue::ECMAAsyncAssign, CorvelValue::ECMAAssign},
-    {CorvelOperator::PlusAssign, &CorvelValue::ECMAAsyncPlusAssign, CorvelValue::ECMAPlusAssign},
-    {CorvelOperator::MinusAssign, &CorvelValue::ECMAAsyncMinusAssign, CorvelValue::ECMAMinusAssign},
-    {CorvelOperator::MultiplyAssign, &CorvelValue::ECMAAsyncMultiplyAssign, CorvelValue::ECMAMultiplyAssign},
-    {CorvelOperator::DivideAssign, &CorvelValue::ECMAAsyncDivideAssign, CorvelValue::ECMADivideAssign},
-    {CorvelOperator::BitAndAssign, &CorvelValue::ECMAAsyncBitAndAssign, CorvelValue::ECMABitAndAssign},
-    {CorvelOperator::BitOrAssign, &CorvelValue::ECMAAsyncBitOrAssign, CorvelValue::ECMABitOrAssign},
-    {CorvelOperator::BitXorAssign, &CorvelValue::ECMAAsyncBitXorAssign, CorvelValue::ECMABitXorAssign},
-    {CorvelOperator::ModuloAssign, &CorvelValue::ECMAAsyncModuloAssign, CorvelValue::ECMAModuloAssign},
-    {CorvelOperator::LeftShiftAssign, &CorvelValue::ECMAAsyncLeftShiftAssign, CorvelValue::ECMALeftShiftAssign},
-    {CorvelOperator::RightShiftAssign, &CorvelValue::ECMAAsyncRightShiftAssign, CorvelValue::ECMARightShiftAssign},
-    {CorvelOperator::RightShiftUnsignedAssign, &CorvelValue::ECMAAsyncRightShiftUnsignedAssign,
-     CorvelValue::ECMARightShiftUnsignedAssign},
-    {CorvelOperator::Delete, &CorvelValue::ECMAAsyncDelete, CorvelValue::ECMADelete},
-    {CorvelOperator::Void, &CorvelValue::ECMAAsyncVoid, CorvelValue::ECMAVoid},
-    {CorvelOperator::Typeof, &CorvelValue::ECMAAsyncTypeof, CorvelValue::ECMATypeof},
-    {CorvelOperator::Comma, &CorvelValue::ECMAAsyncComma, CorvelValue::ECMAComma},
-    {CorvelOperator::PostIncrement, &CorvelValue::ECMAAsyncPostIncrement, CorvelValue::ECMAPostIncrement},
-    {CorvelOperator::PreIncrement, &CorvelValue::ECMAAsyncPreIncrement, CorvelValue::ECMAPreIncrement},
-    {CorvelOperator::PostDecrement, &CorvelValue::ECMAAsyncPostDecrement, CorvelValue::ECMAPostDecrement},
-    {CorvelOperator::PreDecrement, &CorvelValue::ECMAAsyncPreDecrement, CorvelValue::ECMAPreDecrement},
-};
-static_assert(sizeof(kDispatch) / sizeof(kDispatch[0]) == 43, "one row per operator type");
+CorvelValue::ECMAOperatorType CodeOf(CorvelOperator::Type type) { return (CorvelValue::ECMAOperatorType)type; }
+
+// The binary operator a compound assignment is based on.
+CorvelValue::ECMAOperatorType BaseOperator(CorvelOperator::Type type) {
+    switch (type) {
+        case CorvelOperator::PlusAssign: return CorvelValue::ECMAAdd;
+        case CorvelOperator::MinusAssign: return CorvelValue::ECMASubtract;
+        case CorvelOperator::MultiplyAssign: return CorvelValue::ECMAMultiply;
+        case CorvelOperator::DivideAssign: return CorvelValue::ECMADivide;
+        case CorvelOperator::BitAndAssign: return CorvelValue::ECMABitAnd;
+        case CorvelOperator::BitOrAssign: return CorvelValue::ECMABitOr;
+        case CorvelOperator::BitXorAssign: return CorvelValue::ECMABitXor;
+        case CorvelOperator::ModuloAssign: return CorvelValue::ECMAModulo;
+        case CorvelOperator::LeftShiftAssign: return CorvelValue::ECMAShiftLeft;
+        case CorvelOperator::RightShiftAssign: return CorvelValue::ECMAShiftRight;
+        default: return CorvelValue::ECMAShiftRightUnsigned;
+    }
+}
+
+// Writes `value` to the name's scope as a reference with that base would;
+// a name no scope has goes where an unresolved reference writes.
+void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionContext* context,
+             const CorvelValue& value) {
+    if (scope) {
+        scope->Put(name->GetName(), value);
+        return;
+    }
+    CorvelValue reference(0ul, name->GetName());
+    reference.PutValue(context, value);
+}
 
 const char* ArgumentTypeText(CorvelOperator::ArgumentType argumentType) {
     switch (argumentType) {
@@ -253,71 +234,213 @@ void CorvelOperator::Debug(int indent) {
     if (argumentType == Binary) DebugChild(right, indent + 1);
 }
 
-// Evaluation.
+// Evaluation. The node fetches its operands and hands their values to the
+// value computations. Its progress record holds the phase: 0 while the
+// left operand is suspended, 1 once it is done and the right operand has
+// suspended, with the left operand kept as it was evaluated.
 
 CorvelStatus CorvelOperator::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     if (chained) return EvaluateChain(result, context);
-    int index = (int)type;
-    if (index < 0 || index >= kOperatorCount) {
-        result.SetUndefined();
-        return CorvelStatus::Normal;
-    }
-    const DispatchRow& row = kDispatch[index];
     CorvelProgress progress(context, this);
-    CorvelStatus status = (result.*row.operation)(context, this, row.code, progress);
+    CorvelStatus status;
+    switch (type) {
+        case Plus: case Minus: case Not: case BitNot: case Void:
+            status = EvaluateUnary(result, context, progress);
+            break;
+        case Add: case Subtract: case Multiply: case Divide: case Modulo: case Equal: case NotEqual:
+        case LessThan: case LessThanEqual: case GreaterThan: case GreaterThanEqual: case BitAnd: case BitXor:
+        case BitOr: case ShiftLeft: case ShiftRight: case ShiftRightUnsigned:
+            status = EvaluateBinary(result, context, progress);
+            break;
+        case Or: case And: status = EvaluateLogical(result, context, progress); break;
+        case Comma: status = EvaluateComma(result, context, progress); break;
+        case Assign: status = EvaluateAssign(result, context, progress); break;
+        case PlusAssign: case MinusAssign: case MultiplyAssign: case DivideAssign: case BitAndAssign:
+        case BitOrAssign: case BitXorAssign: case ModuloAssign: case LeftShiftAssign: case RightShiftAssign:
+        case RightShiftUnsignedAssign:
+            status = EvaluateCompoundAssign(result, context, progress);
+            break;
+        case PostIncrement: case PreIncrement: case PostDecrement: case PreDecrement:
+            status = EvaluateStep(result, context, progress);
+            break;
+        case Delete: status = EvaluateDelete(result, context, progress); break;
+        case Typeof: status = EvaluateTypeof(result, context, progress); break;
+        default:
+            // A hand-built node outside the table.
+            result.SetUndefined();
+            return CorvelStatus::Normal;
+    }
     if (status == CorvelStatus::Normal) progress.Clear();
     return status;
 }
 
-CorvelStatus CorvelOperator::EvaluateLeftValue(CorvelValue& out, CorvelExecutionContext* context,
-                                               CorvelProgress& progress) const {
+// The two operand helpers are on the path of every operator: inline.
+inline CorvelStatus CorvelOperator::EvaluateLeft(CorvelValue* value, CorvelValue* target,
+                                                 CorvelExecutionContext* context, CorvelProgress& progress) const {
     if (progress.GetIndex() == 1) {
-        out = progress.GetKeptValue();
+        const CorvelValue& kept = progress.GetKeptValue();
+        if (target) *target = kept;
+        if (value) {
+            *value = kept;
+            value->GetValue();
+        }
         return CorvelStatus::Normal;
     }
     if (!left) {
-        out.SetUndefined();
+        if (target) target->SetUndefined();
+        if (value) value->SetUndefined();
         return CorvelStatus::Normal;
     }
-    if (left->Evaluate(out, context) == CorvelStatus::Suspend) return progress.Suspend(0);
+    if (!target) {
+        // A name is read straight from its scope, without a reference.
+        if (left->EvaluateDereferenced(*value, context) == CorvelStatus::Suspend) return progress.Suspend(0);
+        return CorvelStatus::Normal;
+    }
+    if (left->Evaluate(*target, context) == CorvelStatus::Suspend) return progress.Suspend(0);
+    if (value) {
+        *value = *target;
+        value->GetValue();
+    }
     return CorvelStatus::Normal;
 }
 
-CorvelStatus CorvelOperator::EvaluateRightValue(CorvelValue& out, CorvelExecutionContext* context) const {
+inline CorvelStatus CorvelOperator::EvaluateRight(CorvelValue& value, CorvelExecutionContext* context) const {
     if (!right) {
-        out.SetUndefined();
+        value.SetUndefined();
         return CorvelStatus::Normal;
     }
-    return right->Evaluate(out, context);
+    return right->EvaluateDereferenced(value, context);
 }
 
-CorvelStatus CorvelOperator::EvaluateRightOperand(CorvelValue& out, CorvelExecutionContext* context) const {
-    if (!right) {
-        out.SetUndefined();
-        return CorvelStatus::Normal;
-    }
-    return right->EvaluateDereferenced(out, context);
-}
-
-CorvelStatus CorvelOperator::EvaluateLeftOperand(CorvelValue& out, CorvelValue& raw, CorvelExecutionContext* context,
-                                                 CorvelProgress& progress) const {
-    bool keep = RightMaySuspend();
-    if (progress.GetIndex() == 1 || !left || keep) {
-        if (EvaluateLeftValue(out, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-        if (keep) raw = out;
-        out.GetValue();
-        return CorvelStatus::Normal;
-    }
-    if (left->EvaluateDereferenced(out, context) == CorvelStatus::Suspend) return progress.Suspend(0);
+CorvelStatus CorvelOperator::EvaluateUnary(CorvelValue& result, CorvelExecutionContext* context,
+                                           CorvelProgress& progress) const {
+    if (EvaluateLeft(&result, nullptr, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    result.ECMAUnaryOperation(CodeOf(type));
     return CorvelStatus::Normal;
 }
 
-CorvelStatus CorvelOperator::EvaluateOperands(CorvelValue& leftValue, CorvelValue& rightValue,
-                                              CorvelExecutionContext* context, CorvelProgress& progress) const {
+// The left operand is kept as evaluated while the right one is suspended,
+// so that a name is read again when the evaluation resumes.
+CorvelStatus CorvelOperator::EvaluateBinary(CorvelValue& result, CorvelExecutionContext* context,
+                                            CorvelProgress& progress) const {
+    CorvelValue rightValue;
+    if (RightMaySuspend()) {
+        CorvelValue raw;
+        if (EvaluateLeft(&result, &raw, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+        if (EvaluateRight(rightValue, context) == CorvelStatus::Suspend)
+            return progress.Suspend(1, std::move(raw));
+    } else {
+        if (EvaluateLeft(&result, nullptr, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+        if (EvaluateRight(rightValue, context) == CorvelStatus::Suspend) return progress.Suspend(1);
+    }
+    result.ECMABinaryOperation(CodeOf(type), rightValue);
+    return CorvelStatus::Normal;
+}
+
+// || and && test leniently, so an object whose valueOf gives false counts
+// as false (! does not). The operand that decides is the result.
+CorvelStatus CorvelOperator::EvaluateLogical(CorvelValue& result, CorvelExecutionContext* context,
+                                             CorvelProgress& progress) const {
     CorvelValue raw;
-    if (EvaluateLeftOperand(leftValue, raw, context, progress) == CorvelStatus::Suspend)
-        return CorvelStatus::Suspend;
-    if (EvaluateRightOperand(rightValue, context) == CorvelStatus::Suspend) return progress.Suspend(1, std::move(raw));
+    CorvelValue* keep = RightMaySuspend() ? &raw : nullptr;
+    if (EvaluateLeft(&result, keep, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    bool truth = result.ForceGetBool();
+    if (type == Or ? truth : !truth) return CorvelStatus::Normal;
+    if (EvaluateRight(result, context) == CorvelStatus::Suspend) return progress.Suspend(1, std::move(raw));
+    return CorvelStatus::Normal;
+}
+
+CorvelStatus CorvelOperator::EvaluateComma(CorvelValue& result, CorvelExecutionContext* context,
+                                           CorvelProgress& progress) const {
+    CorvelValue first;
+    CorvelValue raw;
+    CorvelValue* keep = RightMaySuspend() ? &raw : nullptr;
+    if (EvaluateLeft(&first, keep, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    if (EvaluateRight(result, context) == CorvelStatus::Suspend) return progress.Suspend(1, std::move(raw));
+    return CorvelStatus::Normal;
+}
+
+// The target is resolved before the value is made; the result is the value
+// stored.
+CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecutionContext* context,
+                                            CorvelProgress& progress) const {
+    if (leftIdentifier && !RightMaySuspend() && !progress.IsResumed()) {
+        // A plain name: its scope, without making a reference.
+        CorvelObject* scope = leftIdentifier->FindScope(context);
+        EvaluateRight(result, context);
+        PutName(leftIdentifier, scope, context, result);
+        return CorvelStatus::Normal;
+    }
+    CorvelValue target;
+    if (EvaluateLeft(nullptr, &target, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    if (EvaluateRight(result, context) == CorvelStatus::Suspend) return progress.Suspend(1, std::move(target));
+    target.PutValue(context, result);
+    return CorvelStatus::Normal;
+}
+
+// Nothing is stored until the right operand is complete; then once.
+CorvelStatus CorvelOperator::EvaluateCompoundAssign(CorvelValue& result, CorvelExecutionContext* context,
+                                                    CorvelProgress& progress) const {
+    CorvelValue::ECMAOperatorType base = BaseOperator(type);
+    CorvelValue rightValue;
+    if (leftIdentifier && !RightMaySuspend() && !progress.IsResumed()) {
+        CorvelObject* scope = leftIdentifier->FindScope(context);
+        leftIdentifier->EvaluateValue(result, context);
+        EvaluateRight(rightValue, context);
+        result.ECMABinaryOperation(base, rightValue);
+        PutName(leftIdentifier, scope, context, result);
+        return CorvelStatus::Normal;
+    }
+    CorvelValue target;
+    if (EvaluateLeft(&result, &target, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    if (EvaluateRight(rightValue, context) == CorvelStatus::Suspend) return progress.Suspend(1, std::move(target));
+    result.ECMABinaryOperation(base, rightValue);
+    target.PutValue(context, result);
+    return CorvelStatus::Normal;
+}
+
+// Reads the target as a number, stores it changed by one and leaves the
+// old (postfix) or new (prefix) number in `result`.
+CorvelStatus CorvelOperator::EvaluateStep(CorvelValue& result, CorvelExecutionContext* context,
+                                          CorvelProgress& progress) const {
+    double delta = type == PostIncrement || type == PreIncrement ? 1 : -1;
+    bool prefix = type == PreIncrement || type == PreDecrement;
+    if (leftIdentifier && !progress.IsResumed()) {
+        CorvelObject* scope = leftIdentifier->FindScope(context);
+        leftIdentifier->EvaluateValue(result, context);
+        if (result.GetType() != CorvelValue::Number) result.ToNumber();
+        CorvelValue stored(result.GetNumber() + delta);
+        PutName(leftIdentifier, scope, context, stored);
+        if (prefix) result = std::move(stored);
+        return CorvelStatus::Normal;
+    }
+    CorvelValue target;
+    if (EvaluateLeft(&result, &target, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    if (result.GetType() != CorvelValue::Number) result.ToNumber();
+    CorvelValue stored(result.GetNumber() + delta);
+    target.PutValue(context, stored);
+    if (prefix) result = std::move(stored);
+    return CorvelStatus::Normal;
+}
+
+CorvelStatus CorvelOperator::EvaluateDelete(CorvelValue& result, CorvelExecutionContext* context,
+                                            CorvelProgress& progress) const {
+    if (EvaluateLeft(nullptr, &result, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    CorvelObject* base = result.GetBaseObject();
+    result.SetBool(base ? base->Delete(result.GetPropertyName()) : true);
+    return CorvelStatus::Normal;
+}
+
+// A name no scope has is "undefined", without an error.
+CorvelStatus CorvelOperator::EvaluateTypeof(CorvelValue& result, CorvelExecutionContext* context,
+                                            CorvelProgress& progress) const {
+    if (EvaluateLeft(nullptr, &result, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    if (result.GetType() == CorvelValue::Reference && result.GetBaseObjectKey() == 0) {
+        result.SetString("undefined");
+        return CorvelStatus::Normal;
+    }
+    result.GetValue();
+    result.ECMAUnaryOperation(CorvelValue::ECMATypeof);
     return CorvelStatus::Normal;
 }
 
@@ -361,10 +484,10 @@ CorvelStatus CorvelOperator::EvaluateChain(CorvelValue& result, CorvelExecutionC
 CorvelStatus CorvelOperator::ApplyLink(CorvelValue& value, CorvelExecutionContext* context) const {
     if ((type == Or && value.ForceGetBool()) || (type == And && !value.ForceGetBool())) return CorvelStatus::Normal;
     CorvelValue rightValue;
-    if (EvaluateRightOperand(rightValue, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    if (EvaluateRight(rightValue, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
     if (type == Or || type == And || type == Comma)
         value = std::move(rightValue);
     else
-        value.ECMABinaryOperation((CorvelValue::ECMAOperatorType)type, rightValue);
+        value.ECMABinaryOperation(CodeOf(type), rightValue);
     return CorvelStatus::Normal;
 }

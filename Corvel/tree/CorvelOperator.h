@@ -20,7 +20,7 @@ class QelString;
 
 class CorvelOperator : public CorvelExpression {
 public:
-    // The numbers are shared with the value operations that evaluate them.
+    // The numbers are the operator codes of the value computations.
     enum Type : int32_t {
         Plus = 0,
         Minus = 1,
@@ -77,27 +77,6 @@ public:
     void Debug(int indent) override;
     CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 
-    // The left operand as evaluated (a reference stays a reference). When an
-    // earlier run of this evaluation finished it, the kept value is answered
-    // instead of evaluating it again.
-    CorvelStatus EvaluateLeftValue(CorvelValue& out, CorvelExecutionContext* context,
-                                   CorvelProgress& progress) const;
-    // The right operand as evaluated; its own nodes keep their progress.
-    CorvelStatus EvaluateRightValue(CorvelValue& out, CorvelExecutionContext* context) const;
-    // The right operand dereferenced (not after a suspension).
-    CorvelStatus EvaluateRightOperand(CorvelValue& out, CorvelExecutionContext* context) const;
-    // Both operands of a binary operation, dereferenced, left before right.
-    // When the right operand suspends, the left one is kept for the next run.
-    CorvelStatus EvaluateOperands(CorvelValue& leftValue, CorvelValue& rightValue, CorvelExecutionContext* context,
-                                  CorvelProgress& progress) const;
-    // The left operand dereferenced; `raw` receives it as evaluated when the
-    // right operand may suspend, so that it can be kept.
-    CorvelStatus EvaluateLeftOperand(CorvelValue& out, CorvelValue& raw, CorvelExecutionContext* context,
-                                     CorvelProgress& progress) const;
-    // The left operand when it is a plain name, else null.
-    const CorvelIdentifier* GetLeftIdentifier() const { return leftIdentifier; }
-    // Whether the right operand may suspend (false when there is none).
-    bool RightMaySuspend() const { return right && right->MaySuspend(); }
     // Whether the left operand is the link below this one in a chain.
     bool IsChained() const { return chained; }
     // Whether operators of the type join chains: the binary operators
@@ -118,6 +97,33 @@ protected:
     CorvelExpression* right;
 
 private:
+    // The evaluation of each kind of operator, with this evaluation's
+    // progress: resumed, it continues from the operand that suspended.
+    CorvelStatus EvaluateUnary(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+    CorvelStatus EvaluateBinary(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+    CorvelStatus EvaluateLogical(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+    CorvelStatus EvaluateComma(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+    CorvelStatus EvaluateAssign(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+    CorvelStatus EvaluateCompoundAssign(CorvelValue& result, CorvelExecutionContext* context,
+                                        CorvelProgress& progress) const;
+    CorvelStatus EvaluateStep(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+    CorvelStatus EvaluateDelete(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+    CorvelStatus EvaluateTypeof(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
+
+    // The left operand. When an earlier run of this evaluation finished it
+    // and the right operand suspended, the form kept then is used instead
+    // of evaluating it again; a reference kept is read again. `target`
+    // receives the operand as evaluated (a reference stays a reference),
+    // `value` dereferenced; either may be null when it is not wanted.
+    CorvelStatus EvaluateLeft(CorvelValue* value, CorvelValue* target, CorvelExecutionContext* context,
+                              CorvelProgress& progress) const;
+    // The right operand, dereferenced; undefined when there is none. Its
+    // own nodes keep their progress.
+    CorvelStatus EvaluateRight(CorvelValue& value, CorvelExecutionContext* context) const;
+    // Whether the right operand may suspend (false when there is none): the
+    // left one must then be kept as evaluated.
+    bool RightMaySuspend() const { return right && right->MaySuspend(); }
+
     // A copy of the link `other` with `copiedLeft` as its left operand.
     CorvelOperator(const CorvelOperator& other, CorvelExpression* copiedLeft);
     void LinkChain();

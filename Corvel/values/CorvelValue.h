@@ -140,11 +140,10 @@ public:
     bool ECMARelationalComparison(CorvelValue& right, Relation relation);
 
     // ---- Operators (Corvel/values/CorvelValueOperators.cpp) ----
-    // The language's operators. Each one evaluates the operands of the
-    // syntax tree's operator node itself, so that it can suspend part-way
-    // and resume without evaluating an operand again; `progress` carries
-    // the node's resumption state for this one evaluation. The result is
-    // left in this value; errors are raised. The numbers are the node's.
+    // The computations of the language's operators, on operands that the
+    // syntax tree has already fetched and dereferenced. The result is left
+    // in this value; errors are raised. The codes are the operator node's
+    // type numbers.
     enum ECMAOperatorType : int32_t {
         ECMAPlus = 0, ECMAMinus = 1, ECMAAdd = 2, ECMASubtract = 3, ECMAMultiply = 4, ECMADivide = 5,
         ECMAModulo = 6, ECMAEqual = 7, ECMANotEqual = 8, ECMALessThan = 9, ECMALessThanEqual = 10,
@@ -157,27 +156,14 @@ public:
         ECMATypeof = 37, ECMAComma = 38, ECMAPostIncrement = 39, ECMAPreIncrement = 40, ECMAPostDecrement = 41,
         ECMAPreDecrement = 42
     };
-    typedef class CorvelStatus ECMAStatus;
-    typedef class CorvelOperator ECMAOperatorNode;
-    typedef class CorvelProgress ECMAProgress;
-    // The signature every operation below is declared with.
-    typedef ECMAStatus ECMAOperationType(CorvelExecutionContext* context, const ECMAOperatorNode* node,
-                                         ECMAOperatorType type, ECMAProgress& progress);
-    typedef ECMAOperationType CorvelValue::*ECMAOperation;
-    ECMAOperationType ECMAAsyncPlus, ECMAAsyncMinus, ECMAAsyncAdd, ECMAAsyncSubtract, ECMAAsyncMultiply,
-        ECMAAsyncDivide, ECMAAsyncModulo, ECMAAsyncMultiplyType, ECMAAsyncEqual, ECMAAsyncNotEqual,
-        ECMAAsyncEquality, ECMAAsyncLessThan, ECMAAsyncLessThanEqual, ECMAAsyncGreaterThan,
-        ECMAAsyncGreaterThanEqual, ECMAAsyncComparison, ECMAAsyncOr, ECMAAsyncAnd, ECMAAsyncNot,
-        ECMAAsyncBitNot, ECMAAsyncBitAnd, ECMAAsyncBitXor, ECMAAsyncBitOr, ECMAAsyncBitOperation,
-        ECMAAsyncShiftLeft, ECMAAsyncShiftRight, ECMAAsyncShiftRightUnsigned, ECMAAsyncShift, ECMAAsyncAssign,
-        ECMAAsyncPlusAssign, ECMAAsyncMinusAssign, ECMAAsyncMultiplyAssign, ECMAAsyncDivideAssign,
-        ECMAAsyncBitAndAssign, ECMAAsyncBitOrAssign, ECMAAsyncBitXorAssign, ECMAAsyncModuloAssign,
-        ECMAAsyncLeftShiftAssign, ECMAAsyncRightShiftAssign, ECMAAsyncRightShiftUnsignedAssign,
-        ECMAAsyncOperationAssign, ECMAAsyncDelete, ECMAAsyncVoid, ECMAAsyncTypeof, ECMAAsyncComma,
-        ECMAAsyncPostIncrement, ECMAAsyncPreIncrement, ECMAAsyncPostDecrement, ECMAAsyncPreDecrement;
+    // This value becomes `type` applied to it, for the unary operators that
+    // compute from their dereferenced operand: + - ! ~ void, and typeof of
+    // a value. Other codes leave the value alone.
+    void ECMAUnaryOperation(ECMAOperatorType type);
     // This value becomes this value `type` `right`, for the binary operators
-    // that compute from both dereferenced operands (arithmetic, equality,
-    // comparison, bit operators, shifts); `right` may be converted.
+    // that compute from both operands (arithmetic, equality, comparison,
+    // bit operators, shifts); `right` may be converted. Other codes leave
+    // the value alone.
     void ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right);
     // ---- end of operators ----
 

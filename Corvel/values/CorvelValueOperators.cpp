@@ -1,40 +1,26 @@
-// The operators of the language as operations on the result value. Each one
-// fetches its operands through the operator node, which knows how far an
-// interrupted evaluation had got, and then computes.
+// The computations of the language's operators on fetched, dereferenced
+// operands. The syntax tree's operator node fetches the operands (and
+// keeps what an interrupted evaluation needs); these only compute.
 #include "CorvelValue.h"
 
 #include "CorvelBuiltInFunction.h"
-#include "CorvelExecutionContext.h"
-#include "CorvelIdentifier.h"
-#include "CorvelMessages.h"
 #include "CorvelObject.h"
-#include "CorvelOperator.h"
-#include "CorvelProgress.h"
-#include "CorvelRuntimeException.h"
 #include "CorvelStandardFunctionInstance.h"
-#include "CorvelStatus.h"
 
 #include <cmath>
-#include <cstring>
-#include <string>
-#include <utility>
+#include <cstdint>
 
 namespace {
 
 typedef CorvelValue::ECMAOperatorType OperatorType;
 
-// Computations on fetched, dereferenced operands; the result goes into
-// `left`.
+// Each computation leaves its result in `left`.
 
 void Concatenate(CorvelValue& left, const CorvelValue& right) {
     if (right.GetStringLength() != 0) left.SetJoinedString(left, right);
 }
 
 void ComputeAdd(CorvelValue& left, CorvelValue& right, OperatorType) {
-    if (left.GetType() == CorvelValue::Number && right.GetType() == CorvelValue::Number) {
-        left.SetNumber(left.GetNumber() + right.GetNumber());
-        return;
-    }
     if (left.GetType() == CorvelValue::Object) left.ToPrimitive(CorvelValue::Undefined);
     if (right.GetType() == CorvelValue::Object) right.ToPrimitive(CorvelValue::Undefined);
     if (left.GetType() != CorvelValue::String && right.GetType() != CorvelValue::String) {
@@ -99,53 +85,6 @@ void ComputeShift(CorvelValue& left, CorvelValue& right, OperatorType type) {
         left.SetNumber(x >> count);
 }
 
-typedef void (*Computation)(CorvelValue& left, CorvelValue& right, OperatorType type);
-
-// The computation of a binary operator and, for a compound assignment,
-// the operator it is based on.
-Computation ComputationOf(OperatorType type) {
-    switch (type) {
-        case CorvelValue::ECMAAdd: return ComputeAdd;
-        case CorvelValue::ECMASubtract: case CorvelValue::ECMAMultiply:
-        case CorvelValue::ECMADivide: case CorvelValue::ECMAModulo: return ComputeArithmetic;
-        case CorvelValue::ECMABitAnd: case CorvelValue::ECMABitXor: case CorvelValue::ECMABitOr:
-            return ComputeBitOperation;
-        default: return ComputeShift;
-    }
-}
-
-OperatorType BaseOperator(OperatorType type) {
-    switch (type) {
-        case CorvelValue::ECMAPlusAssign: return CorvelValue::ECMAAdd;
-        case CorvelValue::ECMAMinusAssign: return CorvelValue::ECMASubtract;
-        case CorvelValue::ECMAMultiplyAssign: return CorvelValue::ECMAMultiply;
-        case CorvelValue::ECMADivideAssign: return CorvelValue::ECMADivide;
-        case CorvelValue::ECMABitAndAssign: return CorvelValue::ECMABitAnd;
-        case CorvelValue::ECMABitOrAssign: return CorvelValue::ECMABitOr;
-        case CorvelValue::ECMABitXorAssign: return CorvelValue::ECMABitXor;
-        case CorvelValue::ECMAModuloAssign: return CorvelValue::ECMAModulo;
-        case CorvelValue::ECMALeftShiftAssign: return CorvelValue::ECMAShiftLeft;
-        case CorvelValue::ECMARightShiftAssign: return CorvelValue::ECMAShiftRight;
-        default: return CorvelValue::ECMAShiftRightUnsigned;
-    }
-}
-
-CorvelStatus Binary(CorvelValue& result, CorvelExecutionContext* context, const CorvelOperator* node,
-                    OperatorType type, CorvelProgress& progress, Computation compute) {
-    CorvelValue right;
-    if (node->EvaluateOperands(result, right, context, progress) == CorvelStatus::Suspend)
-        return CorvelStatus::Suspend;
-    compute(result, right, type);
-    return CorvelStatus::Normal;
-}
-
-// The left operand, dereferenced, for the unary operators.
-CorvelStatus Unary(CorvelValue& result, CorvelExecutionContext* context, const CorvelOperator* node,
-                   CorvelProgress& progress) {
-    CorvelValue raw;
-    return node->EvaluateLeftOperand(result, raw, context, progress);
-}
-
 bool IsFunction(CorvelObject* object) {
     return dynamic_cast<CorvelStandardFunctionInstance*>(object) || dynamic_cast<CorvelBuiltInFunction*>(object);
 }
@@ -161,21 +100,36 @@ const char* TypeName(const CorvelValue& value) {
     }
 }
 
-// Writes `value` to the name's scope as a reference with that base would;
-// a name no scope has goes where an unresolved reference writes.
-void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionContext* context,
-             const CorvelValue& value) {
-    if (scope) {
-        scope->Put(name->GetName(), value);
-        return;
-    }
-    CorvelValue reference(0ul, name->GetName());
-    reference.PutValue(context, value);
-}
-
 }  // namespace
 
 void CorvelValue::ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right) {
+    // Two numbers, the common case, need no conversion; the comparisons of
+    // numbers are the machine's (false whenever NaN is involved).
+    if (m_type == Number && right.m_type == Number) {
+        double x = m_payload.number;
+        double y = right.m_payload.number;
+        int comparison = -1;
+        switch (type) {
+            case ECMAAdd: m_payload.number = x + y; return;
+            case ECMASubtract: m_payload.number = x - y; return;
+            case ECMAMultiply: m_payload.number = x * y; return;
+            case ECMADivide: m_payload.number = x / y; return;
+            case ECMAModulo: m_payload.number = std::fmod(x, y); return;
+            case ECMAEqual: comparison = x == y; break;
+            case ECMANotEqual: comparison = x != y; break;
+            case ECMALessThan: comparison = x < y; break;
+            case ECMALessThanEqual: comparison = x <= y; break;
+            case ECMAGreaterThan: comparison = x > y; break;
+            case ECMAGreaterThanEqual: comparison = x >= y; break;
+            default: break;
+        }
+        if (comparison >= 0) {
+            m_type = Boolean;
+            m_payload = Payload{};
+            m_payload.boolean = comparison != 0;
+            return;
+        }
+    }
     switch (type) {
         case ECMAAdd: return ComputeAdd(*this, right, type);
         case ECMASubtract: case ECMAMultiply: case ECMADivide: case ECMAModulo:
@@ -189,364 +143,20 @@ void CorvelValue::ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right)
     }
 }
 
-// Arithmetic.
-
-CorvelStatus CorvelValue::ECMAAsyncPlus(CorvelExecutionContext* context, const CorvelOperator* node,
-                                        ECMAOperatorType, CorvelProgress& progress) {
-    if (Unary(*this, context, node, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    ToNumber();
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncMinus(CorvelExecutionContext* context, const CorvelOperator* node,
-                                         ECMAOperatorType, CorvelProgress& progress) {
-    if (Unary(*this, context, node, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    ToNumber();
-    if (!std::isnan(GetNumber())) SetNumber(-GetNumber());
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncAdd(CorvelExecutionContext* context, const CorvelOperator* node,
-                                       ECMAOperatorType type, CorvelProgress& progress) {
-    return Binary(*this, context, node, type, progress, ComputeAdd);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncSubtract(CorvelExecutionContext* context, const CorvelOperator* node,
-                                            ECMAOperatorType, CorvelProgress& progress) {
-    return Binary(*this, context, node, ECMASubtract, progress, ComputeArithmetic);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncMultiply(CorvelExecutionContext* context, const CorvelOperator* node,
-                                            ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncMultiplyType(context, node, ECMAMultiply, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncDivide(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncMultiplyType(context, node, ECMADivide, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncModulo(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncMultiplyType(context, node, ECMAModulo, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncMultiplyType(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType type, CorvelProgress& progress) {
-    return Binary(*this, context, node, type, progress, ComputeArithmetic);
-}
-
-// Equality and comparison.
-
-CorvelStatus CorvelValue::ECMAAsyncEqual(CorvelExecutionContext* context, const CorvelOperator* node,
-                                         ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncEquality(context, node, ECMAEqual, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncNotEqual(CorvelExecutionContext* context, const CorvelOperator* node,
-                                            ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncEquality(context, node, ECMANotEqual, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncEquality(CorvelExecutionContext* context, const CorvelOperator* node,
-                                            ECMAOperatorType type, CorvelProgress& progress) {
-    return Binary(*this, context, node, type, progress, ComputeEquality);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncLessThan(CorvelExecutionContext* context, const CorvelOperator* node,
-                                            ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncComparison(context, node, ECMALessThan, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncLessThanEqual(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                 ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncComparison(context, node, ECMALessThanEqual, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncGreaterThan(CorvelExecutionContext* context, const CorvelOperator* node,
-                                               ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncComparison(context, node, ECMAGreaterThan, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncGreaterThanEqual(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                    ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncComparison(context, node, ECMAGreaterThanEqual, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncComparison(CorvelExecutionContext* context, const CorvelOperator* node,
-                                              ECMAOperatorType type, CorvelProgress& progress) {
-    return Binary(*this, context, node, type, progress, ComputeComparison);
-}
-
-// Logical operators. Or and And test leniently, so an object whose valueOf
-// gives false counts as false; Not does not.
-
-CorvelStatus CorvelValue::ECMAAsyncOr(CorvelExecutionContext* context, const CorvelOperator* node,
-                                      ECMAOperatorType, CorvelProgress& progress) {
-    CorvelValue raw;
-    if (node->EvaluateLeftOperand(*this, raw, context, progress) == CorvelStatus::Suspend)
-        return CorvelStatus::Suspend;
-    if (ForceGetBool()) return CorvelStatus::Normal;
-    if (node->EvaluateRightOperand(*this, context) == CorvelStatus::Suspend)
-        return progress.Suspend(1, std::move(raw));
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncAnd(CorvelExecutionContext* context, const CorvelOperator* node,
-                                       ECMAOperatorType, CorvelProgress& progress) {
-    CorvelValue raw;
-    if (node->EvaluateLeftOperand(*this, raw, context, progress) == CorvelStatus::Suspend)
-        return CorvelStatus::Suspend;
-    if (!ForceGetBool()) return CorvelStatus::Normal;
-    if (node->EvaluateRightOperand(*this, context) == CorvelStatus::Suspend)
-        return progress.Suspend(1, std::move(raw));
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncNot(CorvelExecutionContext* context, const CorvelOperator* node,
-                                       ECMAOperatorType, CorvelProgress& progress) {
-    if (Unary(*this, context, node, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    ToBoolean();
-    SetBool(!GetBool());
-    return CorvelStatus::Normal;
-}
-
-// Bit operators.
-
-CorvelStatus CorvelValue::ECMAAsyncBitNot(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    if (Unary(*this, context, node, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    SetNumber(~ToInt32());
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncBitAnd(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncBitOperation(context, node, ECMABitAnd, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncBitXor(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncBitOperation(context, node, ECMABitXor, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncBitOr(CorvelExecutionContext* context, const CorvelOperator* node,
-                                         ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncBitOperation(context, node, ECMABitOr, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncBitOperation(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType type, CorvelProgress& progress) {
-    return Binary(*this, context, node, type, progress, ComputeBitOperation);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncShiftLeft(CorvelExecutionContext* context, const CorvelOperator* node,
-                                             ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncShift(context, node, ECMAShiftLeft, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncShiftRight(CorvelExecutionContext* context, const CorvelOperator* node,
-                                              ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncShift(context, node, ECMAShiftRight, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncShiftRightUnsigned(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                      ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncShift(context, node, ECMAShiftRightUnsigned, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncShift(CorvelExecutionContext* context, const CorvelOperator* node,
-                                         ECMAOperatorType type, CorvelProgress& progress) {
-    return Binary(*this, context, node, type, progress, ComputeShift);
-}
-
-// Assignment.
-
-CorvelStatus CorvelValue::ECMAAsyncAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    const CorvelIdentifier* name = node->GetLeftIdentifier();
-    if (name && !node->RightMaySuspend() && !progress.IsResumed()) {
-        // The name is resolved before the value is made, as a reference would be.
-        CorvelObject* scope = name->FindScope(context);
-        node->EvaluateRightOperand(*this, context);
-        PutName(name, scope, context, *this);
-        return CorvelStatus::Normal;
+void CorvelValue::ECMAUnaryOperation(ECMAOperatorType type) {
+    switch (type) {
+        case ECMAPlus: ToNumber(); return;
+        case ECMAMinus:
+            ToNumber();
+            if (!std::isnan(GetNumber())) SetNumber(-GetNumber());
+            return;
+        case ECMANot:
+            ToBoolean();
+            SetBool(!GetBool());
+            return;
+        case ECMABitNot: SetNumber(~ToInt32()); return;
+        case ECMAVoid: SetUndefined(); return;
+        case ECMATypeof: SetString(TypeName(*this)); return;
+        default: return;
     }
-    CorvelValue target;
-    if (node->EvaluateLeftValue(target, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    if (node->EvaluateRightOperand(*this, context) == CorvelStatus::Suspend)
-        return progress.Suspend(1, std::move(target));
-    target.PutValue(context, *this);
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncPlusAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                              ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMAPlusAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncMinusAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                               ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMAMinusAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncMultiplyAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                  ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMAMultiplyAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncDivideAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMADivideAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncBitAndAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMABitAndAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncBitOrAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                               ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMABitOrAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncBitXorAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMABitXorAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncModuloAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMAModuloAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncLeftShiftAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                   ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMALeftShiftAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncRightShiftAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                    ECMAOperatorType, CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMARightShiftAssign, progress);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncRightShiftUnsignedAssign(CorvelExecutionContext* context,
-                                                            const CorvelOperator* node, ECMAOperatorType,
-                                                            CorvelProgress& progress) {
-    return ECMAAsyncOperationAssign(context, node, ECMARightShiftUnsignedAssign, progress);
-}
-
-// Nothing is stored until the right operand is complete; then once.
-CorvelStatus CorvelValue::ECMAAsyncOperationAssign(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                   ECMAOperatorType type, CorvelProgress& progress) {
-    OperatorType base = BaseOperator(type);
-    CorvelValue right;
-    const CorvelIdentifier* name = node->GetLeftIdentifier();
-    if (name && !node->RightMaySuspend() && !progress.IsResumed()) {
-        CorvelObject* scope = name->FindScope(context);
-        name->EvaluateValue(*this, context);
-        node->EvaluateRightOperand(right, context);
-        ComputationOf(base)(*this, right, base);
-        PutName(name, scope, context, *this);
-        return CorvelStatus::Normal;
-    }
-    CorvelValue target;
-    if (node->EvaluateLeftValue(target, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    *this = target;
-    GetValue();
-    if (node->EvaluateRightOperand(right, context) == CorvelStatus::Suspend)
-        return progress.Suspend(1, std::move(target));
-    ComputationOf(base)(*this, right, base);
-    target.PutValue(context, *this);
-    return CorvelStatus::Normal;
-}
-
-// Unary keywords.
-
-CorvelStatus CorvelValue::ECMAAsyncDelete(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    if (node->EvaluateLeftValue(*this, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    CorvelObject* base = GetBaseObject();
-    SetBool(base ? base->Delete(GetPropertyName()) : true);
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncVoid(CorvelExecutionContext* context, const CorvelOperator* node,
-                                        ECMAOperatorType, CorvelProgress& progress) {
-    if (Unary(*this, context, node, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    SetUndefined();
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncTypeof(CorvelExecutionContext* context, const CorvelOperator* node,
-                                          ECMAOperatorType, CorvelProgress& progress) {
-    if (node->EvaluateLeftValue(*this, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    if (GetType() == Reference && GetBaseObjectKey() == 0) {
-        SetString("undefined");
-        return CorvelStatus::Normal;
-    }
-    GetValue();
-    SetString(TypeName(*this));
-    return CorvelStatus::Normal;
-}
-
-CorvelStatus CorvelValue::ECMAAsyncComma(CorvelExecutionContext* context, const CorvelOperator* node,
-                                         ECMAOperatorType, CorvelProgress& progress) {
-    CorvelValue first;
-    CorvelValue raw;
-    if (node->EvaluateLeftOperand(first, raw, context, progress) == CorvelStatus::Suspend)
-        return CorvelStatus::Suspend;
-    if (node->EvaluateRightOperand(*this, context) == CorvelStatus::Suspend)
-        return progress.Suspend(1, std::move(raw));
-    return CorvelStatus::Normal;
-}
-
-// Increment and decrement.
-
-namespace {
-
-// Reads the target as a number, stores it changed by `delta` and leaves
-// the old (postfix) or new (prefix) number in `result`.
-CorvelStatus Step(CorvelValue& result, CorvelExecutionContext* context, const CorvelOperator* node,
-                  CorvelProgress& progress, double delta, bool prefix) {
-    const CorvelIdentifier* name = node->GetLeftIdentifier();
-    if (name && !progress.IsResumed()) {
-        CorvelObject* scope = name->FindScope(context);
-        name->EvaluateValue(result, context);
-        if (result.GetType() != CorvelValue::Number) result.ToNumber();
-        CorvelValue stored(result.GetNumber() + delta);
-        PutName(name, scope, context, stored);
-        if (prefix) result = std::move(stored);
-        return CorvelStatus::Normal;
-    }
-    if (node->EvaluateLeftValue(result, context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    CorvelValue target(result);
-    result.GetValue();
-    if (result.GetType() != CorvelValue::Number) result.ToNumber();
-    CorvelValue stored(result.GetNumber() + delta);
-    target.PutValue(context, stored);
-    if (prefix) result = std::move(stored);
-    return CorvelStatus::Normal;
-}
-
-}  // namespace
-
-CorvelStatus CorvelValue::ECMAAsyncPostIncrement(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                 ECMAOperatorType, CorvelProgress& progress) {
-    return Step(*this, context, node, progress, 1, false);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncPreIncrement(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType, CorvelProgress& progress) {
-    return Step(*this, context, node, progress, 1, true);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncPostDecrement(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                 ECMAOperatorType, CorvelProgress& progress) {
-    return Step(*this, context, node, progress, -1, false);
-}
-
-CorvelStatus CorvelValue::ECMAAsyncPreDecrement(CorvelExecutionContext* context, const CorvelOperator* node,
-                                                ECMAOperatorType, CorvelProgress& progress) {
-    return Step(*this, context, node, progress, -1, true);
 }

@@ -1,0 +1,192 @@
+#include "CorvelInvocation.h"
+
+#include "CorvelExecutionContext.h"
+#include "CorvelExpressionList.h"
+#include "CorvelObject.h"
+#include "CorvelRuntimeException.h"
+
+#include <new>
+#include <utility>
+
+CorvelInvocation::CorvelInvocation(CorvelExpression* callee, CorvelExpressionList* arguments)
+    : callee(callee), arguments(arguments) {
+    NoteChild(callee);
+    NoteChild(arguments);
+    maySuspend = true;
+}
+
+CorvelInvocation::CorvelInvocation(const CorvelInvocation& other)
+    : CorvelExpression(other), callee(CopyOf(other.callee)), arguments(nullptr) {
+    try {
+        arguments = CopyOf(other.arguments);
+    } catch (...) {
+        delete callee;
+        throw;
+    }
+}
+
+CorvelInvocation::~CorvelInvocation() {
+    delete callee;
+    delete arguments;
+}
+
+void CorvelInvocation::Raise(uint32_t messageId) const {
+    CorvelRuntimeException* error = new CorvelRuntimeException(messageId);
+    error->StampPosition(codePosition);
+    throw error;
+}
+
+// The record.
+
+CorvelInvocation::InvocationStatementPosition::InvocationStatementPosition(const CorvelStatement* owner)
+    : CorvelStatementPosition(owner) {}
+
+CorvelInvocation::InvocationStatementPosition::InvocationStatementPosition(InvocationStatementPosition&& other)
+    : CorvelStatementPosition(other.statement),
+      index(other.index),
+      functionValue(std::move(other.functionValue)),
+      thisValue(std::move(other.thisValue)),
+      functionObject(other.functionObject),
+      argumentValues(other.argumentValues),
+      argumentCount(other.argumentCount),
+      holdsFunction(other.holdsFunction) {
+    if (other.argumentValues == other.InlineArguments()) {
+        CorvelValue* from = other.InlineArguments();
+        argumentValues = InlineArguments();
+        for (int i = 0; i < argumentCount; ++i) {
+            new (&argumentValues[i]) CorvelValue(std::move(from[i]));
+            from[i].~CorvelValue();
+        }
+    }
+    other.argumentValues = nullptr;
+    other.argumentCount = 0;
+    other.functionObject = nullptr;
+    other.holdsFunction = false;
+}
+
+CorvelInvocation::InvocationStatementPosition::~InvocationStatementPosition() {
+    FreeArguments();
+    if (holdsFunction) functionObject->Release();
+}
+
+void CorvelInvocation::InvocationStatementPosition::SetFunctionObject(CorvelObject* object) {
+    object->AddRef();
+    if (holdsFunction) functionObject->Release();
+    functionObject = object;
+    holdsFunction = true;
+}
+
+// Built-in functions take their arguments afresh on every call; a script
+// function's activation reads them for as long as it runs. Other objects
+// are not known to do either.
+bool CorvelInvocation::InvocationStatementPosition::KeepsArguments() const {
+    return functionObject->Class() != CorvelObject::ClassBuiltInFunction;
+}
+
+// Inline, as they are on the path of every call.
+inline void CorvelInvocation::InvocationStatementPosition::AllocateArguments(int count) {
+    FreeArguments();
+    if (count > kInlineArguments) {
+        argumentValues = new CorvelValue[count];
+    } else {
+        argumentValues = InlineArguments();
+        for (int i = 0; i < count; ++i) new (&argumentValues[i]) CorvelValue();
+    }
+    argumentCount = count;
+}
+
+inline void CorvelInvocation::InvocationStatementPosition::FreeArguments() {
+    if (argumentValues == InlineArguments()) {
+        for (int i = 0; i < argumentCount; ++i) argumentValues[i].~CorvelValue();
+    } else {
+        delete[] argumentValues;
+    }
+    argumentValues = nullptr;
+    argumentCount = 0;
+}
+
+CorvelStatus CorvelInvocation::InvocationStatementPosition::EvaluateArguments(const CorvelExpressionList* list,
+                                                                             CorvelExecutionContext* context) {
+    if (!list) {
+        argumentCount = 0;
+        return CorvelStatus::Normal;
+    }
+    int first = 0;
+    if (index >= 3)
+        first = index - 3;
+    else
+        AllocateArguments(list->GetNumberOfExpressions());
+    for (int i = first; i < argumentCount; ++i) {
+        if (list->GetExpression(i)->EvaluateDereferenced(argumentValues[i], context) == CorvelStatus::Suspend) {
+            index = i + 3;
+            return CorvelStatus::Suspend;
+        }
+    }
+    return CorvelStatus::Normal;
+}
+
+// Evaluation.
+
+CorvelStatementPosition* CorvelInvocation::CreateStatementPosition() const {
+    return new InvocationStatementPosition(this);
+}
+
+CorvelStatus CorvelInvocation::EvaluateInvocation(CorvelValue& result, CorvelExecutionContext* context,
+                                                  uint32_t wrongRecordMessage) const {
+    if (CorvelStatementPosition* found = context->FindStatementPosition(this)) {
+        InvocationStatementPosition* record = dynamic_cast<InvocationStatementPosition*>(found);
+        if (!record) CorvelRuntimeException::Raise(wrongRecordMessage);
+        CorvelStatus status = Prepare(*record, context);
+        if (status != CorvelStatus::Suspend) status = Start(*record, result, context);
+        if (status != CorvelStatus::Suspend) context->ClearStatementPosition(this);
+        return status;
+    }
+    // A first entry keeps its record on the machine stack; the record moves
+    // into the context when the invocation suspends, or before an object
+    // starts that keeps the address of its arguments.
+    int height = context->GetStatementPositionCount();
+    InvocationStatementPosition record(this);
+    if (Prepare(record, context) == CorvelStatus::Suspend) {
+        context->InsertStatementPosition(new InvocationStatementPosition(std::move(record)), height);
+        return CorvelStatus::Suspend;
+    }
+    if (record.KeepsArguments()) {
+        InvocationStatementPosition* kept = new InvocationStatementPosition(std::move(record));
+        context->InsertStatementPosition(kept, height);
+        CorvelStatus status = Start(*kept, result, context);
+        if (status != CorvelStatus::Suspend) context->ClearStatementPosition(this);
+        return status;
+    }
+    CorvelStatus status = Start(record, result, context);
+    if (status == CorvelStatus::Suspend)
+        context->InsertStatementPosition(new InvocationStatementPosition(std::move(record)), height);
+    return status;
+}
+
+// Prepare and Start are on the path of every call: inline.
+inline CorvelStatus CorvelInvocation::Prepare(InvocationStatementPosition& record,
+                                              CorvelExecutionContext* context) const {
+    if (record.index == 2) return CorvelStatus::Normal;
+    if (record.index == -1 || record.index == 1) {
+        if (EvaluateCallee(record.functionValue, context) == CorvelStatus::Suspend) {
+            record.index = 1;
+            return CorvelStatus::Suspend;
+        }
+        record.index = 0;
+    }
+    if (record.EvaluateArguments(arguments, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+    SelectObject(record);
+    record.index = 0;
+    return CorvelStatus::Normal;
+}
+
+inline CorvelStatus CorvelInvocation::Start(InvocationStatementPosition& record, CorvelValue& result,
+                                            CorvelExecutionContext* context) const {
+    CorvelStatus status = Invoke(record, result, context);
+    if (status == CorvelStatus::Suspend) record.index = 2;
+    return status;
+}
+
+CorvelStatus CorvelInvocation::EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const {
+    return callee->Evaluate(out, context);
+}
