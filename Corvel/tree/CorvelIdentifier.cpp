@@ -6,22 +6,21 @@
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
 
-CorvelIdentifier::CorvelIdentifier(const char* name)
-    : name(name), nameValue(this->name.GetText()), hashedName(nameValue.GetString()) {
+CorvelIdentifier::CorvelIdentifier(const char* name) : nameValue(name ? name : ""), hashedName(nameValue.GetString()) {
     identifier = this;
 }
 
 CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
-    : CorvelExpression(other), name(other.name), nameValue(other.nameValue), hashedName(nameValue.GetString()) {
+    : CorvelExpression(other), nameValue(other.nameValue), hashedName(nameValue.GetString()) {
     identifier = this;
 }
 
 void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
-    output->WriteText(name.GetText());
-    output->AddReferencedVariable(name.GetText());
+    output->WriteText(GetName());
+    output->AddReferencedVariable(GetName());
 }
 
-void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", name.GetText()); }
+void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", GetName()); }
 
 CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
@@ -49,5 +48,5 @@ void CorvelIdentifier::EvaluateValue(CorvelValue& result, const CorvelExecutionC
             return;
         }
     }
-    CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name.GetText());
+    CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, GetName());
 }

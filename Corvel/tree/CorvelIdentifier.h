@@ -25,16 +25,14 @@ public:
     // making the reference; raises 1029 when no scope has the name.
     void EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const;
 
-    const char* GetName() const { return name.GetText(); }
+    const char* GetName() const { return nameValue.GetString(); }
     // The name as a String value, shared by the references made of it.
     const CorvelValue& GetNameValue() const { return nameValue; }
     const CorvelPropertyStore::Name& GetHashedName() const { return hashedName; }
 
-protected:
-    QelString name;
-
 private:
-    // Made once, so that evaluating the name neither copies nor hashes it.
+    // The name's one text, made once, so that evaluating the name neither
+    // copies nor hashes it.
     CorvelValue nameValue;
     CorvelPropertyStore::Name hashedName;
 };
