@@ -3,6 +3,7 @@
 #include "CorvelIdentifier.h"
 #include "CorvelIdentifierList.h"
 #include "CorvelMessages.h"
+#include "CorvelRaised.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardFunctionConstructor.h"
@@ -24,18 +25,6 @@ class FunctionTest : public ::testing::Test {
 protected:
     CorvelObject* Find(const CorvelValue& value) { return CorvelObjectTable::FindObject(value.ForceGetObjectKey()); }
 
-    // The message id of the run-time error `action` raises, or 0.
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
-    }
 
     CorvelRunHarness harness;
 };

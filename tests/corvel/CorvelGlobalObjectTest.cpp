@@ -1,5 +1,6 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
+#include "CorvelRaised.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardMathObject.h"
@@ -48,17 +49,6 @@ protected:
         int delay = script->session->GetWaitDelay();
         EXPECT_EQ(Call("wait", &seconds, 1), CorvelStatus::Normal);
         return delay;
-    }
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
     }
 
     CorvelRunHarness harness;

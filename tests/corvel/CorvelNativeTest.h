@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CorvelExecutionContext.h"
+#include "CorvelRaised.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 
@@ -22,18 +23,6 @@ protected:
         script.reset();
     }
 
-    // The message id that `action` raises, 0 when it raises none.
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
-    }
 
     CorvelRunHarness harness;
     std::unique_ptr<CorvelRunHarness::Script> script;

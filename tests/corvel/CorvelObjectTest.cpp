@@ -5,6 +5,7 @@
 #include "CorvelObject.h"
 #include "CorvelObjectTable.h"
 #include "CorvelPropertyStore.h"
+#include "CorvelRaised.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelTestApp.h"
 #include "QelApp.h"
@@ -45,17 +46,6 @@ std::vector<std::string> Enumerate(CorvelObject& object) {
     while (const char* name = object.GetNextPropertyName(enumerator)) names.push_back(name);
     EXPECT_EQ(enumerator, nullptr);
     return names;
-}
-
-uint32_t RaisedId(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (CorvelRuntimeException* error) {
-        uint32_t id = error->GetMessageId();
-        delete error;
-        return id;
-    }
-    return 0;
 }
 
 std::vector<std::string> g_calls;

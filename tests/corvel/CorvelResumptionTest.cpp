@@ -9,6 +9,7 @@
 #include "CorvelIdentifier.h"
 #include "CorvelMessages.h"
 #include "CorvelNew.h"
+#include "CorvelRaised.h"
 #include "PlatformKeyboard.h"
 
 #include <gtest/gtest.h>
@@ -30,18 +31,6 @@ protected:
         EXPECT_EQ(this->script->session->GetContext()->GetStatementPositionCount(), 0) << text;
     }
 
-    // The message id of the run-time error `action` raises, or 0.
-    template <class Action>
-    static uint32_t RaisedId(Action action) {
-        try {
-            action();
-        } catch (CorvelRuntimeException* exception) {
-            uint32_t id = exception->GetMessageId();
-            delete exception;
-            return id;
-        }
-        return 0;
-    }
 };
 
 // Targets and values that suspend: each part runs once, the target before
