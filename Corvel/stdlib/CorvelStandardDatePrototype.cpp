@@ -160,11 +160,13 @@ void CorvelStandardDatePrototype::SetupObject() {
 
 // ---- Time arithmetic ----
 
+// The remainder has the divisor's sign, zero included: fmod of a negative
+// multiple gives -0, which 1 / x would show as -Infinity.
 double CorvelStandardDatePrototype::Modulo(double a, double b) {
     double r = std::fmod(a, b);
     if (r < 0) r += b;
     // A tiny negative remainder can round up to b itself.
-    return r >= b ? 0 : r;
+    return r >= b || r == 0 ? 0 : r;
 }
 
 double CorvelStandardDatePrototype::Day(double t) { return std::floor(t / msPerDay); }

@@ -167,6 +167,11 @@ TEST(DateArithmetic, FieldsBefore1970AreNeverNegative) {
     EXPECT_EQ(Date::HourFromTime(-1), 23);
     EXPECT_EQ(Date::WeekDay(-1), 3);  // Wednesday 31 December 1969
     EXPECT_EQ(Date::DateFromTime(-1), 31);
+    // A field that comes out zero is +0, as 1 / x shows: midnight before 1970.
+    const double midnight = -86400000.0 * 365;
+    for (double field : {Date::HourFromTime(midnight), Date::MinFromTime(midnight), Date::SecFromTime(midnight),
+                         Date::MsFromTime(midnight), Date::TimeWithinDay(midnight)})
+        EXPECT_FALSE(std::signbit(field));
 }
 
 TEST(DateArithmetic, MakeFunctionsTruncateRollOverAndRefuseTheNonFinite) {
