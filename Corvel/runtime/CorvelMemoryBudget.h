@@ -25,12 +25,14 @@ public:
     // Counts `bytes` taken by the current environment; throws std::bad_alloc
     // instead when that would pass its limit.
     static void Charge(size_t bytes) {
+        if (CorvelMemoryBudget* running = ms_running) return running->Take(bytes);
         if (ms_limitedBudgets.load(std::memory_order_relaxed) == 0) return;
-        if (CorvelMemoryBudget* budget = ms_running ? ms_running : Current()) budget->Take(bytes);
+        if (CorvelMemoryBudget* budget = Current()) budget->Take(bytes);
     }
     static void Release(size_t bytes) {
+        if (CorvelMemoryBudget* running = ms_running) return running->Give(bytes);
         if (ms_limitedBudgets.load(std::memory_order_relaxed) == 0) return;
-        if (CorvelMemoryBudget* budget = ms_running ? ms_running : Current()) budget->Give(bytes);
+        if (CorvelMemoryBudget* budget = Current()) budget->Give(bytes);
     }
 
     // Names the current environment's budget for the time a session runs
