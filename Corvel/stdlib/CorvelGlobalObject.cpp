@@ -4,6 +4,7 @@
 #include "CorvelDebugObject.h"
 #include "CorvelEnvironment.h"
 #include "CorvelExecutionContext.h"
+#include "CorvelFunctionDefinition.h"
 #include "CorvelLexer.h"
 #include "CorvelMessages.h"
 #include "CorvelParser.h"
@@ -13,6 +14,7 @@
 #include "CorvelStandardBooleanConstructor.h"
 #include "CorvelStandardDateConstructor.h"
 #include "CorvelStandardFunctionConstructor.h"
+#include "CorvelStandardFunctionInstance.h"
 #include "CorvelStandardMathObject.h"
 #include "CorvelStandardNumberConstructor.h"
 #include "CorvelStandardObjectConstructor.h"
@@ -118,6 +120,15 @@ void CorvelGlobalObject::SetupObject() {
     };
     for (const auto& entry : objects)
         if (entry.second) SetOwnProperty(entry.first, CorvelValue((unsigned long)entry.second->GetKey()), CorvelValue::DontEnum);
+}
+
+void CorvelGlobalObject::DeclareFunctions(CorvelParser& parser) {
+    QelPtrList<CorvelFunctionDefinition*>* functions = parser.GetFunctionList();
+    for (__QelPOSITION* at = functions->GetHeadPosition(); at;) {
+        CorvelFunctionDefinition* definition = functions->GetNext(at);
+        CorvelStandardFunctionInstance* function = new CorvelStandardFunctionInstance(definition, definition->GetName());
+        Put(definition->GetName(), CorvelValue::ObjectValue(function));
+    }
 }
 
 void CorvelGlobalObject::DestroyObject() {}

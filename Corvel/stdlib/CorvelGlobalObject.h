@@ -28,6 +28,9 @@ public:
     // Installs the standard constructors, Math and Debug; needs an
     // initialised environment.
     void SetupObject() override;
+    // Puts a function object under its name for every function the parser
+    // declared; a name declared again replaces the earlier function.
+    void DeclareFunctions(CorvelParser& parser);
 
     static CorvelStatementPosition* CreateEvalStatementPosition();
 

@@ -141,14 +141,7 @@ bool PromptHost::Parse(CorvelParser& parser, const std::string& text) {
 }
 
 // A function declared again replaces the earlier one.
-void PromptHost::DeclareFunctions(CorvelParser& parser) {
-    QelPtrList<CorvelFunctionDefinition*>* functions = parser.GetFunctionList();
-    for (__QelPOSITION* at = functions->GetHeadPosition(); at;) {
-        CorvelFunctionDefinition* definition = functions->GetNext(at);
-        CorvelStandardFunctionInstance* function = new CorvelStandardFunctionInstance(definition, definition->GetName());
-        m_globalObject->Put(definition->GetName(), CorvelValue::ObjectValue(function));
-    }
-}
+void PromptHost::DeclareFunctions(CorvelParser& parser) { m_globalObject->DeclareFunctions(parser); }
 
 void PromptHost::Print(const std::string& line) {
     fputs(line.c_str(), stdout);

@@ -45,11 +45,4 @@ void ScriptProgram::SetSession(CorvelSession* session) {
 
 CorvelStatementList* ScriptProgram::GetTree() const { return m_parser->GetTree(); }
 
-void ScriptProgram::DeclareFunctions() {
-    QelPtrList<CorvelFunctionDefinition*>* functions = m_parser->GetFunctionList();
-    for (__QelPOSITION* at = functions->GetHeadPosition(); at;) {
-        CorvelFunctionDefinition* definition = functions->GetNext(at);
-        CorvelStandardFunctionInstance* function = new CorvelStandardFunctionInstance(definition, definition->GetName());
-        m_globalObject->Put(definition->GetName(), CorvelValue((unsigned long)function->GetKey()));
-    }
-}
+void ScriptProgram::DeclareFunctions() { m_globalObject->DeclareFunctions(*m_parser); }

@@ -38,13 +38,7 @@ public:
             parsed = parser.Parse(text, parseErrors) && parser.GetErrorCount() == 0;
             globalObject = new CorvelGlobalObject();
             globalObject->SetupObject();
-            QelPtrList<CorvelFunctionDefinition*>* functions = parser.GetFunctionList();
-            for (__QelPOSITION* at = functions->GetHeadPosition(); at;) {
-                CorvelFunctionDefinition* definition = functions->GetNext(at);
-                CorvelStandardFunctionInstance* function =
-                    new CorvelStandardFunctionInstance(definition, definition->GetName());
-                globalObject->Put(definition->GetName(), CorvelValue((unsigned long)function->GetKey()));
-            }
+            globalObject->DeclareFunctions(parser);
             session.reset(new CorvelSession(parser.GetTree(), globalObject, nullptr, &harness.console));
         }
         ~Script() {

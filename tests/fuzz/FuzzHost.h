@@ -82,13 +82,7 @@ public:
     static CorvelGlobalObject* MakeGlobalObject(CorvelParser& parser) {
         CorvelGlobalObject* globalObject = new CorvelGlobalObject();
         globalObject->SetupObject();
-        QelPtrList<CorvelFunctionDefinition*>* functions = parser.GetFunctionList();
-        for (__QelPOSITION* at = functions->GetHeadPosition(); at;) {
-            CorvelFunctionDefinition* definition = functions->GetNext(at);
-            CorvelStandardFunctionInstance* function =
-                new CorvelStandardFunctionInstance(definition, definition->GetName());
-            globalObject->Put(definition->GetName(), CorvelValue((unsigned long)function->GetKey()));
-        }
+        globalObject->DeclareFunctions(parser);
         return globalObject;
     }
 

@@ -78,12 +78,7 @@ public:
         CorvelGlobalObject* global = new CorvelGlobalObject();
         global->SetupObject();
         global->Put("worker", CorvelValue(worker));
-        QelPtrList<CorvelFunctionDefinition*>* functions = parser.GetFunctionList();
-        for (__QelPOSITION* at = functions->GetHeadPosition(); at;) {
-            CorvelFunctionDefinition* definition = functions->GetNext(at);
-            global->Put(definition->GetName(),
-                        CorvelValue::ObjectValue(new CorvelStandardFunctionInstance(definition, definition->GetName())));
-        }
+        global->DeclareFunctions(parser);
         StringConsole console;
         CorvelSession* session = new CorvelSession(parser.GetTree(), global, nullptr, &console);
         session->SetMaximumDepth(maximumDepth);
