@@ -211,6 +211,10 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
     if (!definition) return;
     activation = new CorvelActivationObject(definition->GetParameters(), arguments, argumentCount, function);
     activation->AddRef();
+    // The activation has what it needs of the caller's argument array,
+    // which may move once the call suspends.
+    arguments = nullptr;
+    argumentCount = 0;
     AddScope(activation);
     code = definition->GetCodeBlock();
     if (code) code->InstantiateVariables(this);

@@ -37,7 +37,8 @@ public:
     CorvelExecutionContext(CorvelSession* session, CorvelStatementList* statements, CodeType codeType);
     // Nested context for code text (eval).
     CorvelExecutionContext(CorvelExecutionContext* caller, CorvelStatementList* statements, CodeType codeType);
-    // A call of a script function.
+    // A call of a script function. The arguments are read when the code
+    // first runs (the activation copies them), not after.
     CorvelExecutionContext(CorvelExecutionContext* caller, CorvelStandardFunctionInstance* function,
                            CorvelValue* arguments, int argumentCount, const CorvelValue& thisValue, CodeType codeType);
     ~CorvelExecutionContext();

@@ -16,16 +16,18 @@ const CorvelPropertyStore::Name kArgumentsName(kArguments);
 
 }  // namespace
 
-CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* parameterList, CorvelValue* argumentValues,
-                                               int count, CorvelStandardFunctionInstance* calledFunction)
-    : CorvelObject(true),
-      parameters(parameterList),
-      arguments(argumentValues),
-      argumentCount(count),
-      function(calledFunction) {
+CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* parameterList,
+                                               const CorvelValue* arguments, int count,
+                                               CorvelStandardFunctionInstance* calledFunction)
+    : CorvelObject(true), parameters(parameterList), argumentCount(count), function(calledFunction) {
+    int parameterCount = GetParameterCount();
+    if (argumentCount > parameterCount) {
+        int extra = argumentCount - parameterCount;
+        extraArguments.reset(new CorvelValue[extra]);
+        for (int i = 0; i < extra; ++i) extraArguments[i] = arguments[parameterCount + i];
+    }
     // Attributes are set explicitly: an argument read from a property may
     // carry that property's flags, which a parameter must not inherit.
-    int parameterCount = GetParameterCount();
     bool argumentsParameter = false;
     for (int i = 0; i < parameterCount; ++i) {
         const CorvelPropertyStore::Name& name = parameters->GetIdentifier(i)->GetHashedName();
@@ -51,7 +53,7 @@ bool CorvelActivationObject::IsPendingArguments(const char* propertyName) const 
 
 void CorvelActivationObject::CreateArgumentObject() {
     argumentsPending = false;
-    CorvelArgumentObject* argumentObject = new CorvelArgumentObject(this, arguments, argumentCount, function);
+    CorvelArgumentObject* argumentObject = new CorvelArgumentObject(this, extraArguments.get(), argumentCount, function);
     argumentObjectKey = argumentObject->GetKey();
     SetOwnProperty(kArguments, CorvelValue(argumentObjectKey), 0);
 }
@@ -104,13 +106,14 @@ const char* CorvelActivationObject::GetParameterName(int index) const {
 }
 
 CorvelActivationObject::CorvelArgumentObject::CorvelArgumentObject(CorvelActivationObject* owner,
-                                                                   CorvelValue* arguments, int argumentCount,
+                                                                   const CorvelValue* extraArguments,
+                                                                   int argumentCount,
                                                                    CorvelStandardFunctionInstance* function)
     : CorvelObject(true), activation(owner), parameterCount(owner->GetParameterCount()) {
     char indexName[16];
     for (int i = parameterCount; i < argumentCount; ++i) {
         snprintf(indexName, sizeof indexName, "%d", i);
-        SetOwnProperty(indexName, arguments[i], CorvelValue::DontEnum);
+        SetOwnProperty(indexName, extraArguments[i - parameterCount], CorvelValue::DontEnum);
     }
     SetOwnProperty("length", CorvelValue(argumentCount), CorvelValue::DontEnum);
     CorvelValue callee;

@@ -8,6 +8,8 @@
 
 #include "CorvelObject.h"
 
+#include <memory>
+
 class CorvelIdentifierList;
 class CorvelStandardFunctionInstance;
 
@@ -15,8 +17,9 @@ class CorvelActivationObject : public CorvelObject {
 public:
     class CorvelArgumentObject : public CorvelObject {
     public:
-        CorvelArgumentObject(CorvelActivationObject* activation, CorvelValue* arguments, int argumentCount,
-                             CorvelStandardFunctionInstance* function);
+        // `extraArguments` are the arguments beyond the parameters.
+        CorvelArgumentObject(CorvelActivationObject* activation, const CorvelValue* extraArguments,
+                             int argumentCount, CorvelStandardFunctionInstance* function);
 
         void Put(const char* propertyName, const CorvelValue& value) override;
         bool Delete(const char* propertyName) override;
@@ -38,7 +41,10 @@ public:
         int parameterCount;
     };
 
-    CorvelActivationObject(const CorvelIdentifierList* parameters, CorvelValue* arguments, int argumentCount,
+    // The arguments are read during construction only: those beyond the
+    // parameters are copied, so the caller's array may move or go while
+    // the call runs.
+    CorvelActivationObject(const CorvelIdentifierList* parameters, const CorvelValue* arguments, int argumentCount,
                            CorvelStandardFunctionInstance* function);
     ~CorvelActivationObject() override;
 
@@ -66,9 +72,9 @@ private:
     void CreateArgumentObject();
 
     const CorvelIdentifierList* parameters;
-    // What the arguments object is made from; the caller's argument array
-    // lives as long as the call, and the name is looked up only during it.
-    CorvelValue* arguments;
+    // What the arguments object is made from besides the parameters: the
+    // arguments beyond them (most calls have none, and need no copy).
+    std::unique_ptr<CorvelValue[]> extraArguments;
     int argumentCount;
     CorvelStandardFunctionInstance* function;
     bool argumentsPending = true;

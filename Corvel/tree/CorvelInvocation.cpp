@@ -4,8 +4,10 @@
 #include "CorvelExpressionList.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
+#include "CorvelStandardFunctionInstance.h"
 
 #include <new>
+#include <typeinfo>
 #include <utility>
 
 CorvelInvocation::CorvelInvocation(CorvelExpression* callee, CorvelExpressionList* arguments)
@@ -77,10 +79,11 @@ void CorvelInvocation::InvocationStatementPosition::SetFunctionObject(CorvelObje
 }
 
 // Built-in functions take their arguments afresh on every call; a script
-// function's activation reads them for as long as it runs. Other objects
-// are not known to do either.
+// function's activation copies what it needs of them when the call starts.
+// Other objects are not known to do either.
 bool CorvelInvocation::InvocationStatementPosition::KeepsArguments() const {
-    return functionObject->Class() != CorvelObject::ClassBuiltInFunction;
+    if (functionObject->Class() == CorvelObject::ClassBuiltInFunction) return false;
+    return typeid(*functionObject) != typeid(CorvelStandardFunctionInstance);
 }
 
 // Inline, as they are on the path of every call.
