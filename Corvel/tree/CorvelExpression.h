@@ -25,6 +25,9 @@ public:
     // name is read straight from its scope, without making a reference.
     CorvelStatus EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const;
 
+    // The expression as a plain name, or null.
+    const CorvelIdentifier* AsIdentifier() const { return identifier; }
+
 protected:
     // Set by identifiers to themselves: the one test the fast path needs.
     const CorvelIdentifier* identifier = nullptr;

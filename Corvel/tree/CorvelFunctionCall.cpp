@@ -2,9 +2,11 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelExpressionList.h"
+#include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
+#include "CorvelRuntimeException.h"
 
 CorvelFunctionCall::CorvelFunctionCall(CorvelExpression* function, CorvelExpressionList* arguments)
     : CorvelInvocation(function, arguments) {}
@@ -26,16 +28,28 @@ CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionCo
     return EvaluateInvocation(result, context, CorvelMessages::InternalFunctionCall);
 }
 
+// The callee is read through its reference as GetValue would read it, but
+// without copying the reference, and a name of the script text is looked
+// up by the hash it got when parsed.
 void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call) const {
-    CorvelValue function(call.functionValue);
-    function.GetValue();
-    CorvelObject* object = function.ForceGetObject();
+    const CorvelValue& calleeValue = call.functionValue;
+    const CorvelValue* function = &calleeValue;
+    CorvelObject* base = nullptr;
+    if (calleeValue.GetType() == CorvelValue::Reference) {
+        base = calleeValue.GetBaseObject();
+        if (!base) {
+            if (calleeValue.GetBaseObjectKey() != 0) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
+            CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, calleeValue.GetPropertyName());
+        }
+        // The reference holds the base for as long as the record keeps it.
+        const CorvelIdentifier* name = callee->AsIdentifier();
+        function = name ? &base->GetHashed(name->GetHashedName()) : &base->Get(calleeValue.GetPropertyName());
+    }
+    CorvelObject* object = function->ForceGetObject();
     if (!object) Raise(CorvelMessages::NotAFunction);
     call.SetFunctionObject(object);
     // A function found in an activation object is called without a `this`
     // of its own, so that it sees the global object.
-    CorvelObject* base = call.functionValue.GetType() == CorvelValue::Reference ? call.functionValue.GetBaseObject()
-                                                                                : nullptr;
     if (base && (base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)
         call.thisValue.SetObject(base->GetKey());
     else

@@ -128,6 +128,9 @@ void CorvelPropertyStore::DestroyEntry(Entry* entry) {
 }
 
 CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkAll() {
+    // Stores are emptied twice as their objects end: once by the object,
+    // once by their own destructor.
+    if (m_count == 0 && !m_index) return nullptr;
     Entry* chain = nullptr;
     for (int bucket = BucketCount - 1; bucket >= 0; --bucket) {
         Entry* first = m_buckets[bucket];
