@@ -209,7 +209,8 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
     if ((type == CorvelValue::Undefined || type == CorvelValue::Null) && global) thisValue.SetObject(global->GetKey());
     CorvelFunctionDefinition* definition = function ? function->GetFunctionDefinition() : nullptr;
     if (!definition) return;
-    activation = new CorvelActivationObject(definition->GetParameters(), arguments, argumentCount, function);
+    activation = new CorvelActivationObject(definition->GetParameters(), arguments, argumentCount, function,
+                                            definition);
     activation->AddRef();
     // The activation has what it needs of the caller's argument array,
     // which may move once the call suspends.
@@ -217,7 +218,13 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
     argumentCount = 0;
     AddScope(activation);
     code = definition->GetCodeBlock();
-    if (code) code->InstantiateVariables(this);
+    if (!code) return;
+    if (definition->GetLocalsKey() == 0) {
+        code->InstantiateVariables(this);
+        return;
+    }
+    for (const CorvelIdentifier* variable : definition->GetDeclaredVariables()) InstantiateName(variable);
+    activation->BindVariables();
 }
 
 void CorvelExecutionContext::InstantiateVariables(const CorvelExpressionList* declarations) {
@@ -230,10 +237,26 @@ void CorvelExecutionContext::InstantiateVariable(const CorvelExpression* declara
     if (const CorvelOperator* assignment = dynamic_cast<const CorvelOperator*>(declaration))
         declaration = assignment->GetLeftOperand();
     const CorvelIdentifier* identifier = dynamic_cast<const CorvelIdentifier*>(declaration);
-    if (!identifier || scopeCount == 0) return;
+    if (!identifier) return;
+    if (declarationList) {
+        declarationList->push_back(identifier);
+        return;
+    }
+    InstantiateName(identifier);
+}
+
+void CorvelExecutionContext::InstantiateName(const CorvelIdentifier* identifier) {
+    if (scopeCount == 0) return;
     CorvelObject* scope = scopes[scopeCount - 1];
     if (!scope->HasPropertyHashed(identifier->GetHashedName()))
         scope->Put(identifier->GetName(), CorvelValue::ms_undefined);
+}
+
+void CorvelExecutionContext::CollectDeclarations(const CorvelStatement* code,
+                                                 std::vector<const CorvelIdentifier*>& names) {
+    CorvelExecutionContext walker(static_cast<CorvelExecutionContext*>(nullptr), nullptr, EvalCode);
+    walker.declarationList = &names;
+    code->InstantiateVariables(&walker);
 }
 
 bool CorvelExecutionContext::CheckAbort() {

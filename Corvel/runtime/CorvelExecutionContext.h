@@ -3,16 +3,19 @@
 // the stack of statement-position records that make execution resumable.
 #pragma once
 
+#include "CorvelActivationObject.h"
 #include "CorvelStatementPosition.h"
 #include "CorvelStatus.h"
 #include "CorvelValue.h"
 #include "QelList.h"
 
 #include <cstdint>
+#include <vector>
 
 class CorvelConsole;
 class CorvelExpression;
 class CorvelExpressionList;
+class CorvelIdentifier;
 class CorvelObject;
 class CorvelRuntimeException;
 class CorvelSession;
@@ -82,6 +85,15 @@ public:
 
     void InstantiateVariables(const CorvelExpressionList* declarations);
     void InstantiateVariable(const CorvelExpression* declaration);
+    // The names `code` declares with `var`, in the order a run instantiates
+    // them, appended to `names`.
+    static void CollectDeclarations(const CorvelStatement* code, std::vector<const CorvelIdentifier*>& names);
+
+    // The activation of this call when it is the innermost scope (no `with`
+    // is open), else null: where a name of the function's own is found.
+    CorvelActivationObject* GetInnermostActivation() const {
+        return activation && scopeCount > 0 && scopes[scopeCount - 1] == activation ? activation : nullptr;
+    }
 
     // Find-or-create the record of a statement, of a built-in call (the first
     // record without a statement), or an integer record. The last answers
@@ -123,6 +135,7 @@ private:
     void InitialiseEvalCode();
     void InitialiseFunctionCode();
     void InstantiateStatements(const CorvelStatementList* list);
+    void InstantiateName(const CorvelIdentifier* identifier);
     // Prepares a finished context to run its code again from the start.
     void Reset();
     // Raises 1031 when this context would nest too deeply.
@@ -153,7 +166,7 @@ private:
     CorvelObject** scopes = inlineScopes;
     int32_t scopeCount = 0;
     int32_t scopeCapacity = kInlineScopes;
-    CorvelObject* activation = nullptr;
+    CorvelActivationObject* activation = nullptr;
     CorvelValue returnValue;
     CorvelStatement* code = nullptr;
     CorvelStatementBlock* ownedCode = nullptr;
@@ -184,4 +197,7 @@ private:
     };
     PositionStack positions;
     int32_t depth = 0;
+    // Set while CollectDeclarations walks a body: declarations are listed
+    // instead of made.
+    std::vector<const CorvelIdentifier*>* declarationList = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "CorvelActivationObject.h"
 
+#include "CorvelFunctionDefinition.h"
 #include "CorvelIdentifier.h"
 #include "CorvelIdentifierList.h"
 #include "CorvelObjectTable.h"
@@ -18,9 +19,22 @@ const CorvelPropertyStore::Name kArgumentsName(kArguments);
 
 CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* parameterList,
                                                const CorvelValue* arguments, int count,
-                                               CorvelStandardFunctionInstance* calledFunction)
+                                               CorvelStandardFunctionInstance* calledFunction,
+                                               const CorvelFunctionDefinition* calledDefinition)
     : CorvelObject(true), parameters(parameterList), argumentCount(count), function(calledFunction) {
     int parameterCount = GetParameterCount();
+    // Slots only for a definition whose parameters these are.
+    if (calledDefinition && calledDefinition->GetLocalsKey() != 0 && calledDefinition->GetParameters() == parameters) {
+        uint32_t count = calledDefinition->GetLocalCount();
+        if (count > kInlineSlots) {
+            heapSlots.reset(new CorvelValue*[count]);
+            slots = heapSlots.get();
+        }
+        for (uint32_t i = 0; i < count; ++i) slots[i] = nullptr;
+        slotCount = count;
+        definition = calledDefinition;
+        localsKey = calledDefinition->GetLocalsKey();
+    }
     if (argumentCount > parameterCount) {
         int extra = argumentCount - parameterCount;
         extraArguments.reset(new CorvelValue[extra]);
@@ -31,7 +45,8 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
     bool argumentsParameter = false;
     for (int i = 0; i < parameterCount; ++i) {
         const CorvelPropertyStore::Name& name = parameters->GetIdentifier(i)->GetHashedName();
-        SetOwnProperty(name, i < argumentCount ? arguments[i] : CorvelValue::ms_undefined, 0);
+        const CorvelValue& stored = SetOwnProperty(name, i < argumentCount ? arguments[i] : CorvelValue::ms_undefined, 0);
+        if ((uint32_t)i < slotCount) slots[i] = const_cast<CorvelValue*>(&stored);
         bool isArguments = name.indexHash == kArgumentsName.indexHash && IsPendingArguments(name.text);
         argumentsParameter = argumentsParameter || isArguments;
     }
@@ -46,6 +61,27 @@ CorvelActivationObject::~CorvelActivationObject() {
 }
 
 CorvelObject::ClassType CorvelActivationObject::Class() const { return ClassActivation; }
+
+// A variable named like a parameter shares the parameter's property; the
+// "arguments" name never has a slot, as its object is made on first use.
+void CorvelActivationObject::BindVariables() {
+    int parameterCount = GetParameterCount();
+    for (uint32_t slot = (uint32_t)parameterCount; slot < slotCount; ++slot) {
+        const CorvelIdentifier* variable = definition->GetDeclaredVariables()[slot - parameterCount];
+        const CorvelValue* own = FindOwnProperty(variable->GetHashedName());
+        slots[slot] = const_cast<CorvelValue*>(own);
+    }
+}
+
+uint32_t CorvelActivationObject::FindLocal(const CorvelPropertyStore::Name& name) const {
+    return definition ? definition->FindLocal(name) : CorvelFunctionDefinition::kNoLocal;
+}
+
+// Every slot of the name (null: every slot).
+void CorvelActivationObject::ClearSlots(const char* propertyName) {
+    for (uint32_t slot = 0; slot < slotCount; ++slot)
+        if (!propertyName || strcmp(definition->GetLocalName(slot).text, propertyName) == 0) slots[slot] = nullptr;
+}
 
 bool CorvelActivationObject::IsPendingArguments(const char* propertyName) const {
     return argumentsPending && propertyName[0] == 'a' && strcmp(propertyName, kArguments) == 0;
@@ -84,7 +120,11 @@ void CorvelActivationObject::Put(const char* propertyName, const CorvelValue& va
 }
 
 bool CorvelActivationObject::Delete(const char* propertyName) {
-    if (!IsPendingArguments(propertyName)) return CorvelObject::Delete(propertyName);
+    if (!IsPendingArguments(propertyName)) {
+        bool deleted = CorvelObject::Delete(propertyName);
+        if (slotCount) ClearSlots(propertyName);
+        return deleted;
+    }
     argumentsPending = false;
     return true;
 }
@@ -96,6 +136,7 @@ CorvelObject::PropertyEnumerator* CorvelActivationObject::BeginPropertyEnumerati
 
 void CorvelActivationObject::ResetObject() {
     argumentsPending = false;
+    ClearSlots(nullptr);
     CorvelObject::ResetObject();
 }
 

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class CorvelFunctionDefinition;
 class CorvelIdentifierList;
 class CorvelStandardFunctionInstance;
 
@@ -44,9 +45,24 @@ public:
     // The arguments are read during construction only: those beyond the
     // parameters are copied, so the caller's array may move or go while
     // the call runs.
+    // With `definition`, the call's local names (its parameters and
+    // variables) get slots: a name of the body finds its property there
+    // without a lookup.
     CorvelActivationObject(const CorvelIdentifierList* parameters, const CorvelValue* arguments, int argumentCount,
-                           CorvelStandardFunctionInstance* function);
+                           CorvelStandardFunctionInstance* function,
+                           const CorvelFunctionDefinition* definition = nullptr);
     ~CorvelActivationObject() override;
+
+    // Once the declared variables are made: their slots.
+    void BindVariables();
+    // The definition's key for cached slots (CorvelFunctionDefinition::
+    // GetLocalsKey), 0 when the activation has no slots.
+    uint64_t GetLocalsKey() const { return localsKey; }
+    // The slot of a name of the body, found once and then cached by it.
+    uint32_t FindLocal(const CorvelPropertyStore::Name& name) const;
+    // The property in `slot`, or null when the slot is empty (the name was
+    // deleted) or there is no such slot.
+    CorvelValue* GetLocal(uint32_t slot) const { return slot < slotCount ? slots[slot] : nullptr; }
 
     ClassType Class() const override;
     // Every name a function uses is looked up here first, and an activation
@@ -80,4 +96,15 @@ private:
     bool argumentsPending = true;
     // Key rather than pointer: the arguments object may die first.
     unsigned long argumentObjectKey = 0;
+
+    // The local names' properties, by slot; a slot is emptied when its
+    // property goes. Most calls have few locals: they need no allocation.
+    void ClearSlots(const char* propertyName);
+    const CorvelFunctionDefinition* definition = nullptr;
+    uint64_t localsKey = 0;
+    static const uint32_t kInlineSlots = 6;
+    CorvelValue* inlineSlots[kInlineSlots];
+    std::unique_ptr<CorvelValue*[]> heapSlots;
+    CorvelValue** slots = inlineSlots;
+    uint32_t slotCount = 0;
 };

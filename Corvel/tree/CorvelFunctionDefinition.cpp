@@ -3,9 +3,17 @@
 #include "CorvelIdentifier.h"
 #include "CorvelIdentifierList.h"
 #include "CorvelJSOutput.h"
+#include "CorvelExecutionContext.h"
 #include "CorvelStatementBlock.h"
 
+#include <atomic>
+#include <cstring>
+
 namespace {
+
+// Every definition gets its own number, so that a slot cached for one is
+// never taken for another's. 2^40 of them will not be made.
+std::atomic<uint64_t> g_nextDefinitionNumber{1};
 
 // Takes ownership of `body`: keeps it when it is a block, else deletes it.
 CorvelStatementBlock* KeepBlock(CorvelStatement* body) {
@@ -22,18 +30,51 @@ CorvelFunctionDefinition::CorvelFunctionDefinition(CorvelIdentifier* name, Corve
     NoteChild(name);
     NoteChild(parameters);
     NoteChild(codeBlock);
+    FindLocals();
 }
 
 CorvelFunctionDefinition::CorvelFunctionDefinition(const CorvelFunctionDefinition& other)
     : CorvelTreeElement(other),
       name(CopyOf(other.name)),
       parameters(CopyOf(other.parameters)),
-      codeBlock(CopyOf(other.codeBlock)) {}
+      codeBlock(CopyOf(other.codeBlock)) {
+    FindLocals();
+}
 
 CorvelFunctionDefinition::~CorvelFunctionDefinition() {
     delete name;
     delete parameters;
     delete codeBlock;
+}
+
+// Without memory for the lists the definition has no local names: its
+// calls then find their variables by walking the body, and every name by
+// lookup, as before.
+void CorvelFunctionDefinition::FindLocals() {
+    try {
+        if (codeBlock) CorvelExecutionContext::CollectDeclarations(codeBlock, declaredVariables);
+        int parameterCount = parameters ? parameters->GetNumber() : 0;
+        localNames.reserve(parameterCount + declaredVariables.size());
+        for (int i = 0; i < parameterCount; ++i)
+            localNames.push_back(&parameters->GetIdentifier(i)->GetHashedName());
+        for (const CorvelIdentifier* variable : declaredVariables) localNames.push_back(&variable->GetHashedName());
+    } catch (...) {
+        declaredVariables.clear();
+        localNames.clear();
+        return;
+    }
+    localsKey = g_nextDefinitionNumber.fetch_add(1, std::memory_order_relaxed) << 24;
+}
+
+uint32_t CorvelFunctionDefinition::FindLocal(const CorvelPropertyStore::Name& key) const {
+    if (strcmp(key.text, "arguments") == 0) return kNoLocal;
+    uint32_t count = GetLocalCount() < kNoLocal ? GetLocalCount() : kNoLocal;
+    for (uint32_t slot = 0; slot < count; ++slot) {
+        const CorvelPropertyStore::Name* local = localNames[slot];
+        if (local->indexHash == key.indexHash && local->length == key.length && strcmp(local->text, key.text) == 0)
+            return slot;
+    }
+    return kNoLocal;
 }
 
 const char* CorvelFunctionDefinition::GetName() const { return name ? name->GetName() : ""; }

@@ -1,7 +1,11 @@
 // CorvelFunctionDefinition: one "function" declaration.
 #pragma once
 
+#include "CorvelPropertyStore.h"
 #include "CorvelTreeElement.h"
+
+#include <cstdint>
+#include <vector>
 
 class CorvelIdentifier;
 class CorvelIdentifierList;
@@ -25,8 +29,32 @@ public:
     CorvelStatementBlock* GetCodeBlock() { return codeBlock; }
     const CorvelStatementBlock* GetCodeBlock() const { return codeBlock; }
 
+    // The names the body declares with `var`, in the order a call
+    // instantiates them (found once, when the definition is made).
+    const std::vector<const CorvelIdentifier*>& GetDeclaredVariables() const { return declaredVariables; }
+
+    // The local names of a call: the parameters, then the declared
+    // variables. A name of the body that is one of them is found in its
+    // slot of the call's activation; "arguments" never is.
+    static const uint32_t kNoLocal = 0xFFFFFF;
+    uint32_t GetLocalCount() const { return (uint32_t)localNames.size(); }
+    const CorvelPropertyStore::Name& GetLocalName(uint32_t slot) const { return *localNames[slot]; }
+    // The slot of `name`, or kNoLocal.
+    uint32_t FindLocal(const CorvelPropertyStore::Name& name) const;
+    // The definition's own number in its top 40 bits: what a name's cached
+    // slot is checked against. 0 when the local names could not be found
+    // (no memory): calls then walk the body for the variables.
+    uint64_t GetLocalsKey() const { return localsKey; }
+
 protected:
     CorvelIdentifier* name;
     CorvelIdentifierList* parameters;
     CorvelStatementBlock* codeBlock;
+
+private:
+    void FindLocals();
+
+    std::vector<const CorvelIdentifier*> declaredVariables;
+    std::vector<const CorvelPropertyStore::Name*> localNames;
+    uint64_t localsKey = 0;
 };

@@ -1,6 +1,7 @@
 #include "CorvelIdentifier.h"
 
 #include "CorvelExecutionContext.h"
+#include "CorvelFunctionDefinition.h"
 #include "CorvelJSOutput.h"
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
@@ -39,7 +40,28 @@ CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionCont
 // One walk finds the scope and reads the name: asking a scope for a name it
 // has and reading it differ only in that the read makes a property that is
 // made on first use, which the read that follows would make anyway.
+CorvelValue* CorvelIdentifier::FindLocal(const CorvelExecutionContext* context) const {
+    CorvelActivationObject* activation = context->GetInnermostActivation();
+    if (!activation) return nullptr;
+    uint64_t key = activation->GetLocalsKey();
+    if (key == 0) return nullptr;
+    uint64_t cached = localSlot.load(std::memory_order_relaxed);
+    uint32_t slot;
+    if ((cached & ~(uint64_t)CorvelFunctionDefinition::kNoLocal) == key) {
+        slot = (uint32_t)(cached & CorvelFunctionDefinition::kNoLocal);
+    } else {
+        slot = activation->FindLocal(hashedName);
+        localSlot.store(key | slot, std::memory_order_relaxed);
+    }
+    return activation->GetLocal(slot);
+}
+
 void CorvelIdentifier::EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const {
+    if (const CorvelValue* local = FindLocal(context)) {
+        result = *local;
+        result.SetAttributes(0);
+        return;
+    }
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);
         if (const CorvelValue* value = scope->FindHashed(hashedName)) {

@@ -6,6 +6,9 @@
 #include "CorvelValue.h"
 #include "QelString.h"
 
+#include <atomic>
+#include <cstdint>
+
 class CorvelObject;
 
 class CorvelIdentifier : public CorvelExpression {
@@ -25,6 +28,11 @@ public:
     // making the reference; raises 1029 when no scope has the name.
     void EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const;
 
+    // The name's property when it is a local name (parameter or variable)
+    // of the function whose activation is the innermost scope; else null,
+    // and the name is looked up along the scope chain.
+    CorvelValue* FindLocal(const CorvelExecutionContext* context) const;
+
     const char* GetName() const { return nameValue.GetString(); }
     // The name as a String value, shared by the references made of it.
     const CorvelValue& GetNameValue() const { return nameValue; }
@@ -35,4 +43,8 @@ private:
     // copies nor hashes it.
     CorvelValue nameValue;
     CorvelPropertyStore::Name hashedName;
+    // The slot found for the name in the last function it was used in: that
+    // definition's locals key with the slot in the low 24 bits. A tree may
+    // run on several threads at once, hence atomic.
+    mutable std::atomic<uint64_t> localSlot{0};
 };

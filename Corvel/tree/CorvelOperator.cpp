@@ -74,6 +74,18 @@ void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionC
     reference.PutValue(context, value);
 }
 
+// Writes `value` to a local name of the running function (one whose
+// FindLocal answered a property before the value was made). The property
+// is looked for again: making the value may have deleted it, and the
+// activation, the scope the name was found in, then makes it anew.
+void PutLocal(const CorvelIdentifier* name, CorvelExecutionContext* context, const CorvelValue& value) {
+    if (CorvelValue* local = name->FindLocal(context)) {
+        if (!(local->GetAttributes() & CorvelValue::ReadOnly)) *local = value;
+        return;
+    }
+    context->GetInnermostActivation()->Put(name->GetName(), value);
+}
+
 const char* ArgumentTypeText(CorvelOperator::ArgumentType argumentType) {
     switch (argumentType) {
     case CorvelOperator::UnaryPrefix: return "Unary Prefix";
@@ -365,6 +377,11 @@ CorvelStatus CorvelOperator::EvaluateComma(CorvelValue& result, CorvelExecutionC
 CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecutionContext* context,
                                             CorvelProgress& progress) const {
     if (leftIdentifier && !RightMaySuspend() && !progress.IsResumed()) {
+        if (leftIdentifier->FindLocal(context)) {
+            EvaluateRight(result, context);
+            PutLocal(leftIdentifier, context, result);
+            return CorvelStatus::Normal;
+        }
         // A plain name: its scope, without making a reference.
         CorvelObject* scope = leftIdentifier->FindScope(context);
         EvaluateRight(result, context);
@@ -384,6 +401,14 @@ CorvelStatus CorvelOperator::EvaluateCompoundAssign(CorvelValue& result, CorvelE
     CorvelValue::ECMAOperatorType base = BaseOperator(type);
     CorvelValue rightValue;
     if (leftIdentifier && !RightMaySuspend() && !progress.IsResumed()) {
+        if (const CorvelValue* local = leftIdentifier->FindLocal(context)) {
+            result = *local;
+            result.SetAttributes(0);
+            EvaluateRight(rightValue, context);
+            result.ECMABinaryOperation(base, rightValue);
+            PutLocal(leftIdentifier, context, result);
+            return CorvelStatus::Normal;
+        }
         CorvelObject* scope = leftIdentifier->FindScope(context);
         leftIdentifier->EvaluateValue(result, context);
         EvaluateRight(rightValue, context);
@@ -406,11 +431,20 @@ CorvelStatus CorvelOperator::EvaluateStep(CorvelValue& result, CorvelExecutionCo
     double delta = type == PostIncrement || type == PreIncrement ? 1 : -1;
     bool prefix = type == PreIncrement || type == PreDecrement;
     if (leftIdentifier && !progress.IsResumed()) {
-        CorvelObject* scope = leftIdentifier->FindScope(context);
-        leftIdentifier->EvaluateValue(result, context);
+        const CorvelValue* local = leftIdentifier->FindLocal(context);
+        CorvelObject* scope = local ? nullptr : leftIdentifier->FindScope(context);
+        if (local) {
+            result = *local;
+            result.SetAttributes(0);
+        } else {
+            leftIdentifier->EvaluateValue(result, context);
+        }
         if (result.GetType() != CorvelValue::Number) result.ToNumber();
         CorvelValue stored(result.GetNumber() + delta);
-        PutName(leftIdentifier, scope, context, stored);
+        if (local)
+            PutLocal(leftIdentifier, context, stored);
+        else
+            PutName(leftIdentifier, scope, context, stored);
         if (prefix) result = std::move(stored);
         return CorvelStatus::Normal;
     }
