@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CorvelActivationObject.h"
+#include "CorvelSmallBlocks.h"
 #include "CorvelStatementPosition.h"
 #include "CorvelStatus.h"
 #include "CorvelValue.h"
@@ -48,6 +49,10 @@ public:
 
     CorvelExecutionContext(const CorvelExecutionContext&) = delete;
     CorvelExecutionContext& operator=(const CorvelExecutionContext&) = delete;
+
+    // A context is made for every call of a script function.
+    static void* operator new(size_t size) { return CorvelSmallBlocks::Take(size); }
+    static void operator delete(void* memory, size_t size) { CorvelSmallBlocks::Give(memory, size); }
 
     // Runs or resumes the code. Run-time errors end here: they are reported
     // through the session and answered as Error.

@@ -1,6 +1,7 @@
 #include "CorvelMemoryBudget.h"
 
 #include "CorvelEnvironment.h"
+#include "CorvelSmallBlocks.h"
 
 #include <new>
 
@@ -28,7 +29,7 @@ CorvelMemoryBudget::RunScope::RunScope(bool nested) : previous(ms_running) {
 void* CorvelMemoryBudget::Allocate(size_t bytes) {
     Charge(bytes);
     try {
-        return ::operator new(bytes);
+        return CorvelSmallBlocks::Take(bytes);
     } catch (...) {
         Release(bytes);
         throw;
@@ -38,5 +39,5 @@ void* CorvelMemoryBudget::Allocate(size_t bytes) {
 void CorvelMemoryBudget::Free(void* memory, size_t bytes) {
     if (!memory) return;
     Release(bytes);
-    ::operator delete(memory);
+    CorvelSmallBlocks::Give(memory, bytes);
 }

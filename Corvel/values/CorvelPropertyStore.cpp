@@ -48,20 +48,12 @@ CorvelPropertyStore::Entry* CorvelPropertyStore::Find(const Name& name) const {
 
 CorvelPropertyStore::Entry* CorvelPropertyStore::Insert(const Name& name, const CorvelValue& value) {
     size_t size = sizeof(Entry) + name.length + 1;
-    CorvelMemoryBudget::Charge(size);
-    void* memory;
-    try {
-        memory = ::operator new(size);
-    } catch (...) {
-        CorvelMemoryBudget::Release(size);
-        throw;
-    }
+    void* memory = CorvelMemoryBudget::Allocate(size);
     Entry* entry;
     try {
         entry = new (memory) Entry(value);
     } catch (...) {
-        ::operator delete(memory);
-        CorvelMemoryBudget::Release(size);
+        CorvelMemoryBudget::Free(memory, size);
         throw;
     }
     memcpy(const_cast<char*>(entry->GetName()), name.text, name.length);
@@ -123,8 +115,7 @@ void CorvelPropertyStore::Unlink(Entry* entry) {
 void CorvelPropertyStore::DestroyEntry(Entry* entry) {
     size_t size = sizeof(Entry) + entry->length + 1;
     entry->~Entry();
-    ::operator delete(entry);
-    CorvelMemoryBudget::Release(size);
+    CorvelMemoryBudget::Free(entry, size);
 }
 
 CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkAll() {
