@@ -21,7 +21,9 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
                                                const CorvelValue* arguments, int count,
                                                CorvelStandardFunctionInstance* calledFunction,
                                                const CorvelFunctionDefinition* calledDefinition)
-    : CorvelObject(true), parameters(parameterList), argumentCount(count), function(calledFunction) {
+    : CorvelObject(false), parameters(parameterList), argumentCount(count), function(calledFunction) {
+    // Registered in the object table only when a value first names it (a
+    // reference to one of its properties): most calls never need its key.
     int parameterCount = GetParameterCount();
     // Slots only for a definition whose parameters these are.
     if (calledDefinition && calledDefinition->GetLocalsKey() != 0 && calledDefinition->GetParameters() == parameters) {

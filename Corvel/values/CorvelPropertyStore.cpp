@@ -74,6 +74,7 @@ CorvelPropertyStore::Entry* CorvelPropertyStore::Insert(const Name& name, const 
     } else {
         entry->previous = entry;
         first = entry;
+        m_usedBuckets |= 1u << name.bucket;
     }
     ++m_count;
 
@@ -102,6 +103,7 @@ void CorvelPropertyStore::Unlink(Entry* entry) {
     if (entry == first) {
         first = entry->next;
         if (first) first->previous = entry->previous;
+        else m_usedBuckets &= ~(1u << entry->bucket);
     } else {
         entry->previous->next = entry->next;
         if (entry->next) entry->next->previous = entry->previous;
@@ -123,14 +125,17 @@ CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkAll() {
     // once by their own destructor.
     if (m_count == 0 && !m_index) return nullptr;
     Entry* chain = nullptr;
-    for (int bucket = BucketCount - 1; bucket >= 0; --bucket) {
+    // The buckets in use, last first, so that the chain runs in bucket order.
+    for (uint32_t used = m_usedBuckets; used != 0;) {
+        int bucket = 31 - __builtin_clz(used);
+        used &= ~(1u << bucket);
         Entry* first = m_buckets[bucket];
-        if (!first) continue;
         Entry* last = first->previous;
         last->next = chain;
         chain = first;
         m_buckets[bucket] = nullptr;
     }
+    m_usedBuckets = 0;
     delete[] m_index;
     m_index = nullptr;
     m_indexMask = 0;

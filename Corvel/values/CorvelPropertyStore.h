@@ -82,6 +82,9 @@ private:
     // Each bucket is a chain whose first entry's `previous` points at the
     // last one, so appending needs no tail array.
     Entry* m_buckets[BucketCount] = {};
+    // Bit b set while bucket b has entries: emptying a small store visits
+    // only those.
+    uint32_t m_usedBuckets = 0;
     Entry** m_index = nullptr;  // null while the store is small
     uint32_t m_indexMask = 0;
     uint32_t m_count = 0;
