@@ -54,6 +54,8 @@ public:
             ++lists.count[size];
             return;
         }
+#else
+        static_cast<void>(bytes);
 #endif
         ::operator delete(memory);
     }
