@@ -27,7 +27,7 @@ struct Action {
     int value;
 };
 
-bool Grow(yymparse* p) {
+__attribute__((noinline)) bool Grow(yymparse* p) {
     if (!p->stackMayGrow) return false;
     if (p->stackSize > INT_MAX / 2 / (int)sizeof(void*)) return false;
     int size = p->stackSize > 0 ? p->stackSize * 2 : 100;
@@ -41,7 +41,8 @@ bool Grow(yymparse* p) {
     return true;
 }
 
-bool Push(yymparse* p, int state, void* value) {
+// The common case stays inline; growing is out of line.
+inline bool Push(yymparse* p, int state, void* value) {
     if (p->top + 1 >= p->stackSize && !Grow(p)) {
         p->stackOverflow(p);
         return false;
@@ -70,7 +71,7 @@ void PopWithDestructor(yymparse* p) {
     --p->top;
 }
 
-void Fetch(yymparse* p) {
+__attribute__((noinline)) void Fetch(yymparse* p) {
     int token = p->getToken(p);
     p->lookahead = token < 0 ? 0 : token;
     p->lookaheadValid = true;
@@ -78,7 +79,7 @@ void Fetch(yymparse* p) {
 
 // The action of `state`; reads a token when the state needs one. With
 // `errorToken` the lookup is made for the error symbol instead.
-Action FindAction(yymparse* p, int state, bool errorToken) {
+inline Action FindAction(yymparse* p, int state, bool errorToken) {
     const yymparsetables* t = p->tables;
     for (;;) {
         const yymstateaction& entry = t->stateActions[state];
@@ -94,7 +95,7 @@ Action FindAction(yymparse* p, int state, bool errorToken) {
     }
 }
 
-int FindGoto(const yymparsetables* t, int state, int nonterminal) {
+inline int FindGoto(const yymparsetables* t, int state, int nonterminal) {
     while (state >= 0) {
         int index = t->stateGotos[state].base + nonterminal;
         if (index >= 0 && index < t->gotoCount && t->gotos[index].state == state) return t->gotos[index].next;
@@ -249,6 +250,17 @@ int yymparserun(yymparse* p) {
             p->lookaheadValid = false;
             break;
         case YYM_REDUCE: {
+            // Most reductions pass one value up a chain of unit rules: only
+            // the state on top changes.
+            const yymrule& rule = p->tables->rules[action.value];
+            if (rule.length == 1 && rule.action < 0) {
+                int next = FindGoto(p->tables, p->stateStack[p->top - 1], rule.lhs);
+                if (next >= 0) {
+                    p->ruleValue = p->valueStack[p->top];
+                    p->stateStack[p->top] = (int16_t)next;
+                    break;
+                }
+            }
             int result = 0;
             Outcome outcome = Reduce(p, action.value, result);
             if (outcome == Stop) return result;
