@@ -86,6 +86,13 @@ struct yymlex {
     const unsigned char* trailing;
 
     void* data;  // the owner
+
+    // A source in memory, ending at its first NUL: while nothing is pushed
+    // back, runs are read from here directly and a longer match given up
+    // moves the cursor back, with no callback per byte. Null: `input` is the
+    // only source. A `getChar` that serves the same text must read through
+    // this cursor, so that both ways stay in step.
+    const unsigned char* cursor;
 };
 
 // A template with the default sizes and callbacks and no tables.

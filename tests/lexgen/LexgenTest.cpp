@@ -137,6 +137,25 @@ TEST(Lexgen, LineNumbersSurviveBacktrackingOverLineBreaks) {
     EXPECT_EQ(scanner.Scan("a\n\nb", nullptr, true), (Tokens{"1:a\n\nb", "line 3"}));
 }
 
+// An in-memory source is read without callbacks and backtracks by moving
+// its cursor; what comes out must not differ from the callback's way.
+TEST(Lexgen, InMemorySourceScansLikeTheCallback) {
+    Scanner scanner("%%\n\"a\\n\\nb\" {}\n\"a\" {}\n\"abcd\" {}\n\\n {}\n\" \" { skip }\n. {}\n");
+    for (std::string input : {"a\n\nx", "a\n\nb", "abcx abcd a\n", "abc", "", "a\n\n"}) {
+        auto inMemory = [&input](yymlex& lex) { lex.cursor = reinterpret_cast<const unsigned char*>(input.c_str()); };
+        EXPECT_EQ(scanner.Scan(input, inMemory, true), scanner.Scan(input, nullptr, true)) << input;
+    }
+    // A small fixed push-back buffer is never needed: the cursor moves back.
+    std::string input = "abcx";
+    auto fixed = [&input](yymlex& lex) {
+        lex.cursor = reinterpret_cast<const unsigned char*>(input.c_str());
+        lex.unputGrows = 0;
+        lex.unputSize = 1;
+    };
+    EXPECT_EQ(scanner.Scan(input, fixed), (Tokens{"2:a", "6:b", "6:c", "6:x"}));
+    EXPECT_FALSE(scanner.m_failed);
+}
+
 TEST(Lexgen, ExclusiveStartConditions) {
     Scanner scanner(
         "%x C\n%%\n"
