@@ -63,6 +63,7 @@ bool GrowUnput(yymlex* lex) {
 
 inline int NextRow(const yymlex* lex, int row, int c) {
     int k = lex->classes ? lex->classes[c] : c;
+    if (lex->rows) return lex->rows[row * lex->classCount + k];
     for (;;) {
         const yymlexstate& state = lex->states[row];
         if (state.base >= 0) {

@@ -84,6 +84,11 @@ struct yymlex {
     int stateCount;
     // Per action; trailing context is not supported, so templates leave it null.
     const unsigned char* trailing;
+    // Optional: the same transitions unpacked, row * classCount + class ->
+    // next row (0 = none), so that a step is one index. Null: the packed
+    // transitions above are searched.
+    const short* rows;
+    int classCount;
 
     void* data;  // the owner
 
