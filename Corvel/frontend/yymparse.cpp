@@ -155,6 +155,49 @@ bool Recover(yymparse* p) {
     return true;
 }
 
+inline bool IsUnitWithoutAction(const yymparsetables* t, const Action& action) {
+    if (action.type != YYM_REDUCE) return false;
+    const yymrule& rule = t->rules[action.value];
+    return rule.length == 1 && rule.action < 0;
+}
+
+inline yymunitchain& ChainSlot(yymparse* p, int top, int below, int token) {
+    unsigned hash = (unsigned)top * 31u + (unsigned)below * 7u + (unsigned)token * 131u;
+    return p->unitChains[hash % YYM_UNIT_CHAINS];
+}
+
+// Takes `action`, a unit reduction without an action, and the ones that
+// follow it: each passes the value on top up to another nonterminal, so
+// only the state on top changes. Leaves in `action` the first other action
+// (or a unit reduction whose goto is missing, for Reduce to fail on).
+// Chains met with the lookahead already read are remembered.
+void FollowUnitChain(yymparse* p, Action& action) {
+    const yymparsetables* t = p->tables;
+    int top = p->stateStack[p->top];
+    int below = p->stateStack[p->top - 1];
+    bool keyed = p->lookaheadValid;
+    if (keyed) {
+        const yymunitchain& known = ChainSlot(p, top, below, p->lookahead);
+        if (known.top == top && known.below == below && known.token == p->lookahead && (known.state | known.token)) {
+            p->ruleValue = p->valueStack[p->top];
+            p->stateStack[p->top] = known.state;
+            action = {known.type, known.value};
+            return;
+        }
+    }
+    do {
+        int next = FindGoto(t, below, t->rules[action.value].lhs);
+        if (next < 0) return;
+        p->ruleValue = p->valueStack[p->top];
+        p->stateStack[p->top] = (int16_t)next;
+        action = FindAction(p, next, false);
+    } while (IsUnitWithoutAction(t, action));
+    if (keyed) {
+        ChainSlot(p, top, below, p->lookahead) = {(int16_t)top, (int16_t)below, (int16_t)p->lookahead,
+                                                  p->stateStack[p->top], (uint8_t)action.type, (int16_t)action.value};
+    }
+}
+
 enum Outcome { Continue, Stop, Fail };
 
 Outcome Reduce(yymparse* p, int ruleNumber, int& result) {
@@ -243,6 +286,7 @@ int yymparserun(yymparse* p) {
     if (!Push(p, 0, nullptr)) return Abort(p);
     for (;;) {
         Action action = FindAction(p, p->stateStack[p->top], false);
+        if (IsUnitWithoutAction(p->tables, action)) FollowUnitChain(p, action);
         switch (action.type) {
         case YYM_SHIFT:
             if (p->skip > 0) --p->skip;
@@ -250,17 +294,6 @@ int yymparserun(yymparse* p) {
             p->lookaheadValid = false;
             break;
         case YYM_REDUCE: {
-            // Most reductions pass one value up a chain of unit rules: only
-            // the state on top changes.
-            const yymrule& rule = p->tables->rules[action.value];
-            if (rule.length == 1 && rule.action < 0) {
-                int next = FindGoto(p->tables, p->stateStack[p->top - 1], rule.lhs);
-                if (next >= 0) {
-                    p->ruleValue = p->valueStack[p->top];
-                    p->stateStack[p->top] = (int16_t)next;
-                    break;
-                }
-            }
             int result = 0;
             Outcome outcome = Reduce(p, action.value, result);
             if (outcome == Stop) return result;
