@@ -24,8 +24,7 @@ int QelLEXAnalyser::GetToken() {
 
 void QelLEXAnalyser::SetBuffer(const char* text) {
     m_bufferStart = text;
-    m_position = text;
-    m_bufferLength = 0;
+    m_lex.cursor = reinterpret_cast<const unsigned char*>(text);
     yymlexreset(&m_lex);
     ResetState();
 }
@@ -40,15 +39,9 @@ void QelLEXAnalyser::LinkToYACC(QelYACCParser& parser) {
 }
 
 int QelLEXAnalyser::GetChar() {
-    if (!m_position) return -1;
-    unsigned char c = (unsigned char)*m_position;
-    if (c == 0) {
-        m_bufferLength = (int)(m_position - m_bufferStart);
-        m_position = nullptr;
-        return -1;
-    }
-    ++m_position;
-    return c;
+    const unsigned char*& at = m_lex.cursor;
+    if (!at || *at == 0) return -1;
+    return *at++;
 }
 
 void QelLEXAnalyser::OutputChar(int) {}
@@ -67,7 +60,7 @@ void QelLEXAnalyser::SetStartCondition(int condition) {
 }
 
 int QelLEXAnalyser::GetConsumedCount() const {
-    return m_position ? (int)(m_position - m_bufferStart) : m_bufferLength;
+    return m_lex.cursor ? (int)(reinterpret_cast<const char*>(m_lex.cursor) - m_bufferStart) : 0;
 }
 
 int QelLEXAnalyser::ReadCallback(yymlex* lex) { return static_cast<QelLEXAnalyser*>(lex->data)->GetChar(); }

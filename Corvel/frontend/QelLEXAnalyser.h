@@ -35,8 +35,8 @@ public:
     bool HasFailed() const { return m_lex.failed != 0; }
 
 protected:
-    // The engine's character source: the next byte of the buffer as 0..255,
-    // or -1 from the terminating NUL on.
+    // The engine's character source when bytes were pushed back: the next
+    // byte of the buffer as 0..255, or -1 from the terminating NUL on.
     int GetChar();
     // The engine's echo of bytes no rule matched: they are dropped.
     void OutputChar(int c);
@@ -65,7 +65,6 @@ private:
     static void OverflowCallback(yymlex* lex, const char* message);
 
     yymlex m_lex;
+    // The engine's cursor walks this text and stops at its terminating NUL.
     const char* m_bufferStart = nullptr;
-    const char* m_position = nullptr;  // null once the terminating NUL was read
-    int m_bufferLength = 0;
 };

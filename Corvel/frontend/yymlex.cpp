@@ -61,8 +61,9 @@ bool GrowUnput(yymlex* lex) {
     return false;
 }
 
-int NextRow(const yymlex* lex, int row, int c) {
+inline int NextRow(const yymlex* lex, int row, int c) {
     int k = lex->classes ? lex->classes[c] : c;
+    if (lex->rows) return lex->rows[row * lex->classCount + k];
     for (;;) {
         const yymlexstate& state = lex->states[row];
         if (state.base >= 0) {
@@ -75,7 +76,7 @@ int NextRow(const yymlex* lex, int row, int c) {
 }
 
 // Reading on from such a row could never lengthen the match.
-bool HasNoTransitions(const yymlex* lex, int row) {
+inline bool HasNoTransitions(const yymlex* lex, int row) {
     return row == 0 || (lex->states[row].base < 0 && lex->states[row].def == 0);
 }
 
@@ -86,9 +87,34 @@ int FirstAction(const yymlex* lex, int row) {
     return action > 0 ? action : 0;
 }
 
+// ReadRun over the in-memory source.
+int ReadDirect(yymlex* lex, int row) {
+    const unsigned char* at = lex->cursor;
+    int count = 0;
+    for (;;) {
+        int c = *at;
+        if (c == 0) break;
+        if (count >= lex->textSize && !GrowText(lex)) {
+            lex->cursor = at;
+            return -1;
+        }
+        ++at;
+        if (c == '\n') ++lex->lineNumber;
+        row = NextRow(lex, row, c);
+        lex->text[count] = (char)c;
+        lex->stateBuffer[count++] = row;
+        if (HasNoTransitions(lex, row)) break;
+    }
+    lex->cursor = at;
+    return count;
+}
+
 // Reads as far as the tables can follow from `row`: the number of bytes
-// stored, or -1 when the text buffer could not hold them.
-int ReadRun(yymlex* lex, int row) {
+// stored, or -1 when the text buffer could not hold them. `direct` says
+// whether they came straight from the in-memory source.
+int ReadRun(yymlex* lex, int row, bool* direct) {
+    *direct = lex->cursor && lex->unputCount == 0 && lex->input == yymlexinput && lex->unput == yymlexunput;
+    if (*direct) return ReadDirect(lex, row);
     int count = 0;
     for (;;) {
         int c = lex->input(lex);
@@ -104,7 +130,7 @@ int ReadRun(yymlex* lex, int row) {
 
 // Gives back bytes until the text ends in an accepting row. Returns that
 // row's first action, or 0 with only the first byte left.
-int LongestMatch(yymlex* lex, int* count) {
+int LongestMatch(yymlex* lex, int* count, bool direct) {
     int n = *count;
     for (;;) {
         int action = FirstAction(lex, lex->stateBuffer[n - 1]);
@@ -112,7 +138,13 @@ int LongestMatch(yymlex* lex, int* count) {
             *count = n;
             return action;
         }
-        lex->unput(lex, (unsigned char)lex->text[--n]);
+        int c = (unsigned char)lex->text[--n];
+        if (direct) {
+            --lex->cursor;
+            if (c == '\n') --lex->lineNumber;
+            continue;
+        }
+        lex->unput(lex, c);
         if (lex->failed) return 0;
     }
 }
@@ -232,7 +264,8 @@ int yymlexscan(yymlex* lex) {
             lex->failed = 1;
             return 0;
         }
-        int count = ReadRun(lex, row);
+        bool direct;
+        int count = ReadRun(lex, row, &direct);
         if (count < 0) return 0;
         int token = 0;
         if (count == 0) {
@@ -244,7 +277,7 @@ int yymlexscan(yymlex* lex) {
             return 0;
         }
         lex->oldEol = lex->eol;
-        int action = LongestMatch(lex, &count);
+        int action = LongestMatch(lex, &count, direct);
         if (lex->failed) return 0;
         if (action == 0) {
             lex->output(lex, (unsigned char)lex->text[0]);

@@ -84,8 +84,20 @@ struct yymlex {
     int stateCount;
     // Per action; trailing context is not supported, so templates leave it null.
     const unsigned char* trailing;
+    // Optional: the same transitions unpacked, row * classCount + class ->
+    // next row (0 = none), so that a step is one index. Null: the packed
+    // transitions above are searched.
+    const short* rows;
+    int classCount;
 
     void* data;  // the owner
+
+    // A source in memory, ending at its first NUL: while nothing is pushed
+    // back, runs are read from here directly and a longer match given up
+    // moves the cursor back, with no callback per byte. Null: `input` is the
+    // only source. A `getChar` that serves the same text must read through
+    // this cursor, so that both ways stay in step.
+    const unsigned char* cursor;
 };
 
 // A template with the default sizes and callbacks and no tables.

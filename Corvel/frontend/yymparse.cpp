@@ -27,7 +27,7 @@ struct Action {
     int value;
 };
 
-bool Grow(yymparse* p) {
+__attribute__((noinline)) bool Grow(yymparse* p) {
     if (!p->stackMayGrow) return false;
     if (p->stackSize > INT_MAX / 2 / (int)sizeof(void*)) return false;
     int size = p->stackSize > 0 ? p->stackSize * 2 : 100;
@@ -41,7 +41,8 @@ bool Grow(yymparse* p) {
     return true;
 }
 
-bool Push(yymparse* p, int state, void* value) {
+// The common case stays inline; growing is out of line.
+inline bool Push(yymparse* p, int state, void* value) {
     if (p->top + 1 >= p->stackSize && !Grow(p)) {
         p->stackOverflow(p);
         return false;
@@ -70,7 +71,7 @@ void PopWithDestructor(yymparse* p) {
     --p->top;
 }
 
-void Fetch(yymparse* p) {
+__attribute__((noinline)) void Fetch(yymparse* p) {
     int token = p->getToken(p);
     p->lookahead = token < 0 ? 0 : token;
     p->lookaheadValid = true;
@@ -78,7 +79,7 @@ void Fetch(yymparse* p) {
 
 // The action of `state`; reads a token when the state needs one. With
 // `errorToken` the lookup is made for the error symbol instead.
-Action FindAction(yymparse* p, int state, bool errorToken) {
+inline Action FindAction(yymparse* p, int state, bool errorToken) {
     const yymparsetables* t = p->tables;
     for (;;) {
         const yymstateaction& entry = t->stateActions[state];
@@ -94,7 +95,7 @@ Action FindAction(yymparse* p, int state, bool errorToken) {
     }
 }
 
-int FindGoto(const yymparsetables* t, int state, int nonterminal) {
+inline int FindGoto(const yymparsetables* t, int state, int nonterminal) {
     while (state >= 0) {
         int index = t->stateGotos[state].base + nonterminal;
         if (index >= 0 && index < t->gotoCount && t->gotos[index].state == state) return t->gotos[index].next;
@@ -152,6 +153,49 @@ bool Recover(yymparse* p) {
     p->tokenValue = nullptr;
     p->lookaheadValid = false;
     return true;
+}
+
+inline bool IsUnitWithoutAction(const yymparsetables* t, const Action& action) {
+    if (action.type != YYM_REDUCE) return false;
+    const yymrule& rule = t->rules[action.value];
+    return rule.length == 1 && rule.action < 0;
+}
+
+inline yymunitchain& ChainSlot(yymparse* p, int top, int below, int token) {
+    unsigned hash = (unsigned)top * 31u + (unsigned)below * 7u + (unsigned)token * 131u;
+    return p->unitChains[hash % YYM_UNIT_CHAINS];
+}
+
+// Takes `action`, a unit reduction without an action, and the ones that
+// follow it: each passes the value on top up to another nonterminal, so
+// only the state on top changes. Leaves in `action` the first other action
+// (or a unit reduction whose goto is missing, for Reduce to fail on).
+// Chains met with the lookahead already read are remembered.
+void FollowUnitChain(yymparse* p, Action& action) {
+    const yymparsetables* t = p->tables;
+    int top = p->stateStack[p->top];
+    int below = p->stateStack[p->top - 1];
+    bool keyed = p->lookaheadValid;
+    if (keyed) {
+        const yymunitchain& known = ChainSlot(p, top, below, p->lookahead);
+        if (known.top == top && known.below == below && known.token == p->lookahead && (known.state | known.token)) {
+            p->ruleValue = p->valueStack[p->top];
+            p->stateStack[p->top] = known.state;
+            action = {known.type, known.value};
+            return;
+        }
+    }
+    do {
+        int next = FindGoto(t, below, t->rules[action.value].lhs);
+        if (next < 0) return;
+        p->ruleValue = p->valueStack[p->top];
+        p->stateStack[p->top] = (int16_t)next;
+        action = FindAction(p, next, false);
+    } while (IsUnitWithoutAction(t, action));
+    if (keyed) {
+        ChainSlot(p, top, below, p->lookahead) = {(int16_t)top, (int16_t)below, (int16_t)p->lookahead,
+                                                  p->stateStack[p->top], (uint8_t)action.type, (int16_t)action.value};
+    }
 }
 
 enum Outcome { Continue, Stop, Fail };
@@ -242,6 +286,7 @@ int yymparserun(yymparse* p) {
     if (!Push(p, 0, nullptr)) return Abort(p);
     for (;;) {
         Action action = FindAction(p, p->stateStack[p->top], false);
+        if (IsUnitWithoutAction(p->tables, action)) FollowUnitChain(p, action);
         switch (action.type) {
         case YYM_SHIFT:
             if (p->skip > 0) --p->skip;

@@ -69,6 +69,20 @@ struct yymparsetables {
     void (*destroy)(yymparse* p, int action, void* value);
 };
 
+// Where a chain of unit reductions without actions ended: from `top` over
+// `below` with lookahead `token` the parse comes to `state` and `type`
+// `value` there. Depends on the tables alone; token 0 with state 0 is empty.
+struct yymunitchain {
+    int16_t top;
+    int16_t below;
+    int16_t token;
+    int16_t state;
+    uint8_t type;
+    int16_t value;
+};
+
+enum : int { YYM_UNIT_CHAINS = 256 };
+
 struct yymparse {
     // Flags.
     bool lookaheadValid = false;
@@ -103,6 +117,10 @@ struct yymparse {
 
     const yymparsetables* tables = nullptr;
     void* userData = nullptr;
+
+    // Recent unit-reduction chains, by top state, state below and lookahead:
+    // expressions pass every operand up a long chain of them.
+    yymunitchain unitChains[YYM_UNIT_CHAINS] = {};
 };
 
 // The template for a parser over `tables`, with the default callbacks.

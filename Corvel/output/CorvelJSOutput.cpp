@@ -26,6 +26,14 @@ CorvelJSOutput::CorvelJSOutput() : buffer(new (std::nothrow) char[kInitialCapaci
 CorvelJSOutput::~CorvelJSOutput() { delete[] buffer; }
 
 void CorvelJSOutput::Write(const char* format, ...) {
+    // Node writers pass fixed fragments: a format without directives is its
+    // own result, so it need not be formatted.
+    const char* end = format;
+    while (*end && *end != '%' && end - format < kWriteLimit) ++end;
+    if (*end == 0) {
+        WriteToBuffer(format);
+        return;
+    }
     char text[kWriteLimit];
     va_list args;
     va_start(args, format);

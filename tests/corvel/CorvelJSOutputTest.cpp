@@ -135,6 +135,13 @@ TEST(CorvelJSOutput, WriteCutsFormattedTextAt999Bytes) {
     output.Write("%d-%s", 7, "z");
     EXPECT_EQ(output.GetLength(), 1002);
     EXPECT_EQ(std::string(output.GetOutput()).substr(999), "7-z");
+    // Fixed fragments take a shorter way but come out the same, cut included.
+    CorvelJSOutput plain;
+    plain.Write("100%% sure, ");
+    const std::string fragment(1200, 'f');
+    plain.Write(fragment.c_str());
+    plain.Write("end");
+    EXPECT_EQ(std::string(plain.GetOutput()), "100% sure, " + fragment.substr(0, 999) + "end");
 }
 
 TEST(CorvelJSOutput, TabsFollowTheTabLevel) {

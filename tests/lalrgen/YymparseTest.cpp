@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 int ToyNode::live = 0;
 
 ToyNode::ToyNode(char k, ToyNode* a, ToyNode* b, ToyNode* c) : kind(k), children{a, b, c}, depth(1) {
@@ -187,6 +190,49 @@ TEST_F(Yymparse, ActionCanAbortWithoutLeaking) {
     EXPECT_EQ(run.Run(), 1);
     EXPECT_EQ(run.Messages(), "too deep");
     EXPECT_EQ(run.Tree(), "1");
+}
+
+// The engine remembers where chains of unit reductions ended; what it
+// remembered from earlier texts, broken ones included, must not change how a
+// later text parses.
+TEST_F(Yymparse, RememberedUnitChainsChangeNoParse) {
+    std::vector<std::string> texts = {"1*2+3; (4+5)*6; 7 8; i(1) 2*3; e 4;", "(1+; 2*(3+4); 5;", "1+2*3+4*5*6;"};
+    const std::string alphabet = "1+*();ierx";
+    unsigned seed = 777;
+    for (int i = 0; i < 300; ++i) {
+        std::string text;
+        for (int j = (int)(seed % 30); j > 0; --j) {
+            seed = seed * 1103515245 + 12345;
+            text += alphabet[(seed >> 16) % alphabet.size()];
+        }
+        texts.push_back(text);
+    }
+    yymunitchain remembered[YYM_UNIT_CHAINS] = {};
+    for (const std::string& text : texts) {
+        ToyRun fresh(text);
+        ToyRun warm(text);
+        std::copy(std::begin(remembered), std::end(remembered), warm.engine.unitChains);
+        EXPECT_EQ(warm.Run(), fresh.Run()) << text;
+        EXPECT_EQ(warm.Tree(), fresh.Tree()) << text;
+        EXPECT_EQ(warm.Messages(), fresh.Messages()) << text;
+        std::copy(std::begin(warm.engine.unitChains), std::end(warm.engine.unitChains), remembered);
+    }
+    int kept = 0;
+    for (const yymunitchain& chain : remembered) kept += chain.state != 0;
+    EXPECT_GT(kept, 3);
+
+    // One chain in every slot: only its own top state, state below and
+    // lookahead may take it.
+    for (const yymunitchain& chain : remembered) {
+        if (chain.state == 0) continue;
+        for (size_t i = 0; i < 40; ++i) {
+            ToyRun fresh(texts[i]);
+            ToyRun warm(texts[i]);
+            std::fill(std::begin(warm.engine.unitChains), std::end(warm.engine.unitChains), chain);
+            EXPECT_EQ(warm.Run(), fresh.Run()) << texts[i];
+            EXPECT_EQ(warm.Tree(), fresh.Tree()) << texts[i];
+        }
+    }
 }
 
 TEST_F(Yymparse, SurvivesGarbage) {

@@ -137,6 +137,30 @@ TEST(Lexgen, LineNumbersSurviveBacktrackingOverLineBreaks) {
     EXPECT_EQ(scanner.Scan("a\n\nb", nullptr, true), (Tokens{"1:a\n\nb", "line 3"}));
 }
 
+// An in-memory source is read without callbacks and backtracks by moving
+// its cursor, and unpacked rows step in one index; what comes out must not
+// differ from the callback's way over the packed transitions.
+TEST(Lexgen, InMemorySourceAndUnpackedRowsScanLikeTheCallback) {
+    Scanner scanner("%x C\n%%\n\"a\\n\\nb\" {}\n\"a\" {}\n\"abcd\" {}\n\\n {}\n\" \" { skip }\n"
+                    "\"<\" { begin 1 }\n<C>[^>]+ {}\n<C>\">\" { begin 0 }\n[0-9]+(\\.[0-9]+)? {}\n. {}\n");
+    for (std::string input : {"a\n\nx", "a\n\nb", "abcx abcd a\n", "abc", "", "a\n\n", "1.5 2. <ab\ncd> 3 <x"}) {
+        auto packed = [](yymlex& lex) { lex.rows = nullptr; };
+        auto inMemory = [&input](yymlex& lex) { lex.cursor = reinterpret_cast<const unsigned char*>(input.c_str()); };
+        Tokens expected = scanner.Scan(input, packed, true);
+        EXPECT_EQ(scanner.Scan(input, nullptr, true), expected) << input;
+        EXPECT_EQ(scanner.Scan(input, inMemory, true), expected) << input;
+    }
+    // A small fixed push-back buffer is never needed: the cursor moves back.
+    std::string input = "abcx";
+    auto fixed = [&input](yymlex& lex) {
+        lex.cursor = reinterpret_cast<const unsigned char*>(input.c_str());
+        lex.unputGrows = 0;
+        lex.unputSize = 1;
+    };
+    EXPECT_EQ(scanner.Scan(input, fixed), (Tokens{"2:a", "10:b", "10:c", "10:x"}));
+    EXPECT_FALSE(scanner.m_failed);
+}
+
 TEST(Lexgen, ExclusiveStartConditions) {
     Scanner scanner(
         "%x C\n%%\n"

@@ -31,6 +31,7 @@ LexgenTables::LexgenTables(const LexgenRules& rules, const LexgenAutomaton& auto
     for (int state = 1; state < automaton.GetStateCount(); ++state) AddStateRow(automaton, state);
     CheckLimit((int)m_rows.size(), "states");
     Pack();
+    Unpack();
 }
 
 int LexgenTables::RowOf(int dfaState) const { return dfaState == 0 ? 0 : 2 * m_conditionCount + dfaState; }
@@ -133,6 +134,33 @@ void LexgenTables::Pack() {
         m_states.push_back({(short)m_rows[r].def, (short)bases[r], (short)m_rows[r].match});
 }
 
+// Follows the packed tables as the engine does without unpacked rows, so
+// that both ways agree by construction.
+void LexgenTables::Unpack() {
+    m_classCount = m_classes.empty() ? 256 : *std::max_element(m_classes.begin(), m_classes.end()) + 1;
+    m_unpacked.assign(m_states.size() * (size_t)m_classCount, 0);
+    for (size_t start = 0; start < m_states.size(); ++start) {
+        for (int k = 0; k < m_classCount; ++k) {
+            int row = (int)start;
+            int next = 0;
+            for (;;) {
+                const yymlexstate& state = m_states[(size_t)row];
+                int i = state.base + k;
+                if (state.base >= 0 && i < (int)m_transitions.size() && m_transitions[(size_t)i].check == row) {
+                    next = m_transitions[(size_t)i].next;
+                    break;
+                }
+                if (state.def <= 0) {
+                    next = -state.def;
+                    break;
+                }
+                row = state.def;
+            }
+            m_unpacked[start * (size_t)m_classCount + (size_t)k] = (short)next;
+        }
+    }
+}
+
 yymlex LexgenTables::MakeTemplate() const {
     yymlex lex = yymlexdefaults();
     lex.classes = m_classes.data();
@@ -141,5 +169,7 @@ yymlex LexgenTables::MakeTemplate() const {
     lex.matches = m_matches.data();
     lex.states = m_states.data();
     lex.stateCount = (int)m_states.size();
+    lex.rows = m_unpacked.data();
+    lex.classCount = m_classCount;
     return lex;
 }

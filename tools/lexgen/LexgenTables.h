@@ -19,6 +19,9 @@ public:
     const std::vector<yymlextransition>& GetTransitions() const { return m_transitions; }
     const std::vector<short>& GetMatches() const { return m_matches; }
     const std::vector<yymlexstate>& GetStates() const { return m_states; }
+    // The packed transitions unpacked again: row * class count + class.
+    const std::vector<short>& GetRows() const { return m_unpacked; }
+    int GetClassCount() const { return m_classCount; }
 
     // An engine template over these tables, without an action callback.
     // It points into this object.
@@ -37,6 +40,7 @@ private:
     void AddStartRows(const LexgenRules& rules, const LexgenAutomaton& automaton);
     void AddStateRow(const LexgenAutomaton& automaton, int state);
     void Pack();
+    void Unpack();
 
     int m_conditionCount = 0;
     std::vector<Row> m_rows;
@@ -45,4 +49,6 @@ private:
     std::vector<yymlextransition> m_transitions;
     std::vector<short> m_matches{0};
     std::vector<yymlexstate> m_states;
+    std::vector<short> m_unpacked;
+    int m_classCount = 0;
 };

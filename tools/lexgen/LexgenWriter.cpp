@@ -32,6 +32,7 @@ void WriteTables(std::ostream& out, const LexgenTables& tables) {
     WriteArray(out, "yymlexstate kStates", tables.GetStates(), 6, [](std::ostream& o, const yymlexstate& s) {
         o << "{" << s.def << ", " << s.base << ", " << s.match << "}";
     });
+    WriteArray(out, "short kRows", tables.GetRows(), 16, [](std::ostream& o, short r) { o << r; });
 }
 
 // Continuation lines keep their indentation relative to each other.
@@ -66,7 +67,7 @@ void WriteActions(std::ostream& out, const LexgenRules& rules) {
     out << "}\n\n";
 }
 
-void WriteTemplate(std::ostream& out, const LexgenRules& rules) {
+void WriteTemplate(std::ostream& out, const LexgenRules& rules, const LexgenTables& tables) {
     const std::string& name = rules.GetClassName();
     out << "const yymlex* " << name << "::GetLexTemplate() {\n";
     out << "    static const yymlex lexTemplate = [] {\n";
@@ -77,6 +78,8 @@ void WriteTemplate(std::ostream& out, const LexgenRules& rules) {
     out << "        lex.matches = kMatches;\n";
     out << "        lex.states = kStates;\n";
     out << "        lex.stateCount = (int)(sizeof kStates / sizeof kStates[0]);\n";
+    out << "        lex.rows = kRows;\n";
+    out << "        lex.classCount = " << tables.GetClassCount() << ";\n";
     out << "        lex.action = RunRuleAction;\n";
     out << "        return lex;\n";
     out << "    }();\n";
@@ -109,7 +112,7 @@ std::string LexgenWriter::Write(const LexgenRules& rules, const LexgenTables& ta
     out << "}\n\n";
     out << "}  // namespace\n\n";
     WriteActions(out, rules);
-    WriteTemplate(out, rules);
+    WriteTemplate(out, rules, tables);
     if (!rules.GetEpilogue().empty()) out << "\n" << rules.GetEpilogue();
     return out.str();
 }
