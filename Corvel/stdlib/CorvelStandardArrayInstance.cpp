@@ -37,7 +37,12 @@ uint32_t RequestedLength(const CorvelValue& value) {
 
 CorvelStandardArrayInstance::CorvelStandardArrayInstance() {
     KeepElementsDensely();
-    SetOwnProperty(LengthName(), CorvelValue(0), kLengthAttributes);
+    StoreLengthProperty();
+}
+
+void CorvelStandardArrayInstance::StoreLengthProperty() {
+    SetOwnProperty(LengthName(), CorvelValue((double)m_length), kLengthAttributes);
+    m_lengthValue = FindOwnValue(LengthName());
 }
 
 CorvelObject* CorvelStandardArrayInstance::Prototype() const {
@@ -70,7 +75,8 @@ void CorvelStandardArrayInstance::PutElement(uint32_t index, const CorvelValue& 
     AddDenseElement(index, value);
     if (index >= m_length) {
         m_length = index + 1;
-        SetOwnProperty(LengthName(), CorvelValue((double)m_length), kLengthAttributes);
+        if (m_lengthValue) m_lengthValue->SetNumber((double)m_length);
+        else StoreLengthProperty();
     }
 }
 
@@ -78,9 +84,10 @@ void CorvelStandardArrayInstance::PutElement(uint32_t index, const CorvelValue& 
 // (an array that contains itself), and the length is set afterwards.
 void CorvelStandardArrayInstance::ResetObject() {
     Hold hold(this);
+    m_lengthValue = nullptr;
     CorvelStandardInstance::ResetObject();
     m_length = 0;
-    SetOwnProperty(LengthName(), CorvelValue(0), kLengthAttributes);
+    StoreLengthProperty();
 }
 
 void CorvelStandardArrayInstance::Append(const CorvelValue& value) {

@@ -50,5 +50,13 @@ private:
     template <class ArrayObject>
     static void RemoveElementsFrom(ArrayObject* object, uint32_t newLength, uint32_t oldLength);
 
+    // Sets the "length" property and remembers where its value is.
+    void StoreLengthProperty();
+
     uint32_t m_length = 0;
+    // The "length" property's value, written in place as elements are
+    // added. The property can be neither deleted nor removed (truncation
+    // removes index names only), so it lasts as long as the array, except
+    // across a reset, which stores it anew.
+    CorvelValue* m_lengthValue = nullptr;
 };

@@ -51,7 +51,7 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
         CorvelValue name;
         if (member->EvaluateDereferenced(name, context) == CorvelStatus::Suspend)
             return progress.Suspend(2, std::move(base));
-        base.ToObject();
+        if (base.GetType() != CorvelValue::Object) base.ToObject();
         // An index stays a number: its text is made only if the name is
         // ever needed as text.
         uint32_t index;

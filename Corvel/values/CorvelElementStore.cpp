@@ -6,21 +6,8 @@
 #include <new>
 #include <utility>
 
-namespace {
-
-// A new element may open this many holes after the end of a small vector;
-// a larger one may grow by up to its own size.
-const uint64_t kSlack = 64;
-
-}  // namespace
-
 CorvelElementStore::~CorvelElementStore() {
     for (Page* page : m_pages) DeletePage(page);
-}
-
-bool CorvelElementStore::Reaches(uint32_t index) const {
-    uint64_t end = m_end;
-    return (uint64_t)index < end + (end > kSlack ? end : kSlack);
 }
 
 CorvelElementStore::Page* CorvelElementStore::NewPage(uint32_t capacity) {
@@ -78,7 +65,7 @@ void CorvelElementStore::Reserve(uint64_t needed) {
 }
 
 CorvelValue& CorvelElementStore::Add(uint32_t index, const CorvelValue& value, int attributes, uint32_t sequence) {
-    Reserve((uint64_t)index + 1);
+    if ((uint64_t)index + 1 > Capacity()) Reserve((uint64_t)index + 1);
     Page* page = m_pages[index >> kPageBits];
     uint32_t slot = index & kPageMask;
     CorvelValue& stored = page->Values()[slot];

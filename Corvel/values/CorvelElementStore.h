@@ -59,7 +59,10 @@ public:
 
     // Whether a new element at `index` belongs here: within the slots, or
     // close enough after their end that the holes between cost little.
-    bool Reaches(uint32_t index) const;
+    bool Reaches(uint32_t index) const {
+        uint64_t end = m_end;
+        return (uint64_t)index < end + (end > kSlack ? end : kSlack);
+    }
     // Stores a new element (the index must be a hole that Reaches) with the
     // given attributes. Throws std::bad_alloc, and changes nothing, when
     // there is no memory for its slot.
@@ -107,6 +110,10 @@ private:
     // The slots live in pages of kPageSize, so the store grows without
     // moving its values or holding two copies of them at once. An array
     // with one page has a smaller one, grown by doubling up to that size.
+    // A new element may open this many holes after the end of a small
+    // store; a larger one may grow by up to its own size.
+    static constexpr uint64_t kSlack = 64;
+
     static const uint32_t kPageBits = 10;
     static const uint32_t kPageSize = 1u << kPageBits;
     static const uint32_t kPageMask = kPageSize - 1;

@@ -272,8 +272,7 @@ bool CorvelObject::ChainMayHaveIndexNames() const {
     return false;
 }
 
-void CorvelObject::FollowRenumbering(uint32_t nextBefore) {
-    if (!m_elements || m_properties.GetNextSequence() > nextBefore) return;
+void CorvelObject::RenumberElements() {
     m_elements->Renumber([this] { return m_properties.TakeSequence(); });
 }
 

@@ -239,6 +239,13 @@ protected:
     void KeepElementsDensely();
     // True once a name beginning with a digit was stored by name.
     bool HasStoredIndexNames() const { return m_storedDigitNames; }
+    // The own property, elements included, or null; to be written only as
+    // SetOwnProperty writes it.
+    CorvelValue* FindOwnValue(const CorvelPropertyStore::Name& name) const {
+        if (m_elements) return FindOwnValueOrElement(name);
+        CorvelPropertyStore::Entry* entry = m_properties.Find(name);
+        return entry ? &entry->value : nullptr;
+    }
     // The own element kept densely at `index`, or null.
     CorvelValue* FindDenseElement(uint32_t index) { return m_elements ? m_elements->Find(index) : nullptr; }
     // Whether a new element at `index` would be kept densely, with no
@@ -263,12 +270,6 @@ private:
     void ExhaustOwnEnumeration();
     void DeleteAllEnumerators();
     void RemoveEntry(CorvelPropertyStore::Entry* entry);
-    // The own property, elements included, or null.
-    CorvelValue* FindOwnValue(const CorvelPropertyStore::Name& name) const {
-        if (m_elements) return FindOwnValueOrElement(name);
-        CorvelPropertyStore::Entry* entry = m_properties.Find(name);
-        return entry ? &entry->value : nullptr;
-    }
     CorvelValue* FindOwnValueOrElement(const CorvelPropertyStore::Name& name) const;
     // Adds an own property that is not there yet: a dense element when its
     // index is within reach, else an entry of the store.
@@ -281,7 +282,10 @@ private:
     }
     // After the store numbered its entries afresh (once in four billion
     // insertions), the dense elements are numbered after them.
-    void FollowRenumbering(uint32_t nextBefore);
+    void FollowRenumbering(uint32_t nextBefore) {
+        if (m_elements && m_properties.GetNextSequence() <= nextBefore) RenumberElements();
+    }
+    void RenumberElements();
     void MarkElements(BasicPropertyEnumerator* enumerator) const;
     const char* NextElementName(BasicPropertyEnumerator* enumerator, const CorvelPropertyStore::Entry* entry);
     const char* NextOwnName(BasicPropertyEnumerator* enumerator);

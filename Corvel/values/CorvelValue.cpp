@@ -568,14 +568,6 @@ void CorvelValue::ToPropertyName() {
     ToString();
 }
 
-bool CorvelValue::IsArrayIndexNumber(uint32_t& index) const {
-    if (m_type != Number) return false;
-    double number = m_payload.number;
-    if (!(number >= 0 && number <= 4294967294.0)) return false;
-    index = (uint32_t)number;
-    return (double)index == number;
-}
-
 void CorvelValue::ToObject() {
     switch (m_type) {
         case Undefined:
@@ -596,9 +588,29 @@ void CorvelValue::GetValue() {
         if (m_payload.object.key != 0) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
         CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, GetPropertyName());
     }
-    ObjectHold hold(base);
-    if (m_payload.object.name) *this = base->Get(m_payload.object.name);
-    else *this = base->GetElement(m_payload.object.index);
+    // The reference's own hold keeps the base alive while it is read; both
+    // the hold and the name go once the value has been copied out.
+    class TakenReference {
+    public:
+        TakenReference(CorvelObject* base, char* name) : m_base(base), m_name(name) {}
+        ~TakenReference() {
+            FreeText(m_name);
+            m_base->Release();
+        }
+        TakenReference(const TakenReference&) = delete;
+        TakenReference& operator=(const TakenReference&) = delete;
+
+    private:
+        CorvelObject* m_base;
+        char* m_name;
+    };
+    char* name = m_payload.object.name;
+    uint32_t index = m_payload.object.index;
+    TakenReference taken(base, name);
+    m_type = Undefined;
+    m_payload = Payload{};
+    if (name) *this = base->Get(name);
+    else *this = base->GetElement(index);
     m_attributes = 0;
 }
 

@@ -138,7 +138,13 @@ public:
     void ToPropertyName();
     // True when this is a Number that ToPropertyName turns into an array
     // index; the index goes to `index`.
-    bool IsArrayIndexNumber(uint32_t& index) const;
+    bool IsArrayIndexNumber(uint32_t& index) const {
+        if (m_type != Number) return false;
+        double number = m_payload.number;
+        if (!(number >= 0 && number <= 4294967294.0)) return false;
+        index = (uint32_t)number;
+        return (double)index == number;
+    }
     // Wraps a primitive in a new Boolean, Number or String object; throws
     // 1020 for undefined and null.
     void ToObject();
