@@ -242,28 +242,29 @@ const CorvelValue& CorvelObject::SetOwnProperty(const Name& name, const CorvelVa
 }
 
 const CorvelValue& CorvelObject::AddOwnProperty(const Name& name, const CorvelValue& value, int attributes) {
-    uint32_t nextBefore = m_properties.GetNextSequence();
     uint32_t index;
     if (IsDenseIndex(name, index)) {
-        if (m_elements->Reaches(index)) {
-            uint32_t sequence = m_properties.TakeSequence();
-            FollowRenumbering(nextBefore);
-            return m_elements->Add(index, value, attributes, sequence);
-        }
+        if (m_elements->Reaches(index)) return m_elements->Add(index, value, attributes, TakeElementSequence());
         m_elements->NoteNamedElement();
     }
     if (name.text[0] >= '0' && name.text[0] <= '9') m_storedDigitNames = true;
+    bool renumbers = m_properties.GetNextSequence() == UINT32_MAX;
     Entry* entry = m_properties.Insert(name, value);
     entry->value.SetAttributes(attributes);
-    FollowRenumbering(nextBefore);
+    if (renumbers && m_elements) RenumberElements();
     return entry->value;
 }
 
 void CorvelObject::AddDenseElement(uint32_t index, const CorvelValue& value) {
-    uint32_t nextBefore = m_properties.GetNextSequence();
+    m_elements->Add(index, value, value.GetAttributes(), TakeElementSequence());
+}
+
+uint32_t CorvelObject::TakeElementSequence() {
+    bool renumbers = m_properties.GetNextSequence() == UINT32_MAX;
     uint32_t sequence = m_properties.TakeSequence();
-    FollowRenumbering(nextBefore);
-    m_elements->Add(index, value, value.GetAttributes(), sequence);
+    if (!renumbers) return sequence;
+    RenumberElements();
+    return m_properties.TakeSequence();
 }
 
 bool CorvelObject::ChainMayHaveIndexNames() const {

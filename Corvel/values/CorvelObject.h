@@ -280,11 +280,12 @@ private:
         return m_elements && name.text[0] >= '0' && name.text[0] <= '9' &&
                CorvelElementStore::ParseIndex(name.text, index);
     }
-    // After the store numbered its entries afresh (once in four billion
-    // insertions), the dense elements are numbered after them.
-    void FollowRenumbering(uint32_t nextBefore) {
-        if (m_elements && m_properties.GetNextSequence() <= nextBefore) RenumberElements();
-    }
+    // The insertion number of a new dense element, from the store's
+    // counter. Once in four billion insertions the store numbers its entries
+    // afresh; the dense elements are then numbered after them (their order
+    // among the named properties of their bucket changes, but none is lost
+    // to an enumeration's limit), and the new one after those.
+    uint32_t TakeElementSequence();
     void RenumberElements();
     void MarkElements(BasicPropertyEnumerator* enumerator) const;
     const char* NextElementName(BasicPropertyEnumerator* enumerator, const CorvelPropertyStore::Entry* entry);
