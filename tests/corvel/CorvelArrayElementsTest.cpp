@@ -208,4 +208,27 @@ TEST_F(ArrayElementsTest, ElementReferences) {
               "xy xy 2 undefined 5 zw5 true undefined\n");
 }
 
+// An element reference survives a suspension of the right-hand side.
+TEST_F(ArrayElementsTest, AnElementReferenceOutlivesASuspension) {
+    EXPECT_EQ(RunScript("function f() { wait(0); return 7; }\n"
+                        "var a = new Array(); a[0] = 1; a[2] = f(); a[2] += f(); a[a.length] = f();\n"
+                        "Debug.trace(a.join(',') + '\\n');\n"),
+              "1,,14,7\n");
+}
+
+// Emptying the array while a walk is open ends the walk's own names.
+TEST_F(ArrayElementsTest, AResetDuringAWalk) {
+    for (uint32_t i = 0; i < 20; ++i) array->PutElement(i, CorvelValue((int)i));
+    CorvelObject::PropertyEnumerator* enumerator = array->BeginPropertyEnumeration();
+    ASSERT_NE(array->GetNextPropertyName(enumerator), nullptr);
+    array->ResetObject();
+    array->PutElement(0, CorvelValue(1));
+    // What follows are the prototype's names.
+    uint32_t index;
+    for (const char* name = array->GetNextPropertyName(enumerator); name;
+         name = array->GetNextPropertyName(enumerator))
+        EXPECT_FALSE(CorvelStandardArrayInstance::IsArrayIndex(name, index)) << name;
+    EXPECT_EQ(array->GetLength(), 1u);
+}
+
 }  // namespace
