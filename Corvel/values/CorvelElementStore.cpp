@@ -64,8 +64,18 @@ void CorvelElementStore::Reserve(uint64_t needed) {
     }
 }
 
+// `value` may be an element of this store, which growing the first page
+// moves: it is copied before.
 CorvelValue& CorvelElementStore::Add(uint32_t index, const CorvelValue& value, int attributes, uint32_t sequence) {
-    if ((uint64_t)index + 1 > Capacity()) Reserve((uint64_t)index + 1);
+    if ((uint64_t)index + 1 > Capacity()) {
+        CorvelValue kept(value);
+        Reserve((uint64_t)index + 1);
+        return Place(index, kept, attributes, sequence);
+    }
+    return Place(index, value, attributes, sequence);
+}
+
+CorvelValue& CorvelElementStore::Place(uint32_t index, const CorvelValue& value, int attributes, uint32_t sequence) {
     Page* page = m_pages[index >> kPageBits];
     uint32_t slot = index & kPageMask;
     CorvelValue& stored = page->Values()[slot];

@@ -142,6 +142,8 @@ private:
     // Makes room for slots up to `needed`; throws std::bad_alloc, the
     // elements unchanged.
     void Reserve(uint64_t needed);
+    // Add, with room made.
+    CorvelValue& Place(uint32_t index, const CorvelValue& value, int attributes, uint32_t sequence);
     // After removals: the end moves back over trailing holes, and pages
     // past it are freed (one kept in reserve unless the store is empty).
     void Shrink();

@@ -190,7 +190,7 @@ bool CorvelObject::HasPropertyHashed(const Name& key) const {
     return false;
 }
 
-// A removed element's value is released only after it has left the vector.
+// A removed element's value is released only after it has left its slot.
 bool CorvelObject::Delete(const char* name) {
     Name key(name);
     uint32_t index;

@@ -186,7 +186,9 @@ public:
     }
     int GetReferenceCount() const { return m_referenceCount; }
     // Own properties, dense elements included.
-    int GetPropertyCount() const { return m_properties.GetCount() + (m_elements ? (int)m_elements->GetCount() : 0); }
+    int GetPropertyCount() const {
+        return m_properties.GetCount() + (m_elements ? (int)m_elements->GetCount() : 0);
+    }
 
     static QelString GetClassName(int classType);
 
@@ -232,10 +234,10 @@ protected:
     const CorvelValue& SetOwnProperty(const CorvelPropertyStore::Name& name, const CorvelValue& value,
                                       int attributes);
 
-    // From now on elements near the end of the array's index range are kept
-    // in a vector of values instead of as named entries (for arrays, before
-    // anything is stored). Every operation on own properties answers for
-    // them exactly as for named ones.
+    // From now on elements from index 0 up to a little past the last one are
+    // kept in slots indexed by number instead of as named entries (arrays
+    // call it before anything is stored). Every operation on own properties
+    // answers for them exactly as for named ones.
     void KeepElementsDensely();
     // True once a name beginning with a digit was stored by name.
     bool HasStoredIndexNames() const { return m_storedDigitNames; }

@@ -88,13 +88,6 @@ public:
     unsigned long ForceGetObjectKey() const { return m_type == Object ? m_payload.object.key : 0; }
     unsigned long GetBaseObjectKey() const;  // throws 1011 unless a reference
     const char* GetPropertyName() const;     // throws 1012 unless a reference
-    // True for a Reference made by SetElementReference; its index goes to
-    // `index`.
-    bool IsElementReference(uint32_t& index) const {
-        if (m_type != Reference || m_payload.object.name) return false;
-        index = m_payload.object.index;
-        return true;
-    }
 
     // The object of an Object value; throws 1013 when no object has the key.
     CorvelObject* GetObject() const;

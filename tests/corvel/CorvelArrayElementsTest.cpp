@@ -208,6 +208,15 @@ TEST_F(ArrayElementsTest, ElementReferences) {
               "xy xy 2 undefined 5 zw5 true undefined\n");
 }
 
+// Storing an element's own value under a new index while the slots grow:
+// the value is read before the slots move.
+TEST_F(ArrayElementsTest, AnElementCopiedWithinTheArrayAsItGrows) {
+    array->PutElement(0, CorvelValue("first"));
+    for (uint32_t i = 1; i < 3000; ++i) array->PutElement(i, array->GetElement(i - 1));
+    EXPECT_STREQ(array->GetElement(2999).GetString(), "first");
+    EXPECT_EQ(array->GetLength(), 3000u);
+}
+
 // An element reference survives a suspension of the right-hand side.
 TEST_F(ArrayElementsTest, AnElementReferenceOutlivesASuspension) {
     EXPECT_EQ(RunScript("function f() { wait(0); return 7; }\n"
