@@ -59,6 +59,7 @@ void CorvelBuiltInObject::AddMethod(const char* name, CorvelNativeFunction funct
     Name key(name);
     if (FindMethod(key)) return;
     m_methods.push_back(Method{QelString(key.text), key.bucket, key.indexHash, function});
+    if (key.text[0] >= '0' && key.text[0] <= '9') m_digitMethodName = true;
     if (m_index.size() < m_methods.size() * 2) RebuildIndex();
     else IndexMethod(m_methods.size() - 1);
 }

@@ -20,6 +20,8 @@ public:
     // The native method registered under `name`, or null.
     CorvelNativeFunction FindMethod(const char* name) const;
     int GetMethodCount() const { return (int)m_methods.size(); }
+    // Beyond the store only methods are answered.
+    bool MayHaveIndexNames() const override { return HasStoredIndexNames() || m_digitMethodName; }
 
 protected:
     // A method not read yet is made into its function object now (or, when
@@ -44,4 +46,5 @@ private:
     std::vector<Method> m_methods;  // in registration order
     // Open addressing over m_methods: slot holds index + 1, 0 when free.
     std::vector<uint16_t> m_index;
+    bool m_digitMethodName = false;
 };

@@ -36,7 +36,13 @@ uint32_t RequestedLength(const CorvelValue& value) {
 }  // namespace
 
 CorvelStandardArrayInstance::CorvelStandardArrayInstance() {
-    SetOwnProperty(LengthName(), CorvelValue(0), kLengthAttributes);
+    KeepElementsDensely();
+    StoreLengthProperty();
+}
+
+void CorvelStandardArrayInstance::StoreLengthProperty() {
+    SetOwnProperty(LengthName(), CorvelValue((double)m_length), kLengthAttributes);
+    m_lengthValue = FindOwnValue(LengthName());
 }
 
 CorvelObject* CorvelStandardArrayInstance::Prototype() const {
@@ -50,13 +56,38 @@ void CorvelStandardArrayInstance::Put(const char* name, const CorvelValue& value
     PutArrayProperty(this, m_length, name, value);
 }
 
+// Put's steps for an index, without its text where the element is or will
+// be kept densely. An element already there is replaced (the length stays,
+// as it lies beyond every element); a new one is first offered to the
+// prototype chain's CanPut, as Put offers it, unless no object there can
+// have a property of its name.
+void CorvelStandardArrayInstance::PutElement(uint32_t index, const CorvelValue& value) {
+    if (CorvelValue* element = FindDenseElement(index)) {
+        if (!(element->GetAttributes() & CorvelValue::ReadOnly)) *element = value;
+        return;
+    }
+    if (!CanAddDenseElement(index)) return CorvelStandardInstance::PutElement(index, value);
+    const CorvelObject* prototype = Prototype();
+    if (prototype && prototype->ChainMayHaveIndexNames()) {
+        char buffer[16];
+        if (!prototype->CanPut(FormatIndex(index, buffer))) return;
+    }
+    AddDenseElement(index, value);
+    if (index >= m_length) {
+        m_length = index + 1;
+        if (m_lengthValue) m_lengthValue->SetNumber((double)m_length);
+        else StoreLengthProperty();
+    }
+}
+
 // Held throughout: the base reset may release the array's last reference
 // (an array that contains itself), and the length is set afterwards.
 void CorvelStandardArrayInstance::ResetObject() {
     Hold hold(this);
+    m_lengthValue = nullptr;
     CorvelStandardInstance::ResetObject();
     m_length = 0;
-    SetOwnProperty(LengthName(), CorvelValue(0), kLengthAttributes);
+    StoreLengthProperty();
 }
 
 void CorvelStandardArrayInstance::Append(const CorvelValue& value) {
@@ -65,40 +96,13 @@ void CorvelStandardArrayInstance::Append(const CorvelValue& value) {
     Put(FormatIndex(m_length, name), value);
 }
 
-// The same text as "%u", without the cost of a format call in the loops
-// that visit every index.
-const char* CorvelStandardArrayInstance::FormatIndex(uint32_t index, char (&buffer)[16]) {
-    char* at = buffer + sizeof buffer - 1;
-    *at = 0;
-    do {
-        *--at = (char)('0' + index % 10);
-        index /= 10;
-    } while (index != 0);
-    return at;
-}
-
-bool CorvelStandardArrayInstance::IsArrayIndex(const char* name, uint32_t& index) {
-    if (name[0] < '0' || name[0] > '9') return false;
-    if (name[0] == '0') {
-        if (name[1] != 0) return false;
-        index = 0;
-        return true;
-    }
-    uint64_t value = 0;
-    for (const char* at = name; *at; ++at) {
-        if (*at < '0' || *at > '9') return false;
-        value = value * 10 + (uint64_t)(*at - '0');
-        if (value >= 0xFFFFFFFFull) return false;
-    }
-    index = (uint32_t)value;
-    return true;
-}
-
-// Removes the elements from `newLength` up to `oldLength`. When the span is
-// wider than the object has properties, only the properties present are
-// visited, so cutting a huge, sparse array back costs no more than its size.
+// Removes the elements from `newLength` up to `oldLength`: the dense ones
+// directly, then those stored by name. When the span is wider than the
+// object has properties, only the properties present are visited, so
+// cutting a huge, sparse array back costs no more than its size.
 template <class ArrayObject>
 void CorvelStandardArrayInstance::RemoveElementsFrom(ArrayObject* object, uint32_t newLength, uint32_t oldLength) {
+    if (!object->TruncateDenseElements(newLength)) return;
     char name[16];
     uint32_t ownCount = (uint32_t)object->GetPropertyCount();
     if (oldLength - newLength <= ownCount) {

@@ -118,7 +118,8 @@ struct SortEntry {
 
 SortEntry ReadSortEntry(const CorvelObject* object, uint32_t index, bool keyed) {
     SortEntry entry;
-    entry.value = ReadElement(object, IndexName(index).text);
+    entry.value = object->GetElement(index);
+    entry.value.SetAttributes(0);
     if (keyed) {
         CorvelValue::Type type = entry.value.GetType();
         entry.key = entry.value;
@@ -350,11 +351,11 @@ void SortStored(CorvelExecutionContext* context, const CorvelValue& thisValue, C
         }
     }
     for (uint32_t position = 0; position < count; ++position)
-        object->Put(IndexName(position).text, entries[sorted[position]].value);
+        object->PutElement(position, entries[sorted[position]].value);
     // Read again: a compare function may have stored elements meanwhile,
     // and the full walk overwrites those too.
     for (uint32_t index : StoredIndices(object, length))
-        if (index >= count) object->Put(IndexName(index).text, CorvelValue());
+        if (index >= count) object->PutElement(index, CorvelValue());
 }
 
 }  // namespace
@@ -405,13 +406,13 @@ CorvelStatus CorvelStandardArrayPrototype::Join(CorvelExecutionContext* context,
         for (uint32_t index : StoredIndices(object, length)) {
             text.AppendRepeated(separator, index - separators);
             separators = index;
-            text.AppendElement(object->Get(IndexName(index).text));
+            text.AppendElement(object->GetElement(index));
         }
         if (length > 0) text.AppendRepeated(separator, length - 1 - separators);
     } else {
         for (uint32_t index = 0; index < length; ++index) {
             if (index > 0) text.Append(separator);
-            text.AppendElement(object->Get(IndexName(index).text));
+            text.AppendElement(object->GetElement(index));
         }
     }
     context->GetReturnValue() = CorvelValue(text.Text().c_str());
@@ -451,7 +452,7 @@ CorvelStatus CorvelStandardArrayPrototype::Sort(CorvelExecutionContext* context,
         for (uint32_t index = 0; index < length; ++index)
             entries.push_back(ReadSortEntry(object, index, !compareFunction));
         SelectionSort(context, thisValue, entries, compareFunction);
-        for (uint32_t index = 0; index < length; ++index) object->Put(IndexName(index).text, entries[index].value);
+        for (uint32_t index = 0; index < length; ++index) object->PutElement(index, entries[index].value);
     }
     context->SetReturnValue(thisValue);
     return CorvelStatus::Return;

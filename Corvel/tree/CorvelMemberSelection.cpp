@@ -51,9 +51,19 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
         CorvelValue name;
         if (member->EvaluateDereferenced(name, context) == CorvelStatus::Suspend)
             return progress.Suspend(2, std::move(base));
-        base.ToObject();
-        name.ToPropertyName();
-        result.SetReference(base.GetObjectKey(), name);
+        if (base.GetType() != CorvelValue::Object) base.ToObject();
+        // An index stays a number: its text is made only if the name is
+        // ever needed as text.
+        uint32_t index;
+        if (name.IsArrayIndexNumber(index)) {
+            int32_t attributes = result.GetAttributes();
+            base.MakeElementReference(index);
+            result = std::move(base);
+            result.SetAttributes(attributes);
+        } else {
+            name.ToPropertyName();
+            result.SetReference(base.GetObjectKey(), name);
+        }
     } else {
         base.ToObject();
         if (memberName)

@@ -60,6 +60,8 @@ CorvelObject::~CorvelObject() {
     m_key = 0;
     DeleteAllEnumerators();
     DestroyEntries(m_properties.UnlinkAll());
+    delete m_elements;
+    m_elements = nullptr;
 }
 
 // Reference counting.
@@ -121,9 +123,30 @@ QelString CorvelObject::GetClassName(int classType) {
 
 // Properties.
 
-const CorvelValue* CorvelObject::FindOwn(const Name& key, const char*, bool) const {
-    const Entry* entry = m_properties.Find(key);
+const CorvelValue* CorvelObject::FindOwn(const Name& key, const char*, bool) const { return FindOwnValue(key); }
+
+// An index that is not among the dense elements is looked for among the
+// named properties only when some element was ever stored there.
+CorvelValue* CorvelObject::FindOwnValueOrElement(const Name& key) const {
+    uint32_t index;
+    if (IsDenseIndex(key, index)) {
+        if (CorvelValue* element = m_elements->Find(index)) return element;
+        if (!m_elements->MayHaveNamedElements()) return nullptr;
+    }
+    Entry* entry = m_properties.Find(key);
     return entry ? &entry->value : nullptr;
+}
+
+const CorvelValue& CorvelObject::GetElement(uint32_t index) const {
+    if (m_elements)
+        if (const CorvelValue* element = m_elements->Find(index)) return *element;
+    char buffer[16];
+    return Get(CorvelElementStore::FormatIndex(index, buffer));
+}
+
+void CorvelObject::PutElement(uint32_t index, const CorvelValue& value) {
+    char buffer[16];
+    Put(CorvelElementStore::FormatIndex(index, buffer), value);
 }
 
 const CorvelValue& CorvelObject::Get(const char* name) const { return GetProperty(Name(name), name); }
@@ -142,13 +165,13 @@ const CorvelValue* CorvelObject::FindHashed(const Name& key) const {
 
 void CorvelObject::Put(const char* name, const CorvelValue& value) {
     Name key(name);
-    if (Entry* entry = m_properties.Find(key)) {
-        if (!(entry->value.GetAttributes() & CorvelValue::ReadOnly)) entry->value = value;
+    if (CorvelValue* own = FindOwnValue(key)) {
+        if (!(own->GetAttributes() & CorvelValue::ReadOnly)) *own = value;
         return;
     }
     const CorvelObject* prototype = Prototype();
     if (prototype && !prototype->CanPut(name)) return;
-    m_properties.Insert(key, value);
+    AddOwnProperty(key, value, value.GetAttributes());
 }
 
 bool CorvelObject::CanPut(const char* name) const {
@@ -167,8 +190,20 @@ bool CorvelObject::HasPropertyHashed(const Name& key) const {
     return false;
 }
 
+// A removed element's value is released only after it has left its slot.
 bool CorvelObject::Delete(const char* name) {
-    Entry* entry = m_properties.Find(Name(name));
+    Name key(name);
+    uint32_t index;
+    if (IsDenseIndex(key, index)) {
+        if (const CorvelValue* element = m_elements->Find(index)) {
+            if (element->GetAttributes() & CorvelValue::DontDelete) return false;
+            CorvelValue removed;
+            m_elements->Remove(index, removed);
+            return true;
+        }
+        if (!m_elements->MayHaveNamedElements()) return true;
+    }
+    Entry* entry = m_properties.Find(key);
     if (!entry) return true;
     if (entry->value.GetAttributes() & CorvelValue::DontDelete) return false;
     RemoveEntry(entry);
@@ -176,7 +211,14 @@ bool CorvelObject::Delete(const char* name) {
 }
 
 bool CorvelObject::RemoveProperty(const char* name) {
-    Entry* entry = m_properties.Find(Name(name));
+    Name key(name);
+    uint32_t index;
+    if (IsDenseIndex(key, index)) {
+        CorvelValue removed;
+        if (m_elements->Remove(index, removed)) return true;
+        if (!m_elements->MayHaveNamedElements()) return false;
+    }
+    Entry* entry = m_properties.Find(key);
     if (!entry) return false;
     RemoveEntry(entry);
     return true;
@@ -184,21 +226,65 @@ bool CorvelObject::RemoveProperty(const char* name) {
 
 const CorvelValue* CorvelObject::FindOwnProperty(const char* name) const { return FindOwnProperty(Name(name)); }
 
-const CorvelValue* CorvelObject::FindOwnProperty(const Name& name) const {
-    const Entry* entry = m_properties.Find(name);
-    return entry ? &entry->value : nullptr;
-}
+const CorvelValue* CorvelObject::FindOwnProperty(const Name& name) const { return FindOwnValue(name); }
 
 const CorvelValue& CorvelObject::SetOwnProperty(const char* name, const CorvelValue& value, int attributes) {
     return SetOwnProperty(Name(name), value, attributes);
 }
 
 const CorvelValue& CorvelObject::SetOwnProperty(const Name& name, const CorvelValue& value, int attributes) {
-    Entry* entry = m_properties.Find(name);
-    if (entry) entry->value = value;
-    else entry = m_properties.Insert(name, value);
+    if (CorvelValue* own = FindOwnValue(name)) {
+        *own = value;
+        own->SetAttributes(attributes);
+        return *own;
+    }
+    return AddOwnProperty(name, value, attributes);
+}
+
+const CorvelValue& CorvelObject::AddOwnProperty(const Name& name, const CorvelValue& value, int attributes) {
+    uint32_t index;
+    if (IsDenseIndex(name, index)) {
+        if (m_elements->Reaches(index)) return m_elements->Add(index, value, attributes, TakeElementSequence());
+        m_elements->NoteNamedElement();
+    }
+    if (name.text[0] >= '0' && name.text[0] <= '9') m_storedDigitNames = true;
+    bool renumbers = m_properties.GetNextSequence() == UINT32_MAX;
+    Entry* entry = m_properties.Insert(name, value);
     entry->value.SetAttributes(attributes);
+    if (renumbers && m_elements) RenumberElements();
     return entry->value;
+}
+
+void CorvelObject::AddDenseElement(uint32_t index, const CorvelValue& value) {
+    m_elements->Add(index, value, value.GetAttributes(), TakeElementSequence());
+}
+
+uint32_t CorvelObject::TakeElementSequence() {
+    bool renumbers = m_properties.GetNextSequence() == UINT32_MAX;
+    uint32_t sequence = m_properties.TakeSequence();
+    if (!renumbers) return sequence;
+    RenumberElements();
+    return m_properties.TakeSequence();
+}
+
+bool CorvelObject::ChainMayHaveIndexNames() const {
+    for (const CorvelObject* object = this; object; object = object->Prototype())
+        if (object->MayHaveIndexNames()) return true;
+    return false;
+}
+
+void CorvelObject::RenumberElements() {
+    m_elements->Renumber([this] { return m_properties.TakeSequence(); });
+}
+
+void CorvelObject::KeepElementsDensely() {
+    if (!m_elements) m_elements = new CorvelElementStore;
+}
+
+bool CorvelObject::TruncateDenseElements(uint32_t end) {
+    if (!m_elements) return true;
+    m_elements->TruncateTo(end);
+    return m_elements->MayHaveNamedElements();
 }
 
 // The entry leaves the store before its value is released, so whatever that
@@ -221,6 +307,7 @@ void CorvelObject::ResetObject() {
     Hold hold(this);
     ExhaustOwnEnumeration();
     DestroyEntries(m_properties.UnlinkAll());
+    if (m_elements) m_elements->Clear();
 }
 
 void CorvelObject::SetupObject() {}
@@ -264,7 +351,7 @@ CorvelObject::PropertyEnumerator* CorvelObject::BeginPropertyEnumeration() {
     if (!m_enumerators) m_enumerators = new std::vector<PropertyEnumerator*>;
     std::unique_ptr<BasicPropertyEnumerator> enumerator(new BasicPropertyEnumerator);
     enumerator->limit = m_properties.GetNextSequence();
-    if (m_properties.IsEmpty()) enumerator->bucket = CorvelPropertyStore::BucketCount;
+    if (GetPropertyCount() == 0) enumerator->bucket = CorvelPropertyStore::BucketCount;
     m_enumerators->push_back(enumerator.get());
     return enumerator.release();
 }
@@ -292,15 +379,58 @@ void CorvelObject::EndPropertyEnumeration(PropertyEnumerator*& enumerator) {
 }
 
 const char* CorvelObject::NextOwnName(BasicPropertyEnumerator* enumerator) {
+    if (m_elements && !enumerator->elementsMarked && enumerator->bucket < CorvelPropertyStore::BucketCount)
+        MarkElements(enumerator);
     while (enumerator->bucket < CorvelPropertyStore::BucketCount) {
         Entry* next = enumerator->after ? enumerator->after->next : m_properties.First(enumerator->bucket);
+        if (next && next->sequence >= enumerator->limit) {
+            enumerator->after = next;
+            continue;
+        }
+        if (const char* element = NextElementName(enumerator, next)) return element;
         if (next) {
             enumerator->after = next;
-            if (next->sequence < enumerator->limit) return next->GetName();
-            continue;
+            return next->GetName();
         }
         ++enumerator->bucket;
         enumerator->after = nullptr;
+    }
+    return nullptr;
+}
+
+// The dense elements older than the enumeration, in the order their
+// entries would have in the store's buckets.
+void CorvelObject::MarkElements(BasicPropertyEnumerator* enumerator) const {
+    typedef BasicPropertyEnumerator::ElementMark Mark;
+    enumerator->elements.clear();
+    enumerator->elements.reserve(m_elements->GetCount());
+    for (uint32_t index = 0; index < m_elements->GetEnd(); ++index) {
+        uint32_t sequence = m_elements->SequenceOf(index);
+        if (sequence < enumerator->limit)
+            enumerator->elements.push_back(Mark{(uint32_t)CorvelElementStore::BucketOf(index), sequence, index});
+    }
+    std::sort(enumerator->elements.begin(), enumerator->elements.end(), [](const Mark& x, const Mark& y) {
+        return x.bucket != y.bucket ? x.bucket < y.bucket : x.sequence < y.sequence;
+    });
+    enumerator->nextElement = 0;
+    enumerator->elementsMarked = true;
+}
+
+// The name of the next element of the current bucket when it comes before
+// `entry` (the store's next candidate, if any), else null.
+const char* CorvelObject::NextElementName(BasicPropertyEnumerator* enumerator, const Entry* entry) {
+    auto& marks = enumerator->elements;
+    uint32_t bucket = (uint32_t)enumerator->bucket;
+    while (enumerator->nextElement < marks.size()) {
+        const BasicPropertyEnumerator::ElementMark& mark = marks[enumerator->nextElement];
+        if (mark.bucket > bucket) return nullptr;
+        if (mark.bucket < bucket || !m_elements || m_elements->SequenceOf(mark.index) != mark.sequence) {
+            ++enumerator->nextElement;
+            continue;
+        }
+        if (entry && entry->sequence < mark.sequence) return nullptr;
+        ++enumerator->nextElement;
+        return CorvelElementStore::FormatIndex(mark.index, enumerator->elementName);
     }
     return nullptr;
 }

@@ -4,6 +4,7 @@
 // the object table under a key and hands out property enumerators.
 #pragma once
 
+#include "CorvelElementStore.h"
 #include "CorvelPropertyStore.h"
 #include "CorvelStatus.h"
 #include "CorvelValue.h"
@@ -60,7 +61,9 @@ public:
 
     // Walks the own properties in bucket order, then those of each object
     // along the prototype chain in turn. The chain is walked in a loop, one
-    // link open at a time, so that its length costs no machine stack.
+    // link open at a time, so that its length costs no machine stack. An
+    // object that keeps elements densely has them merged into each bucket
+    // by their insertion numbers, as if they were entries of the store.
     class BasicPropertyEnumerator : public PropertyEnumerator {
     public:
         ~BasicPropertyEnumerator() override;
@@ -83,6 +86,20 @@ public:
         bool prototypeHeld = false;
         // Set on the enumerations of the links: the heir walks the chain.
         bool ownOnly = false;
+        // The dense elements present when the walk reached them, ordered by
+        // bucket and insertion number; `nextElement` is the next to consider.
+        // Each is checked again before it is answered, so one removed (or
+        // removed and stored again) meanwhile is passed over.
+        struct ElementMark {
+            uint32_t bucket;
+            uint32_t sequence;
+            uint32_t index;
+        };
+        std::vector<ElementMark, CorvelBudgetAllocator<ElementMark>> elements;
+        size_t nextElement = 0;
+        bool elementsMarked = false;
+        // The text of the last element answered.
+        char elementName[16];
         // A link whose enumeration is not of this kind walks on by itself,
         // so the chain ends with it.
         bool chainEnds = false;
@@ -142,6 +159,22 @@ public:
     // name: one walk both asks whether the name is there and reads it.
     const CorvelValue* FindHashed(const CorvelPropertyStore::Name& key) const;
 
+    // Get of an array index. Where the object keeps the element densely it
+    // is answered without making the index's text; otherwise as Get.
+    const CorvelValue& GetElement(uint32_t index) const;
+    // Put of an array index; Put of its text unless a class knows better.
+    virtual void PutElement(uint32_t index, const CorvelValue& value);
+
+    // Whether the object may have an own property named by an array index,
+    // so that an array adding an element must ask it (through CanPut)
+    // whether the element may be stored. The base class cannot tell what a
+    // derived class answers beyond the store; a class whose FindOwn answers
+    // only from the store, or only names that are no indexes beyond it,
+    // answers HasStoredIndexNames().
+    virtual bool MayHaveIndexNames() const { return true; }
+    // Whether this object or any object along its prototype chain may.
+    bool ChainMayHaveIndexNames() const;
+
     // Ends an enumeration before it is exhausted and deletes the handle
     // (sets it to null); a handle this object does not know is left alone.
     void EndPropertyEnumeration(PropertyEnumerator*& enumerator);
@@ -152,7 +185,10 @@ public:
         return m_key;
     }
     int GetReferenceCount() const { return m_referenceCount; }
-    int GetPropertyCount() const { return m_properties.GetCount(); }
+    // Own properties, dense elements included.
+    int GetPropertyCount() const {
+        return m_properties.GetCount() + (m_elements ? (int)m_elements->GetCount() : 0);
+    }
 
     static QelString GetClassName(int classType);
 
@@ -198,6 +234,35 @@ protected:
     const CorvelValue& SetOwnProperty(const CorvelPropertyStore::Name& name, const CorvelValue& value,
                                       int attributes);
 
+    // From now on elements from index 0 up to a little past the last one are
+    // kept in slots indexed by number instead of as named entries (arrays
+    // call it before anything is stored). Every operation on own properties
+    // answers for them exactly as for named ones.
+    void KeepElementsDensely();
+    // True once a name beginning with a digit was stored by name.
+    bool HasStoredIndexNames() const { return m_storedDigitNames; }
+    // The own property, elements included, or null; to be written only as
+    // SetOwnProperty writes it.
+    CorvelValue* FindOwnValue(const CorvelPropertyStore::Name& name) const {
+        if (m_elements) return FindOwnValueOrElement(name);
+        CorvelPropertyStore::Entry* entry = m_properties.Find(name);
+        return entry ? &entry->value : nullptr;
+    }
+    // The own element kept densely at `index`, or null.
+    CorvelValue* FindDenseElement(uint32_t index) { return m_elements ? m_elements->Find(index) : nullptr; }
+    // Whether a new element at `index` would be kept densely, with no
+    // element of that index stored by name: then AddDenseElement adds it.
+    bool CanAddDenseElement(uint32_t index) const {
+        return m_elements && !m_elements->Find(index) && !m_elements->MayHaveNamedElements() &&
+               m_elements->Reaches(index);
+    }
+    // Adds the element (see CanAddDenseElement) with the value's attributes.
+    void AddDenseElement(uint32_t index, const CorvelValue& value);
+    // Removes the dense elements from `end` on. False when no element with
+    // a higher index can be stored as a named property, so nothing remains
+    // to be looked for among the named ones.
+    bool TruncateDenseElements(uint32_t end);
+
 private:
     friend class CorvelObjectTable;
 
@@ -207,6 +272,25 @@ private:
     void ExhaustOwnEnumeration();
     void DeleteAllEnumerators();
     void RemoveEntry(CorvelPropertyStore::Entry* entry);
+    CorvelValue* FindOwnValueOrElement(const CorvelPropertyStore::Name& name) const;
+    // Adds an own property that is not there yet: a dense element when its
+    // index is within reach, else an entry of the store.
+    const CorvelValue& AddOwnProperty(const CorvelPropertyStore::Name& name, const CorvelValue& value,
+                                      int attributes);
+    // Whether `name` is an index the object keeps densely or may keep so.
+    bool IsDenseIndex(const CorvelPropertyStore::Name& name, uint32_t& index) const {
+        return m_elements && name.text[0] >= '0' && name.text[0] <= '9' &&
+               CorvelElementStore::ParseIndex(name.text, index);
+    }
+    // The insertion number of a new dense element, from the store's
+    // counter. Once in four billion insertions the store numbers its entries
+    // afresh; the dense elements are then numbered after them (their order
+    // among the named properties of their bucket changes, but none is lost
+    // to an enumeration's limit), and the new one after those.
+    uint32_t TakeElementSequence();
+    void RenumberElements();
+    void MarkElements(BasicPropertyEnumerator* enumerator) const;
+    const char* NextElementName(BasicPropertyEnumerator* enumerator, const CorvelPropertyStore::Entry* entry);
     const char* NextOwnName(BasicPropertyEnumerator* enumerator);
     const char* NextPrototypeName(BasicPropertyEnumerator* enumerator);
     // Makes `link` the link being enumerated, letting the previous one go.
@@ -218,7 +302,10 @@ private:
     int32_t m_referenceCount = 0;
     uint32_t m_key = 0;
     bool m_destructionQueued = false;
+    bool m_storedDigitNames = false;
     CorvelObject* m_nextQueued = nullptr;
     CorvelPropertyStore m_properties;
+    // Only arrays keep elements densely; null for every other object.
+    CorvelElementStore* m_elements = nullptr;
     std::vector<PropertyEnumerator*>* m_enumerators = nullptr;
 };

@@ -60,6 +60,12 @@ public:
     // The number the next entry will get: every entry present has a lower
     // one.
     uint32_t GetNextSequence() const { return m_nextSequence; }
+    // Takes that number without adding an entry, for a property its owner
+    // keeps outside the store but enumerates among the entries.
+    uint32_t TakeSequence() {
+        if (m_nextSequence == UINT32_MAX) Renumber();
+        return m_nextSequence++;
+    }
     Entry* First(int bucket) const { return m_buckets[bucket]; }
     bool IsEmpty() const { return m_count == 0; }
 

@@ -202,6 +202,22 @@ void CorvelValue::SetReference(unsigned long baseKey, const CorvelValue& name) {
     Replace(Reference, payload);
 }
 
+void CorvelValue::SetElementReference(unsigned long baseKey, uint32_t index) {
+    Payload payload{};
+    payload.object.key = (uint32_t)baseKey;
+    payload.object.index = index;
+    payload.object.name = nullptr;
+    AddRef(payload.object.key);
+    Replace(Reference, payload);
+}
+
+void CorvelValue::MakeElementReference(uint32_t index) {
+    if (m_type != Object) return SetElementReference(0, index);
+    m_type = Reference;
+    m_payload.object.index = index;
+    m_payload.object.name = nullptr;
+}
+
 // Payload management.
 
 void CorvelValue::ReleaseHeldPayload() {
@@ -216,7 +232,7 @@ CorvelValue::Payload CorvelValue::DuplicateHeldPayload() const {
         case String: copy.text = ShareText(m_payload.text); break;
         case Object: AddRef(copy.object.key); break;
         case Reference:
-            copy.object.name = ShareText(m_payload.object.name);
+            if (copy.object.name) copy.object.name = ShareText(m_payload.object.name);
             AddRef(copy.object.key);
             break;
         default: break;
@@ -339,8 +355,15 @@ unsigned long CorvelValue::GetBaseObjectKey() const {
     return m_payload.object.key;
 }
 
+// An element reference makes its name once, when first asked; the value
+// stays the same reference, so the name is kept like a cache.
 const char* CorvelValue::GetPropertyName() const {
     if (m_type != Reference) CorvelRuntimeException::Raise(CorvelMessages::PropertyOfNonReference);
+    if (!m_payload.object.name) {
+        char buffer[16];
+        const_cast<CorvelValue*>(this)->m_payload.object.name =
+            DuplicateText(CorvelStandardArrayInstance::FormatIndex(m_payload.object.index, buffer));
+    }
     return m_payload.object.name;
 }
 
@@ -537,12 +560,10 @@ void CorvelValue::ToString() {
 }
 
 void CorvelValue::ToPropertyName() {
-    if (m_type == Number) {
-        double number = m_payload.number;
-        if (number >= 0 && number <= 4294967294.0 && number == std::floor(number)) {
-            char buffer[16];
-            return SetString(CorvelStandardArrayInstance::FormatIndex((uint32_t)number, buffer));
-        }
+    uint32_t index;
+    if (IsArrayIndexNumber(index)) {
+        char buffer[16];
+        return SetString(CorvelStandardArrayInstance::FormatIndex(index, buffer));
     }
     ToString();
 }
@@ -565,22 +586,44 @@ void CorvelValue::GetValue() {
     CorvelObject* base = CorvelObjectTable::FindObject(m_payload.object.key);
     if (!base) {
         if (m_payload.object.key != 0) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
-        CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, m_payload.object.name);
+        CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, GetPropertyName());
     }
-    ObjectHold hold(base);
-    *this = base->Get(m_payload.object.name);
+    // The reference's own hold keeps the base alive while it is read; both
+    // the hold and the name go once the value has been copied out.
+    class TakenReference {
+    public:
+        TakenReference(CorvelObject* base, char* name) : m_base(base), m_name(name) {}
+        ~TakenReference() {
+            FreeText(m_name);
+            m_base->Release();
+        }
+        TakenReference(const TakenReference&) = delete;
+        TakenReference& operator=(const TakenReference&) = delete;
+
+    private:
+        CorvelObject* m_base;
+        char* m_name;
+    };
+    char* name = m_payload.object.name;
+    uint32_t index = m_payload.object.index;
+    TakenReference taken(base, name);
+    m_type = Undefined;
+    m_payload = Payload{};
+    if (name) *this = base->Get(name);
+    else *this = base->GetElement(index);
     m_attributes = 0;
 }
 
 void CorvelValue::PutValue(CorvelExecutionContext* context, const CorvelValue& value) const {
     if (m_type != Reference) CorvelRuntimeException::Raise(CorvelMessages::CannotAssign);
     if (CorvelObject* base = CorvelObjectTable::FindObject(m_payload.object.key)) {
-        base->Put(m_payload.object.name, value);
+        if (m_payload.object.name) base->Put(m_payload.object.name, value);
+        else base->PutElement(m_payload.object.index, value);
         return;
     }
     CorvelSession* session = context ? context->GetSession() : nullptr;
     CorvelGlobalObject* global = session ? session->GetGlobalObject() : nullptr;
-    if (global) global->Put(m_payload.object.name, value);
+    if (global) global->Put(GetPropertyName(), value);
 }
 
 // Comparison.
@@ -611,8 +654,10 @@ bool CorvelValue::EqualsSameType(const CorvelValue& other) const {
         case String: return strcmp(m_payload.text, other.m_payload.text) == 0;
         case Object: return m_payload.object.key == other.m_payload.object.key;
         case Reference:
-            return m_payload.object.key == other.m_payload.object.key &&
-                   strcmp(m_payload.object.name, other.m_payload.object.name) == 0;
+            if (m_payload.object.key != other.m_payload.object.key) return false;
+            if (!m_payload.object.name && !other.m_payload.object.name)
+                return m_payload.object.index == other.m_payload.object.index;
+            return strcmp(GetPropertyName(), other.GetPropertyName()) == 0;
     }
     return false;
 }

@@ -65,6 +65,13 @@ public:
     void SetReference(unsigned long baseKey, const char* name);
     // The same, sharing the text of the String value `name`.
     void SetReference(unsigned long baseKey, const CorvelValue& name);
+    // A Reference to the element `index` (an array index) of the object
+    // `baseKey`: reading and writing through it never makes the index's
+    // text; GetPropertyName makes it on first request.
+    void SetElementReference(unsigned long baseKey, uint32_t index);
+    // The same for this Object value's object: the reference takes over
+    // the value's hold on the key.
+    void MakeElementReference(uint32_t index);
     void SetAttributes(int32_t attributes) { m_attributes = attributes; }
 
     // Plain getters: the caller knows the type.
@@ -122,6 +129,15 @@ public:
     // index (an integer from 0 to 2^32 - 2) gets its full decimal text, so
     // that a[1000001] and a["1000001"] are the same element.
     void ToPropertyName();
+    // True when this is a Number that ToPropertyName turns into an array
+    // index; the index goes to `index`.
+    bool IsArrayIndexNumber(uint32_t& index) const {
+        if (m_type != Number) return false;
+        double number = m_payload.number;
+        if (!(number >= 0 && number <= 4294967294.0)) return false;
+        index = (uint32_t)number;
+        return (double)index == number;
+    }
     // Wraps a primitive in a new Boolean, Number or String object; throws
     // 1020 for undefined and null.
     void ToObject();
@@ -194,7 +210,10 @@ private:
         char* text;
         struct {
             uint32_t key;
-            char* name;  // references only
+            // References only: the property's name, or null for an element
+            // reference, which names the property by `index` instead.
+            uint32_t index;
+            char* name;
         } object;
     };
 
