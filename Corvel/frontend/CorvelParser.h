@@ -61,7 +61,7 @@ private:
     CorvelLexer m_corvelLexer;
     QelPtrList<CorvelFunctionDefinition*> m_functions;
     CorvelStatementList* m_statements = nullptr;
-    QelString m_sourceName;
+    CorvelSourceName m_sourceName;
     QelString m_text;  // the text being lexed
     void* m_heldValue = nullptr;
     int m_tokensBeforeHeld = 0;

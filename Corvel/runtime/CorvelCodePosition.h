@@ -1,12 +1,12 @@
 // Where a construct stands in the source. Line and column are -1 when unset.
 #pragma once
 
-#include "QelString.h"
+#include "CorvelSourceName.h"
 
 #include <cstdint>
 
 struct CorvelCodePosition {
-    QelString source;
+    CorvelSourceName source;
     int32_t line = -1;
     int32_t column = -1;
 };

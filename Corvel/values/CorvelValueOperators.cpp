@@ -63,6 +63,29 @@ void ComputeComparison(CorvelValue& left, CorvelValue& right, OperatorType type)
     left.SetBool(left.ECMARelationalComparison(right, relation));
 }
 
+// ToUint32 of a number. Those from -2^31 to 2^32 are truncated and wrapped
+// by the machine; the rest (NaN and the infinities among them) go the
+// general way.
+inline uint32_t NumberBits(double x) {
+    if (x >= -2147483648.0 && x < 4294967296.0) return (uint32_t)(int64_t)x;
+    return CorvelValue(x).ToUint32();
+}
+
+// The remainder of two numbers, with the dividend's sign (a zero remainder
+// of a negative dividend is -0). Whole numbers in 32 bits with a positive
+// divisor use the machine's remainder, which is exact there.
+inline double NumberModulo(double x, double y) {
+    if (x >= -2147483648.0 && x <= 2147483647.0 && y >= 1 && y <= 2147483647.0) {
+        int32_t whole = (int32_t)x;
+        int32_t divisor = (int32_t)y;
+        if (whole == x && divisor == y) {
+            int32_t remainder = whole % divisor;
+            return remainder == 0 && std::signbit(x) ? -0.0 : remainder;
+        }
+    }
+    return std::fmod(x, y);
+}
+
 void ComputeBitOperation(CorvelValue& left, CorvelValue& right, OperatorType type) {
     int32_t x = left.ToInt32();
     int32_t y = right.ToInt32();
@@ -114,7 +137,13 @@ void CorvelValue::ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right)
             case ECMASubtract: m_payload.number = x - y; return;
             case ECMAMultiply: m_payload.number = x * y; return;
             case ECMADivide: m_payload.number = x / y; return;
-            case ECMAModulo: m_payload.number = std::fmod(x, y); return;
+            case ECMAModulo: m_payload.number = NumberModulo(x, y); return;
+            case ECMABitAnd: m_payload.number = (int32_t)(NumberBits(x) & NumberBits(y)); return;
+            case ECMABitXor: m_payload.number = (int32_t)(NumberBits(x) ^ NumberBits(y)); return;
+            case ECMABitOr: m_payload.number = (int32_t)(NumberBits(x) | NumberBits(y)); return;
+            case ECMAShiftLeft: m_payload.number = (int32_t)(NumberBits(x) << (NumberBits(y) & 31)); return;
+            case ECMAShiftRight: m_payload.number = (int32_t)NumberBits(x) >> (NumberBits(y) & 31); return;
+            case ECMAShiftRightUnsigned: m_payload.number = NumberBits(x) >> (NumberBits(y) & 31); return;
             case ECMAEqual: comparison = x == y; break;
             case ECMANotEqual: comparison = x != y; break;
             case ECMALessThan: comparison = x < y; break;
