@@ -43,7 +43,8 @@ void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call) const {
         }
         // The reference holds the base for as long as the record keeps it.
         const CorvelIdentifier* name = callee->AsIdentifier();
-        function = name ? &base->GetHashed(name->GetHashedName()) : &base->Get(calleeValue.GetPropertyName());
+        function = name ? &base->GetHashed(name->GetHashedName())
+                        : &base->GetHashed(CorvelPropertyStore::Name::OfValueText(calleeValue.GetPropertyName()));
     }
     CorvelObject* object = function->ForceGetObject();
     if (!object) Raise(CorvelMessages::NotAFunction);

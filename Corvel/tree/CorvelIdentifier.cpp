@@ -7,8 +7,10 @@
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
 
+// The references made of the name share its text, and its hashes with it.
 CorvelIdentifier::CorvelIdentifier(const char* name) : nameValue(name ? name : ""), hashedName(nameValue.GetString()) {
     identifier = this;
+    nameValue.KeepTextHash(hashedName.bucket, hashedName.indexHash);
 }
 
 CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)

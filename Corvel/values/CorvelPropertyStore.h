@@ -16,6 +16,15 @@ public:
     // A name with both of its hashes, computed in one pass.
     struct Name {
         explicit Name(const char* text);
+        Name(const char* text, uint32_t length, uint32_t bucket, uint32_t indexHash)
+            : text(text), length(length), bucket(bucket), indexHash(indexHash) {}
+        // The name of a value's text (a Reference's name): its kept hashes
+        // when it has them, else hashed now.
+        static Name OfValueText(const char* text) {
+            uint32_t length, bucket, indexHash;
+            if (CorvelValue::GetTextHash(text, length, bucket, indexHash)) return Name(text, length, bucket, indexHash);
+            return Name(text);
+        }
         const char* text;
         uint32_t length;
         uint32_t bucket;     // 0 to 10

@@ -257,15 +257,20 @@ void CorvelValue::ReleasePayload(Type type, const Payload& payload) {
 // need not know of each other. The header before the text keeps the count
 // of holders and the length; a count of 0 marks the one static empty text,
 // which is never freed.
+// A text's property-name hashes are kept beside it once asked for by its
+// maker (the names of the script text), so that reading a property by that
+// name hashes nothing. kNoHash: not kept.
 struct CorvelValue::TextHeader {
     uint32_t holders;
     uint32_t length;
+    uint32_t bucket;
+    uint32_t indexHash;
 };
 
 namespace {
 
 struct StaticEmptyText {
-    CorvelValue::TextHeader header{0, 0};
+    CorvelValue::TextHeader header{0, 0, CorvelValue::kNoHash, 0};
     char text[8] = {};
 };
 StaticEmptyText g_emptyText;
@@ -274,6 +279,22 @@ StaticEmptyText g_emptyText;
 
 CorvelValue::TextHeader* CorvelValue::HeaderOf(const char* text) {
     return reinterpret_cast<TextHeader*>(const_cast<char*>(text)) - 1;
+}
+
+bool CorvelValue::GetTextHash(const char* text, uint32_t& length, uint32_t& bucket, uint32_t& indexHash) {
+    const TextHeader* header = HeaderOf(text);
+    if (header->bucket == kNoHash) return false;
+    length = header->length;
+    bucket = header->bucket;
+    indexHash = header->indexHash;
+    return true;
+}
+
+void CorvelValue::KeepTextHash(uint32_t bucket, uint32_t indexHash) {
+    if (m_type != String || m_payload.text == g_emptyText.text) return;
+    TextHeader* header = HeaderOf(m_payload.text);
+    header->bucket = bucket;
+    header->indexHash = indexHash;
 }
 
 char* CorvelValue::DuplicateText(const char* text, int length) {
@@ -304,6 +325,8 @@ char* CorvelValue::AllocateText(size_t size) {
     }
     header->holders = 1;
     header->length = (uint32_t)size;
+    header->bucket = kNoHash;
+    header->indexHash = 0;
     char* text = reinterpret_cast<char*>(header + 1);
     text[size] = 0;
     return text;
@@ -609,7 +632,8 @@ void CorvelValue::GetValue() {
     TakenReference taken(base, name);
     m_type = Undefined;
     m_payload = Payload{};
-    if (name) *this = base->Get(name);
+    // A name of the script text comes with its hashes.
+    if (name) *this = base->GetHashed(CorvelPropertyStore::Name::OfValueText(name));
     else *this = base->GetElement(index);
     m_attributes = 0;
 }

@@ -242,6 +242,17 @@ private:
     static char* AllocateText(size_t size);
     // One more holder of a text made by DuplicateText.
     static char* ShareText(char* text);
+
+public:
+    // The hashes of a value's text kept by KeepTextHash; false when none are.
+    // `text` must be the text of a value (a String's, or a Reference's name).
+    static bool GetTextHash(const char* text, uint32_t& length, uint32_t& bucket, uint32_t& indexHash);
+    // Keeps a String's hashes as a property name beside its text. Only the
+    // value that made the text, before it is shared, may do so.
+    void KeepTextHash(uint32_t bucket, uint32_t indexHash);
+    static const uint32_t kNoHash = UINT32_MAX;
+
+private:
     // One holder fewer; the last one frees the text.
     static void FreeText(char* text);
 
