@@ -30,7 +30,12 @@ void CorvelExpression::InstantiateVariables(CorvelExecutionContext*) const {}
 
 CorvelStatus CorvelExpression::EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const {
     if (identifier) {
-        identifier->EvaluateValue(result, context);
+        if (const CorvelValue* local = identifier->FindLocal(context)) {
+            result = *local;
+            result.SetAttributes(0);
+        } else {
+            identifier->EvaluateInScopes(result, context);
+        }
         return CorvelStatus::Normal;
     }
     CorvelStatus status = Evaluate(result, context);

@@ -42,19 +42,11 @@ CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionCont
 // One walk finds the scope and reads the name: asking a scope for a name it
 // has and reading it differ only in that the read makes a property that is
 // made on first use, which the read that follows would make anyway.
-CorvelValue* CorvelIdentifier::FindLocal(const CorvelExecutionContext* context) const {
-    CorvelActivationObject* activation = context->GetInnermostActivation();
-    if (!activation) return nullptr;
-    uint64_t key = activation->GetLocalsKey();
-    if (key == 0) return nullptr;
-    uint64_t cached = localSlot.load(std::memory_order_relaxed);
-    uint32_t slot;
-    if ((cached & ~(uint64_t)CorvelFunctionDefinition::kNoLocal) == key) {
-        slot = (uint32_t)(cached & CorvelFunctionDefinition::kNoLocal);
-    } else {
-        slot = activation->FindLocal(hashedName);
-        localSlot.store(key | slot, std::memory_order_relaxed);
-    }
+static_assert(CorvelIdentifier::kSlotMaskValue == CorvelFunctionDefinition::kNoLocal, "one mask for slots");
+
+CorvelValue* CorvelIdentifier::FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const {
+    uint32_t slot = activation->FindLocal(hashedName);
+    localSlot.store(key | slot, std::memory_order_relaxed);
     return activation->GetLocal(slot);
 }
 
@@ -64,6 +56,10 @@ void CorvelIdentifier::EvaluateValue(CorvelValue& result, const CorvelExecutionC
         result.SetAttributes(0);
         return;
     }
+    EvaluateInScopes(result, context);
+}
+
+void CorvelIdentifier::EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const {
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);
         if (const CorvelValue* value = scope->FindHashed(hashedName)) {

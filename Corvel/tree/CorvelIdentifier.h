@@ -1,6 +1,7 @@
 // CorvelIdentifier: a name in an expression.
 #pragma once
 
+#include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelPropertyStore.h"
 #include "CorvelValue.h"
@@ -31,7 +32,20 @@ public:
     // The name's property when it is a local name (parameter or variable)
     // of the function whose activation is the innermost scope; else null,
     // and the name is looked up along the scope chain.
-    CorvelValue* FindLocal(const CorvelExecutionContext* context) const;
+    // Inline: every read of a local name starts here.
+    CorvelValue* FindLocal(const CorvelExecutionContext* context) const {
+        CorvelActivationObject* activation = context->GetInnermostActivation();
+        if (!activation) return nullptr;
+        uint64_t key = activation->GetLocalsKey();
+        if (key == 0) return nullptr;
+        uint64_t cached = localSlot.load(std::memory_order_relaxed);
+        if ((cached & ~(uint64_t)kSlotMask) != key) return FindLocalSlot(activation, key);
+        return activation->GetLocal((uint32_t)(cached & kSlotMask));
+    }
+    // The low bits of a cached slot: CorvelFunctionDefinition::kNoLocal.
+    static const uint32_t kSlotMaskValue = 0xFFFFFF;
+    // EvaluateValue for a name that FindLocal did not find.
+    void EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const;
 
     const char* GetName() const { return nameValue.GetString(); }
     // The name as a String value, shared by the references made of it.
@@ -47,4 +61,7 @@ private:
     // definition's locals key with the slot in the low 24 bits. A tree may
     // run on several threads at once, hence atomic.
     mutable std::atomic<uint64_t> localSlot{0};
+    static const uint64_t kSlotMask = kSlotMaskValue;
+    // Finds the name's slot in a function met for the first time.
+    CorvelValue* FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const;
 };
