@@ -1,6 +1,8 @@
 #include "yymparse.h"
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 #include <cstdlib>
 
 namespace {
@@ -161,9 +163,27 @@ inline bool IsUnitWithoutAction(const yymparsetables* t, const Action& action) {
     return rule.length == 1 && rule.action < 0;
 }
 
+// The chains depend on the parse tables alone: the thread keeps one table
+// of them, emptied when a parse over other tables comes along.
+struct ThreadUnitChains {
+    const yymparsetables* tables;
+    yymunitchain chains[YYM_UNIT_CHAINS];
+};
+thread_local ThreadUnitChains t_unitChains;
+
+yymunitchain* ThreadChains(const yymparsetables* tables) {
+    ThreadUnitChains& own = t_unitChains;
+    if (own.tables != tables) {
+        std::fill(std::begin(own.chains), std::end(own.chains), yymunitchain{});
+        own.tables = tables;
+    }
+    return own.chains;
+}
+
 inline yymunitchain& ChainSlot(yymparse* p, int top, int below, int token) {
     unsigned hash = (unsigned)top * 31u + (unsigned)below * 7u + (unsigned)token * 131u;
-    return p->unitChains[hash % YYM_UNIT_CHAINS];
+    yymunitchain* chains = p->unitChains ? p->unitChains : ThreadChains(p->tables);
+    return chains[hash % YYM_UNIT_CHAINS];
 }
 
 // Takes `action`, a unit reduction without an action, and the ones that

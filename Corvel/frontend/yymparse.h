@@ -119,8 +119,11 @@ struct yymparse {
     void* userData = nullptr;
 
     // Recent unit-reduction chains, by top state, state below and lookahead:
-    // expressions pass every operand up a long chain of them.
-    yymunitchain unitChains[YYM_UNIT_CHAINS] = {};
+    // expressions pass every operand up a long chain of them. Null: the
+    // thread's table for these parse tables, which every parse on the
+    // thread shares (an eval's short text starts with what earlier parses
+    // found); a caller may hand the engine a table of its own instead.
+    yymunitchain* unitChains = nullptr;
 };
 
 // The template for a parser over `tables`, with the default callbacks.

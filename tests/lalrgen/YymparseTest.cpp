@@ -208,14 +208,19 @@ TEST_F(Yymparse, RememberedUnitChainsChangeNoParse) {
         texts.push_back(text);
     }
     yymunitchain remembered[YYM_UNIT_CHAINS] = {};
+    yymunitchain freshChains[YYM_UNIT_CHAINS];
+    yymunitchain warmChains[YYM_UNIT_CHAINS];
     for (const std::string& text : texts) {
         ToyRun fresh(text);
         ToyRun warm(text);
-        std::copy(std::begin(remembered), std::end(remembered), warm.engine.unitChains);
+        std::fill(std::begin(freshChains), std::end(freshChains), yymunitchain{});
+        fresh.engine.unitChains = freshChains;
+        std::copy(std::begin(remembered), std::end(remembered), warmChains);
+        warm.engine.unitChains = warmChains;
         EXPECT_EQ(warm.Run(), fresh.Run()) << text;
         EXPECT_EQ(warm.Tree(), fresh.Tree()) << text;
         EXPECT_EQ(warm.Messages(), fresh.Messages()) << text;
-        std::copy(std::begin(warm.engine.unitChains), std::end(warm.engine.unitChains), remembered);
+        std::copy(std::begin(warmChains), std::end(warmChains), remembered);
     }
     int kept = 0;
     for (const yymunitchain& chain : remembered) kept += chain.state != 0;
@@ -228,7 +233,10 @@ TEST_F(Yymparse, RememberedUnitChainsChangeNoParse) {
         for (size_t i = 0; i < 40; ++i) {
             ToyRun fresh(texts[i]);
             ToyRun warm(texts[i]);
-            std::fill(std::begin(warm.engine.unitChains), std::end(warm.engine.unitChains), chain);
+            std::fill(std::begin(freshChains), std::end(freshChains), yymunitchain{});
+            fresh.engine.unitChains = freshChains;
+            std::fill(std::begin(warmChains), std::end(warmChains), chain);
+            warm.engine.unitChains = warmChains;
             EXPECT_EQ(warm.Run(), fresh.Run()) << texts[i];
             EXPECT_EQ(warm.Tree(), fresh.Tree()) << texts[i];
         }
