@@ -92,8 +92,7 @@ void CorvelStandardArrayInstance::ResetObject() {
 
 void CorvelStandardArrayInstance::Append(const CorvelValue& value) {
     if (m_length == 0xFFFFFFFFu) return;
-    char name[16];
-    Put(FormatIndex(m_length, name), value);
+    PutElement(m_length, value);
 }
 
 // Removes the elements from `newLength` up to `oldLength`: the dense ones

@@ -94,7 +94,26 @@ int CorvelNumberText::ScanInteger(const char* text) {
     return magnitude > INT_MAX ? INT_MAX : (int)magnitude;
 }
 
+// Whole numbers of up to six digits, the usual indexes and counters, are
+// written digit by digit: "%g" writes them exactly so.
 const char* CorvelNumberText::FormatGeneral(double number, char (&buffer)[BufferSize]) {
+    if (number > -1000000.0 && number < 1000000.0 && number != 0) {
+        int32_t whole = (int32_t)number;
+        if (whole == number) {
+            char digits[8];
+            int count = 0;
+            uint32_t magnitude = whole < 0 ? (uint32_t)-whole : (uint32_t)whole;
+            do {
+                digits[count++] = (char)('0' + magnitude % 10);
+                magnitude /= 10;
+            } while (magnitude);
+            char* out = buffer;
+            if (whole < 0) *out++ = '-';
+            while (count) *out++ = digits[--count];
+            *out = 0;
+            return buffer;
+        }
+    }
     std::to_chars_result result =
         std::to_chars(buffer, buffer + BufferSize - 1, number, std::chars_format::general, 6);
     *result.ptr = 0;
