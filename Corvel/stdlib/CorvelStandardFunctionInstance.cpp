@@ -17,6 +17,7 @@
 namespace {
 
 const char kPrototype[] = "prototype";
+const CorvelPropertyStore::Name kPrototypeName(kPrototype);
 
 }  // namespace
 
@@ -166,7 +167,7 @@ CorvelExecutionContext* CorvelStandardFunctionInstance::NewConstruction(CorvelEx
                                                                         CorvelValue* arguments, int argumentCount) {
     CorvelStandardObjectInstance* object = new CorvelStandardObjectInstance();
     CorvelValue objectValue((unsigned long)object->GetKey());
-    const CorvelValue& prototype = Get(kPrototype);
+    const CorvelValue& prototype = GetHashed(kPrototypeName);
     if (prototype.GetType() == CorvelValue::Object)
         object->SetSpecialPrototype(CorvelObjectTable::FindObject(prototype.GetObjectKey()));
     return new CorvelExecutionContext(context, this, arguments, argumentCount, objectValue,
