@@ -28,6 +28,20 @@ void DeleteObject(T*& object) {
 
 }  // namespace
 
+thread_local CorvelEnvironment* CorvelEnvironment::ms_running = nullptr;
+
+// The environment is named before the budget scope asks for it. A scope of
+// its own asks the host afresh.
+bool CorvelEnvironment::RunScope::NameEnvironment(bool nested) {
+    if (!nested || !ms_running) {
+        ms_running = nullptr;
+        ms_running = Get();
+    }
+    return nested;
+}
+
+CorvelEnvironment::RunScope::RunScope(bool nested) : previous(ms_running), budget(NameEnvironment(nested)) {}
+
 CorvelEnvironment::CorvelEnvironment() : objectTable(new CorvelObjectTable) {}
 
 CorvelEnvironment::~CorvelEnvironment() { Close(); }

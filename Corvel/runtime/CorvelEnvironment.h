@@ -62,12 +62,32 @@ public:
     void BeginRunning() {}
     void Finish() {}
 
-    // The host application's environment, or null. Asked every time: a
-    // host may switch environments, and the answer must follow at once.
+    // The host application's environment, or null. Asked every time (a
+    // host may switch environments, and the answer must follow at once),
+    // except while a session runs a slice of script or a call: then the
+    // environment that answered when it began does, as every object the
+    // slice makes or counts belongs to that environment's table.
     static CorvelEnvironment* Get() {
+        if (CorvelEnvironment* running = ms_running) return running;
         QelApp* app = GetQelApp();
         return app ? app->GetScriptEnvironment() : nullptr;
     }
+
+    // Names the current environment, and its memory budget, for the time a
+    // session runs script. With `nested`, a scope opened while a slice runs
+    // (a call the script's conversions or sort make) keeps the slice's.
+    class RunScope {
+    public:
+        explicit RunScope(bool nested = false);
+        ~RunScope() { ms_running = previous; }
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        static bool NameEnvironment(bool nested);
+        CorvelEnvironment* previous;
+        CorvelMemoryBudget::RunScope budget;
+    };
 
     const Limits& GetLimits() const { return limits; }
     // Depth and nesting below 1 count as 1.
@@ -100,6 +120,8 @@ public:
     CorvelDebugObject* GetDebugObject() const { return debugObject; }
 
 private:
+    static thread_local CorvelEnvironment* ms_running;
+
     State state = Initial;
     CorvelMemoryBudget memoryBudget;
     CorvelObjectTable* objectTable = nullptr;

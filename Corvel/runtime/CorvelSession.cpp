@@ -36,7 +36,7 @@ CorvelSession::~CorvelSession() { delete context; }
 
 void CorvelSession::Run() {
     if (!statements) return;
-    CorvelMemoryBudget::RunScope budget;
+    CorvelEnvironment::RunScope running;
     delete context;
     context = nullptr;
     try {
@@ -69,7 +69,7 @@ void CorvelSession::Initialise() {
 
 bool CorvelSession::RunNextStatement() {
     if (runningState == Finished) return true;
-    CorvelMemoryBudget::RunScope budget;
+    CorvelEnvironment::RunScope running;
     if (runningState == NotStarted) {
         try {
             Initialise();
@@ -178,7 +178,7 @@ void CorvelSession::CallFunctionNow(CorvelObject* function, CorvelValue* argumen
     // without any context starting in between.
     CorvelNesting level;
     CorvelNesting::CheckStack();
-    CorvelMemoryBudget::RunScope budget(true);
+    CorvelEnvironment::RunScope running(true);
     // A native function called without arguments (the toString or valueOf
     // of a conversion) never reaches the global object: only script code and
     // natives given code or functions to run do. So it is made only for them.
