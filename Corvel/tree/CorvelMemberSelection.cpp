@@ -38,6 +38,21 @@ void CorvelMemberSelection::Debug(int indent) {
     DebugChild(member, indent + 1);
 }
 
+namespace {
+
+// `result` becomes the reference to property `name` of the object `base`
+// holds; the reference takes over the base value's count on the object, so
+// nothing is counted through the object table. `result` keeps its
+// attributes, as a setter would.
+void TakeReference(CorvelValue& result, CorvelValue& base, const CorvelValue& name) {
+    int32_t attributes = result.GetAttributes();
+    base.MakeNamedReference(name);
+    result = std::move(base);
+    result.SetAttributes(attributes);
+}
+
+}  // namespace
+
 // Phases: 1 object, 2 member (the object's value kept).
 CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     CorvelProgress progress(context, this);
@@ -62,12 +77,12 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
             result.SetAttributes(attributes);
         } else {
             name.ToPropertyName();
-            result.SetReference(base.GetObjectKey(), name);
+            TakeReference(result, base, name);
         }
     } else {
         base.ToObject();
         if (memberName)
-            result.SetReference(base.GetObjectKey(), memberName->GetNameValue());
+            TakeReference(result, base, memberName->GetNameValue());
         else
             result.SetReference(base.GetObjectKey(), "");
     }

@@ -211,6 +211,12 @@ void CorvelValue::SetElementReference(unsigned long baseKey, uint32_t index) {
     Replace(Reference, payload);
 }
 
+void CorvelValue::MakeNamedReference(const CorvelValue& name) {
+    if (m_type != Object || name.m_type != String) return SetReference(m_type == Object ? m_payload.object.key : 0, name);
+    m_payload.object.name = ShareText(name.m_payload.text);
+    m_type = Reference;
+}
+
 void CorvelValue::MakeElementReference(uint32_t index) {
     if (m_type != Object) return SetElementReference(0, index);
     m_type = Reference;

@@ -72,6 +72,9 @@ public:
     // The same for this Object value's object: the reference takes over
     // the value's hold on the key.
     void MakeElementReference(uint32_t index);
+    // A reference to property `name` (a String value) of this Object value's
+    // object, taking over the value's hold on the key as above.
+    void MakeNamedReference(const CorvelValue& name);
     void SetAttributes(int32_t attributes) { m_attributes = attributes; }
 
     // Plain getters: the caller knows the type.
