@@ -34,8 +34,7 @@ CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context)
 }
 
 CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
-    CorvelObject* scope = FindScope(context);
-    result.SetReference(scope ? scope->GetKey() : 0, nameValue);
+    result.SetReference(FindScope(context), nameValue);
     return CorvelStatus::Normal;
 }
 

@@ -202,6 +202,16 @@ void CorvelValue::SetReference(unsigned long baseKey, const CorvelValue& name) {
     Replace(Reference, payload);
 }
 
+void CorvelValue::SetReference(CorvelObject* base, const CorvelValue& name) {
+    uint32_t key = base ? base->GetKey() : 0;
+    if (key == 0 || name.m_type != String) return SetReference((unsigned long)key, name);
+    Payload payload{};
+    payload.object.name = ShareText(name.m_payload.text);
+    payload.object.key = key;
+    base->AddRef();
+    Replace(Reference, payload);
+}
+
 void CorvelValue::SetElementReference(unsigned long baseKey, uint32_t index) {
     Payload payload{};
     payload.object.key = (uint32_t)baseKey;

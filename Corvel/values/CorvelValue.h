@@ -75,6 +75,9 @@ public:
     // A reference to property `name` (a String value) of this Object value's
     // object, taking over the value's hold on the key as above.
     void MakeNamedReference(const CorvelValue& name);
+    // SetReference for a base object at hand (null: no base): its count is
+    // taken on the object itself, without finding it by key.
+    void SetReference(CorvelObject* base, const CorvelValue& name);
     void SetAttributes(int32_t attributes) { m_attributes = attributes; }
 
     // Plain getters: the caller knows the type.
