@@ -30,17 +30,15 @@ void DeleteObject(T*& object) {
 
 thread_local CorvelEnvironment* CorvelEnvironment::ms_running = nullptr;
 
-// The environment is named before the budget scope asks for it. A scope of
-// its own asks the host afresh.
-bool CorvelEnvironment::RunScope::NameEnvironment(bool nested) {
-    if (!nested || !ms_running) {
-        ms_running = nullptr;
-        ms_running = Get();
-    }
-    return nested;
+// A scope of its own asks the host afresh; a nested one inside a slice
+// keeps the slice's environment and budget.
+CorvelEnvironment::RunScope::RunScope(bool nested)
+    : previous(ms_running), previousBudget(CorvelMemoryBudget::ms_running) {
+    if (nested && ms_running) return;
+    ms_running = nullptr;
+    ms_running = Get();
+    CorvelMemoryBudget::ms_running = ms_running ? &ms_running->GetMemoryBudget() : nullptr;
 }
-
-CorvelEnvironment::RunScope::RunScope(bool nested) : previous(ms_running), budget(NameEnvironment(nested)) {}
 
 CorvelEnvironment::CorvelEnvironment() : objectTable(new CorvelObjectTable) {}
 

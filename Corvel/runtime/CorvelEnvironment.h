@@ -79,14 +79,16 @@ public:
     class RunScope {
     public:
         explicit RunScope(bool nested = false);
-        ~RunScope() { ms_running = previous; }
+        ~RunScope() {
+            ms_running = previous;
+            CorvelMemoryBudget::ms_running = previousBudget;
+        }
         RunScope(const RunScope&) = delete;
         RunScope& operator=(const RunScope&) = delete;
 
     private:
-        static bool NameEnvironment(bool nested);
         CorvelEnvironment* previous;
-        CorvelMemoryBudget::RunScope budget;
+        CorvelMemoryBudget* previousBudget;
     };
 
     const Limits& GetLimits() const { return limits; }

@@ -22,10 +22,6 @@ CorvelMemoryBudget* CorvelMemoryBudget::Current() {
 
 void CorvelMemoryBudget::ThrowOutOfMemory() { throw std::bad_alloc(); }
 
-CorvelMemoryBudget::RunScope::RunScope(bool nested) : previous(ms_running) {
-    if (!nested || !ms_running) ms_running = Current();
-}
-
 void* CorvelMemoryBudget::Allocate(size_t bytes) {
     Charge(bytes);
     try {

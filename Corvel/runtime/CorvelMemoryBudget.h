@@ -35,21 +35,6 @@ public:
         if (CorvelMemoryBudget* budget = Current()) budget->Give(bytes);
     }
 
-    // Names the current environment's budget for the time a session runs
-    // script: allocations then need not ask the host for the environment.
-    class RunScope {
-    public:
-        // With `nested`, a scope opened while a slice runs (a call the
-        // script's conversions or sort make) keeps the slice's budget.
-        explicit RunScope(bool nested = false);
-        ~RunScope() { ms_running = previous; }
-        RunScope(const RunScope&) = delete;
-        RunScope& operator=(const RunScope&) = delete;
-
-    private:
-        CorvelMemoryBudget* previous;
-    };
-
     // The allocation functions of the counted classes: memory from the
     // global heap, charged before it is taken and released with it.
     static void* Allocate(size_t bytes);
@@ -70,6 +55,10 @@ private:
     [[noreturn]] static void ThrowOutOfMemory();
     static CorvelMemoryBudget* Current();
 
+    // The budget of the slice a session runs on this thread (named by
+    // CorvelEnvironment::RunScope): allocations then need not ask the host
+    // for the environment.
+    friend class CorvelEnvironment;
     static thread_local CorvelMemoryBudget* ms_running;
 
     size_t limit = 0;

@@ -1,7 +1,7 @@
 // Elements kept densely: an array must answer for them exactly as an object
 // answers for properties of the same names, the order of for-in included.
 #include "CorvelMemoryBudget.h"
-#include "CorvelNativeTest.h"
+#include "CorvelArrayFixture.h"
 #include "CorvelRunHarness.h"
 #include "CorvelStandardArrayInstance.h"
 #include "CorvelStandardObjectInstance.h"
@@ -12,18 +12,8 @@
 
 namespace {
 
-class ArrayElementsTest : public CorvelNativeTest {
+class ArrayElementsTest : public CorvelArrayFixture {
 protected:
-    void SetUp() override {
-        CorvelNativeTest::SetUp();
-        array = new CorvelStandardArrayInstance;
-        holder.SetNewObject(array);
-    }
-    void TearDown() override {
-        holder.SetUndefined();
-        CorvelNativeTest::TearDown();
-    }
-
     // Runs `text` and answers what it traced, with any errors after it.
     std::string RunScript(const std::string& text) {
         harness.console.output.clear();
@@ -45,9 +35,6 @@ protected:
         object->EndPropertyEnumeration(enumerator);
         return names;
     }
-
-    CorvelStandardArrayInstance* array = nullptr;  // held by `holder`
-    CorvelValue holder;
 };
 
 // The script builds an array and a plain object by the same steps (the

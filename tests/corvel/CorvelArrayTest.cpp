@@ -1,6 +1,6 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
-#include "CorvelNativeTest.h"
+#include "CorvelArrayFixture.h"
 #include "CorvelRunHarness.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardArrayConstructor.h"
@@ -20,27 +20,14 @@ namespace {
 
 const double kInfinity = std::numeric_limits<double>::infinity();
 
-class ArrayTest : public CorvelNativeTest {
+class ArrayTest : public CorvelArrayFixture {
 protected:
-    void SetUp() override {
-        CorvelNativeTest::SetUp();
-        array = new CorvelStandardArrayInstance;
-        holder.SetNewObject(array);
-    }
-    void TearDown() override {
-        holder.SetUndefined();
-        CorvelNativeTest::TearDown();
-    }
-
     CorvelObject* Construct(double length) {
         CorvelValue argument(length);
         CorvelStandardArrayConstructor* constructor = harness.environment.GetStandardArrayConstructor();
         EXPECT_EQ(constructor->Construct(context.get(), &argument, 1, CorvelValue()), CorvelStatus::Return);
         return context->GetReturnValue().ForceGetObject();
     }
-
-    CorvelStandardArrayInstance* array = nullptr;  // held by `holder`
-    CorvelValue holder;
 };
 
 TEST(ArrayIndex, OnlyCanonicalDecimalTextBelowTheLargestLength) {
