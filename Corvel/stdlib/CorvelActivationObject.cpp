@@ -35,7 +35,6 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
         for (uint32_t i = 0; i < count; ++i) slots[i] = nullptr;
         slotCount = count;
         definition = calledDefinition;
-        localsKey = calledDefinition->GetLocalsKey();
     }
     if (argumentCount > parameterCount) {
         int extra = argumentCount - parameterCount;

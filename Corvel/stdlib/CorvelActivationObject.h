@@ -6,11 +6,11 @@
 // until then the activation answers for the name as if it were there.
 #pragma once
 
+#include "CorvelFunctionDefinition.h"
 #include "CorvelObject.h"
 
 #include <memory>
 
-class CorvelFunctionDefinition;
 class CorvelIdentifierList;
 class CorvelStandardFunctionInstance;
 
@@ -57,7 +57,7 @@ public:
     void BindVariables();
     // The definition's key for cached slots (CorvelFunctionDefinition::
     // GetLocalsKey), 0 when the activation has no slots.
-    uint64_t GetLocalsKey() const { return localsKey; }
+    uint64_t GetLocalsKey() const { return definition ? definition->GetLocalsKey() : 0; }
     // The slot of a name of the body, found once and then cached by it.
     uint32_t FindLocal(const CorvelPropertyStore::Name& name) const;
     // The property in `slot`, or null when the slot is empty (the name was
@@ -100,8 +100,8 @@ private:
     // The local names' properties, by slot; a slot is emptied when its
     // property goes. Most calls have few locals: they need no allocation.
     void ClearSlots(const char* propertyName);
+    // Set only when the activation has slots.
     const CorvelFunctionDefinition* definition = nullptr;
-    uint64_t localsKey = 0;
     static const uint32_t kInlineSlots = 6;
     CorvelValue* inlineSlots[kInlineSlots];
     std::unique_ptr<CorvelValue*[]> heapSlots;

@@ -41,8 +41,8 @@ uint32_t LengthOf(const CorvelObject* object) {
 
 // A copy of an element as a script reading it would see it: without the
 // property's attributes.
-CorvelValue ReadElement(const CorvelObject* object, const char* name) {
-    CorvelValue element(object->Get(name));
+CorvelValue ReadElement(const CorvelObject* object, uint32_t index) {
+    CorvelValue element(object->GetElement(index));
     element.SetAttributes(0);
     return element;
 }
@@ -118,8 +118,7 @@ struct SortEntry {
 
 SortEntry ReadSortEntry(const CorvelObject* object, uint32_t index, bool keyed) {
     SortEntry entry;
-    entry.value = object->GetElement(index);
-    entry.value.SetAttributes(0);
+    entry.value = ReadElement(object, index);
     if (keyed) {
         CorvelValue::Type type = entry.value.GetType();
         entry.key = entry.value;
@@ -271,8 +270,8 @@ private:
 void ReversePair(CorvelObject* object, uint32_t lower, uint32_t upper) {
     IndexName lowerName(lower);
     IndexName upperName(upper);
-    CorvelValue lowerValue = ReadElement(object, lowerName.text);
-    CorvelValue upperValue = ReadElement(object, upperName.text);
+    CorvelValue lowerValue = ReadElement(object, lower);
+    CorvelValue upperValue = ReadElement(object, upper);
     bool hasLower = object->HasProperty(lowerName.text);
     bool hasUpper = object->HasProperty(upperName.text);
     if (hasLower && hasUpper) {

@@ -30,12 +30,7 @@ void CorvelExpression::InstantiateVariables(CorvelExecutionContext*) const {}
 
 CorvelStatus CorvelExpression::EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const {
     if (identifier) {
-        if (const CorvelValue* local = identifier->FindLocal(context)) {
-            result = *local;
-            result.SetAttributes(0);
-        } else {
-            identifier->EvaluateInScopes(result, context);
-        }
+        identifier->EvaluateValue(result, context);
         return CorvelStatus::Normal;
     }
     CorvelStatus status = Evaluate(result, context);

@@ -38,26 +38,15 @@ CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionCont
     return CorvelStatus::Normal;
 }
 
-// One walk finds the scope and reads the name: asking a scope for a name it
-// has and reading it differ only in that the read makes a property that is
-// made on first use, which the read that follows would make anyway.
-static_assert(CorvelIdentifier::kSlotMaskValue == CorvelFunctionDefinition::kNoLocal, "one mask for slots");
-
 CorvelValue* CorvelIdentifier::FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const {
     uint32_t slot = activation->FindLocal(hashedName);
     localSlot.store(key | slot, std::memory_order_relaxed);
     return activation->GetLocal(slot);
 }
 
-void CorvelIdentifier::EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const {
-    if (const CorvelValue* local = FindLocal(context)) {
-        result = *local;
-        result.SetAttributes(0);
-        return;
-    }
-    EvaluateInScopes(result, context);
-}
-
+// One walk finds the scope and reads the name: asking a scope for a name it
+// has and reading it differ only in that the read makes a property that is
+// made on first use, which the read that follows would make anyway.
 void CorvelIdentifier::EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const {
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);

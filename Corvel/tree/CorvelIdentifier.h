@@ -3,6 +3,7 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
+#include "CorvelFunctionDefinition.h"
 #include "CorvelPropertyStore.h"
 #include "CorvelValue.h"
 #include "QelString.h"
@@ -26,13 +27,20 @@ public:
     // The innermost scope that has the name, or null.
     CorvelObject* FindScope(const CorvelExecutionContext* context) const;
     // The value a dereference of the reference would give, read without
-    // making the reference; raises 1029 when no scope has the name.
-    void EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const;
+    // making the reference; raises 1029 when no scope has the name. Inline:
+    // every read of a name starts here.
+    void EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const {
+        if (const CorvelValue* local = FindLocal(context)) {
+            result = *local;
+            result.SetAttributes(0);
+            return;
+        }
+        EvaluateInScopes(result, context);
+    }
 
     // The name's property when it is a local name (parameter or variable)
     // of the function whose activation is the innermost scope; else null,
     // and the name is looked up along the scope chain.
-    // Inline: every read of a local name starts here.
     CorvelValue* FindLocal(const CorvelExecutionContext* context) const {
         CorvelActivationObject* activation = context->GetInnermostActivation();
         if (!activation) return nullptr;
@@ -42,8 +50,6 @@ public:
         if ((cached & ~(uint64_t)kSlotMask) != key) return FindLocalSlot(activation, key);
         return activation->GetLocal((uint32_t)(cached & kSlotMask));
     }
-    // The low bits of a cached slot: CorvelFunctionDefinition::kNoLocal.
-    static const uint32_t kSlotMaskValue = 0xFFFFFF;
     // EvaluateValue for a name that FindLocal did not find.
     void EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const;
 
@@ -61,7 +67,7 @@ private:
     // definition's locals key with the slot in the low 24 bits. A tree may
     // run on several threads at once, hence atomic.
     mutable std::atomic<uint64_t> localSlot{0};
-    static const uint64_t kSlotMask = kSlotMaskValue;
+    static const uint64_t kSlotMask = CorvelFunctionDefinition::kNoLocal;
     // Finds the name's slot in a function met for the first time.
     CorvelValue* FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const;
 };

@@ -40,14 +40,13 @@ void CorvelMemberSelection::Debug(int indent) {
 
 namespace {
 
-// `result` becomes the reference to property `name` of the object `base`
-// holds; the reference takes over the base value's count on the object, so
+// `result` becomes `reference`, the base value made a reference to one of
+// its object's properties: it kept the base value's count on the object, so
 // nothing is counted through the object table. `result` keeps its
 // attributes, as a setter would.
-void TakeReference(CorvelValue& result, CorvelValue& base, const CorvelValue& name) {
+void Adopt(CorvelValue& result, CorvelValue& reference) {
     int32_t attributes = result.GetAttributes();
-    base.MakeNamedReference(name);
-    result = std::move(base);
+    result = std::move(reference);
     result.SetAttributes(attributes);
 }
 
@@ -71,21 +70,19 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
         // ever needed as text.
         uint32_t index;
         if (name.IsArrayIndexNumber(index)) {
-            int32_t attributes = result.GetAttributes();
             base.MakeElementReference(index);
-            result = std::move(base);
-            result.SetAttributes(attributes);
         } else {
             name.ToPropertyName();
-            TakeReference(result, base, name);
+            base.MakeNamedReference(name);
         }
     } else {
         base.ToObject();
         if (memberName)
-            TakeReference(result, base, memberName->GetNameValue());
+            base.MakeNamedReference(memberName->GetNameValue());
         else
-            result.SetReference(base.GetObjectKey(), "");
+            base.MakeNamedReference(CorvelValue(""));
     }
+    Adopt(result, base);
     progress.Clear();
     return CorvelStatus::Normal;
 }

@@ -1,5 +1,6 @@
 #include "CorvelElementStore.h"
 
+#include "CorvelNumberText.h"
 #include "CorvelPropertyStore.h"
 
 #include <algorithm>
@@ -140,13 +141,7 @@ bool CorvelElementStore::ParseIndex(const char* name, uint32_t& index) {
 // The same text as "%u", without the cost of a format call in the loops
 // that visit every index.
 const char* CorvelElementStore::FormatIndex(uint32_t index, char (&buffer)[16]) {
-    char* at = buffer + sizeof buffer - 1;
-    *at = 0;
-    do {
-        *--at = (char)('0' + index % 10);
-        index /= 10;
-    } while (index != 0);
-    return at;
+    return CorvelNumberText::FormatUnsigned(index, buffer);
 }
 
 int CorvelElementStore::BucketOf(uint32_t index) {

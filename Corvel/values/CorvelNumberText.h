@@ -5,6 +5,8 @@
 // never taken for numbers.
 #pragma once
 
+#include <cstdint>
+
 class CorvelNumberText {
 public:
     // Room for any "%g" text of a double, with its terminator.
@@ -20,6 +22,10 @@ public:
     // Reads a leading integer the way atoi does (white space, sign, digits),
     // clamped to the 32-bit range instead of overflowing.
     static int ScanInteger(const char* text);
+
+    // The decimal digits of `number`, written into the end of `buffer`;
+    // answers where they begin.
+    static const char* FormatUnsigned(uint32_t number, char (&buffer)[16]);
 
     // The "%g" text of `number` written into `buffer`, which is answered.
     static const char* FormatGeneral(double number, char (&buffer)[BufferSize]);

@@ -1,6 +1,7 @@
 #include "CorvelValue.h"
 
 #include "CorvelNumberText.h"
+#include "CorvelRaised.h"
 #include "CorvelRuntimeException.h"
 
 #include <gtest/gtest.h>
@@ -28,17 +29,6 @@ std::string ToString(CorvelValue value) {
 }
 
 std::string ToString(double number) { return ToString(CorvelValue(number)); }
-
-uint32_t RaisedId(void (*action)()) {
-    try {
-        action();
-    } catch (CorvelRuntimeException* error) {
-        uint32_t id = error->GetMessageId();
-        delete error;
-        return id;
-    }
-    return 0;
-}
 
 }  // namespace
 
