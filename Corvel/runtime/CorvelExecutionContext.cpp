@@ -153,6 +153,7 @@ void CorvelExecutionContext::CheckNesting() const {
 void CorvelExecutionContext::Reset() {
     if (activation) activation->Release();
     activation = nullptr;
+    innermostActivation = nullptr;
     delete ownedCode;
     ownedCode = nullptr;
     code = nullptr;
@@ -294,10 +295,12 @@ void CorvelExecutionContext::PushScope(CorvelObject* scope) {
         scopeCapacity *= 2;
     }
     scopes[scopeCount++] = scope;
+    innermostActivation = activation && scope == activation ? activation : nullptr;
 }
 
 void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
     if (scopeCount > 0) --scopeCount;
+    innermostActivation = activation && scopeCount > 0 && scopes[scopeCount - 1] == activation ? activation : nullptr;
     if (scope) scope->Release();
 }
 

@@ -97,7 +97,7 @@ public:
     // The activation of this call when it is the innermost scope (no `with`
     // is open), else null: where a name of the function's own is found.
     CorvelActivationObject* GetInnermostActivation() const {
-        return activation && scopeCount > 0 && scopes[scopeCount - 1] == activation ? activation : nullptr;
+        return innermostActivation;
     }
 
     // Find-or-create the record of a statement, of a built-in call (the first
@@ -172,6 +172,9 @@ private:
     int32_t scopeCount = 0;
     int32_t scopeCapacity = kInlineScopes;
     CorvelActivationObject* activation = nullptr;
+    // `activation` while it is the top of the scope chain, else null; kept
+    // as the chain changes, since every name of a function asks for it.
+    CorvelActivationObject* innermostActivation = nullptr;
     CorvelValue returnValue;
     CorvelStatement* code = nullptr;
     CorvelStatementBlock* ownedCode = nullptr;

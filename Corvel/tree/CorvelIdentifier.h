@@ -31,7 +31,7 @@ public:
     // every read of a name starts here.
     void EvaluateValue(CorvelValue& result, const CorvelExecutionContext* context) const {
         if (const CorvelValue* local = FindLocal(context)) {
-            result = *local;
+            result.Assign(*local);
             result.SetAttributes(0);
             return;
         }

@@ -80,7 +80,7 @@ void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionC
 // activation, the scope the name was found in, then makes it anew.
 void PutLocal(const CorvelIdentifier* name, CorvelExecutionContext* context, const CorvelValue& value) {
     if (CorvelValue* local = name->FindLocal(context)) {
-        if (!(local->GetAttributes() & CorvelValue::ReadOnly)) *local = value;
+        if (!(local->GetAttributes() & CorvelValue::ReadOnly)) local->Assign(value);
         return;
     }
     context->GetInnermostActivation()->Put(name->GetName(), value);
@@ -291,9 +291,9 @@ inline CorvelStatus CorvelOperator::EvaluateLeft(CorvelValue* value, CorvelValue
                                                  CorvelExecutionContext* context, CorvelProgress& progress) const {
     if (progress.GetIndex() == 1) {
         const CorvelValue& kept = progress.GetKeptValue();
-        if (target) *target = kept;
+        if (target) target->Assign(kept);
         if (value) {
-            *value = kept;
+            value->Assign(kept);
             value->GetValue();
         }
         return CorvelStatus::Normal;
@@ -310,7 +310,7 @@ inline CorvelStatus CorvelOperator::EvaluateLeft(CorvelValue* value, CorvelValue
     }
     if (left->Evaluate(*target, context) == CorvelStatus::Suspend) return progress.Suspend(0);
     if (value) {
-        *value = *target;
+        value->Assign(*target);
         value->GetValue();
     }
     return CorvelStatus::Normal;
@@ -402,7 +402,7 @@ CorvelStatus CorvelOperator::EvaluateCompoundAssign(CorvelValue& result, CorvelE
     CorvelValue rightValue;
     if (leftIdentifier && !RightMaySuspend() && !progress.IsResumed()) {
         if (const CorvelValue* local = leftIdentifier->FindLocal(context)) {
-            result = *local;
+            result.Assign(*local);
             result.SetAttributes(0);
             EvaluateRight(rightValue, context);
             result.ECMABinaryOperation(base, rightValue);
@@ -434,7 +434,7 @@ CorvelStatus CorvelOperator::EvaluateStep(CorvelValue& result, CorvelExecutionCo
         const CorvelValue* local = leftIdentifier->FindLocal(context);
         CorvelObject* scope = local ? nullptr : leftIdentifier->FindScope(context);
         if (local) {
-            result = *local;
+            result.Assign(*local);
             result.SetAttributes(0);
         } else {
             leftIdentifier->EvaluateValue(result, context);

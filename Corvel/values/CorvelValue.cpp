@@ -125,9 +125,6 @@ CorvelValue::CorvelValue(unsigned long baseKey, const char* name) : m_type(Refer
     AddRef(m_payload.object.key);
 }
 
-CorvelValue::CorvelValue(const CorvelValue& other)
-    : m_type(other.m_type), m_attributes(other.m_attributes), m_payload(other.DuplicatePayload()) {}
-
 CorvelValue::CorvelValue(const CorvelValue* other) {
     if (!other) return;
     m_payload = other->DuplicatePayload();
@@ -135,29 +132,15 @@ CorvelValue::CorvelValue(const CorvelValue* other) {
     m_attributes = other->m_attributes;
 }
 
-CorvelValue::CorvelValue(CorvelValue&& other) noexcept
-    : m_type(other.m_type), m_attributes(other.m_attributes), m_payload(other.m_payload) {
-    other.m_type = Undefined;
-    other.m_payload = Payload{};
+CorvelValue& CorvelValue::operator=(const CorvelValue& other) {
+    Assign(other);
+    return *this;
 }
 
-CorvelValue& CorvelValue::operator=(const CorvelValue& other) {
-    if (this == &other) return *this;
+void CorvelValue::AssignHeld(const CorvelValue& other) {
     Payload copy = other.DuplicatePayload();
     m_attributes = other.m_attributes;
     Replace(other.m_type, copy);
-    return *this;
-}
-
-CorvelValue& CorvelValue::operator=(CorvelValue&& other) noexcept {
-    if (this == &other) return *this;
-    Type type = other.m_type;
-    Payload payload = other.m_payload;
-    other.m_type = Undefined;
-    other.m_payload = Payload{};
-    m_attributes = other.m_attributes;
-    Replace(type, payload);
-    return *this;
 }
 
 // Setters.
@@ -649,8 +632,8 @@ void CorvelValue::GetValue() {
     m_type = Undefined;
     m_payload = Payload{};
     // A name of the script text comes with its hashes.
-    if (name) *this = base->GetHashed(CorvelPropertyStore::Name::OfValueText(name));
-    else *this = base->GetElement(index);
+    if (name) Assign(base->GetHashed(CorvelPropertyStore::Name::OfValueText(name)));
+    else Assign(base->GetElement(index));
     m_attributes = 0;
 }
 

@@ -31,16 +31,36 @@ public:
     CorvelValue(const char* text, int length = -1);
     // A Reference to property `name` of the object `baseKey` (0: no base).
     CorvelValue(unsigned long baseKey, const char* name);
-    CorvelValue(const CorvelValue& other);
+    CorvelValue(const CorvelValue& other)
+        : m_type(other.m_type), m_attributes(other.m_attributes), m_payload(other.DuplicatePayload()) {}
     // A copy of `*other`; Undefined for a null pointer.
     explicit CorvelValue(const CorvelValue* other);
     // Takes over the payload; `other` is left Undefined.
-    CorvelValue(CorvelValue&& other) noexcept;
+    CorvelValue(CorvelValue&& other) noexcept
+        : m_type(other.m_type), m_attributes(other.m_attributes), m_payload(other.m_payload) {
+        other.m_type = Undefined;
+        other.m_payload = Payload{};
+    }
     ~CorvelValue() { EmptyValue(); }
 
     // Virtual so that a value held through a base pointer copies correctly.
     virtual CorvelValue& operator=(const CorvelValue& other);
-    CorvelValue& operator=(CorvelValue&& other) noexcept;
+    CorvelValue& operator=(CorvelValue&& other) noexcept {
+        if (this != &other) TakeFrom(other);
+        return *this;
+    }
+    // What operator= does, without asking the value's class: for values the
+    // interpreter holds itself (locals, properties, results), where a copy
+    // between two primitives is the common case and needs no call.
+    void Assign(const CorvelValue& other) {
+        if (!HoldsPayload(m_type) && !HoldsPayload(other.m_type)) {
+            m_type = other.m_type;
+            m_attributes = other.m_attributes;
+            m_payload = other.m_payload;
+            return;
+        }
+        if (this != &other) AssignHeld(other);
+    }
 
     // Setters replace the payload and keep the attributes. A setter may be
     // given text that the value itself holds.
@@ -230,6 +250,17 @@ private:
         if (HoldsPayload(m_type)) ReleaseHeldPayload();
     }
     void ReleaseHeldPayload();
+    // Assignment where either value holds a payload.
+    void AssignHeld(const CorvelValue& other);
+    // Takes over `other`'s payload and attributes; `other` is left Undefined.
+    void TakeFrom(CorvelValue& other) {
+        Type type = other.m_type;
+        Payload payload = other.m_payload;
+        other.m_type = Undefined;
+        other.m_payload = Payload{};
+        m_attributes = other.m_attributes;
+        Replace(type, payload);
+    }
     // Puts a new payload in place and only then releases the old one, so a
     // release that ends an object's life (and maybe this value's) comes last.
     void Replace(Type type, const Payload& payload) {
