@@ -39,21 +39,21 @@ void WriteStringLiteral(CorvelJSOutput* output, const char* text) {
 
 }  // namespace
 
-CorvelConstant::CorvelConstant() {}
+CorvelConstant::CorvelConstant() { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(bool value) : value(value) {}
+CorvelConstant::CorvelConstant(bool value) : value(value) { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(const char* text) : value(text ? text : "") {}
+CorvelConstant::CorvelConstant(const char* text) : value(text ? text : "") { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(double value) : value(value) {}
+CorvelConstant::CorvelConstant(double value) : value(value) { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(long value) : value(value) {}
+CorvelConstant::CorvelConstant(long value) : value(value) { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(int value) : value(value) {}
+CorvelConstant::CorvelConstant(int value) : value(value) { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(const CorvelValue& value) : value(value) {}
+CorvelConstant::CorvelConstant(const CorvelValue& value) : value(value) { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(const CorvelConstant& other) : CorvelExpression(other), value(other.value) {}
+CorvelConstant::CorvelConstant(const CorvelConstant& other) : CorvelExpression(other), value(other.value) { constant = &this->value; }
 
 QelString CorvelConstant::ValueText() const {
     if (value.GetType() == CorvelValue::String) return QelString(value.GetString());

@@ -28,7 +28,17 @@ public:
     // The expression as a plain name, or null.
     const CorvelIdentifier* AsIdentifier() const { return identifier; }
 
+    // Whether the expression is a constant or a plain name: one whose value
+    // PeekValue may read in place.
+    bool IsLeaf() const { return constant || identifier; }
+    // The value of a constant, or of a local name found in its slot, read in
+    // place without a copy; null for anything else (and for a name that is
+    // not a local of the running function). Defined with CorvelIdentifier.
+    inline const CorvelValue* PeekValue(const CorvelExecutionContext* context) const;
+
 protected:
     // Set by identifiers to themselves: the one test the fast path needs.
     const CorvelIdentifier* identifier = nullptr;
+    // Set by constants to their value.
+    const CorvelValue* constant = nullptr;
 };

@@ -71,3 +71,8 @@ private:
     // Finds the name's slot in a function met for the first time.
     CorvelValue* FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const;
 };
+
+inline const CorvelValue* CorvelExpression::PeekValue(const CorvelExecutionContext* context) const {
+    if (constant) return constant;
+    return identifier ? identifier->FindLocal(context) : nullptr;
+}

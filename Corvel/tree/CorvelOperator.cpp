@@ -121,6 +121,9 @@ void CorvelOperator::LinkChain() {
     CorvelOperator* below = dynamic_cast<CorvelOperator*>(left);
     chained = IsChainType(type) && below && IsChainType(below->type);
     if (chained) below->chainParent = this;
+    bool numeric = (type >= Add && type <= GreaterThanEqual) || (type >= BitAnd && type <= ShiftRightUnsigned);
+    bool step = type >= PostIncrement && type <= PreDecrement;
+    leafOperands = (numeric && left && right && left->IsLeaf() && right->IsLeaf()) || (step && leftIdentifier);
 }
 
 // The links of a chain are copied from the bottom up, in a loop.
@@ -251,8 +254,33 @@ void CorvelOperator::Debug(int indent) {
 // left operand is suspended, 1 once it is done and the right operand has
 // suspended, with the left operand kept as it was evaluated.
 
+// Leaves never suspend, so a node that takes this path has no progress
+// record to look for.
+inline bool CorvelOperator::EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const {
+    if (!right) return StepLocal(result, context);
+    const CorvelValue* x = left->PeekValue(context);
+    if (!x || x->GetType() != CorvelValue::Number) return false;
+    const CorvelValue* y = right->PeekValue(context);
+    return y && y->GetType() == CorvelValue::Number &&
+           CorvelValue::NumberOperation(CodeOf(type), x->GetNumber(), y->GetNumber(), result);
+}
+
+// A local number stepped where it is stored; its attributes stay as they
+// are, as a write through the scope would leave them.
+bool CorvelOperator::StepLocal(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelValue* local = leftIdentifier->FindLocal(context);
+    if (!local || local->GetType() != CorvelValue::Number || (local->GetAttributes() & CorvelValue::ReadOnly))
+        return false;
+    double old = local->GetNumber();
+    double now = old + (type == PostIncrement || type == PreIncrement ? 1 : -1);
+    local->SetNumber(now);
+    result.SetNumber(type == PreIncrement || type == PreDecrement ? now : old);
+    return true;
+}
+
 CorvelStatus CorvelOperator::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     if (chained) return EvaluateChain(result, context);
+    if (leafOperands && EvaluateLeaves(result, context)) return CorvelStatus::Normal;
     CorvelProgress progress(context, this);
     CorvelStatus status;
     switch (type) {

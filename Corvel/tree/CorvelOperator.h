@@ -136,9 +136,16 @@ private:
     void WriteChain(CorvelJSOutput* output) const;
     void DebugChain(int indent);
 
+    // Operators of two numbers whose operands are both constants or names,
+    // and ++/-- of a name: tried in place before the general evaluation.
+    bool EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const;
+    bool StepLocal(CorvelValue& result, CorvelExecutionContext* context) const;
+
     // Assignments to a plain name write straight to its scope.
     const CorvelIdentifier* leftIdentifier;
     bool chained = false;
+    // Whether EvaluateLeaves applies to the node's kind and operands.
+    bool leafOperands = false;
     // The link above this one, when this one is the left operand of a link.
     CorvelOperator* chainParent = nullptr;
 };

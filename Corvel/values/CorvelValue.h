@@ -207,6 +207,15 @@ public:
     // bit operators, shifts); `right` may be converted. Other codes leave
     // the value alone.
     void ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right);
+    // The operator applied to two numbers, the result written to `result`
+    // (which may be neither operand); false, with `result` untouched, for
+    // an operator that is not arithmetic, a comparison or a bit operation.
+    static bool NumberOperation(ECMAOperatorType type, double x, double y, CorvelValue& result);
+
+private:
+    static bool ComputeNumbers(ECMAOperatorType type, double x, double y, CorvelValue& result);
+
+public:
     // ---- end of operators ----
 
     // Host comparisons on copies.

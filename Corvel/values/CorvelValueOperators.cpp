@@ -125,40 +125,44 @@ const char* TypeName(const CorvelValue& value) {
 
 }  // namespace
 
-void CorvelValue::ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right) {
-    // Two numbers, the common case, need no conversion; the comparisons of
-    // numbers are the machine's (false whenever NaN is involved).
-    if (m_type == Number && right.m_type == Number) {
-        double x = m_payload.number;
-        double y = right.m_payload.number;
-        int comparison = -1;
-        switch (type) {
-            case ECMAAdd: m_payload.number = x + y; return;
-            case ECMASubtract: m_payload.number = x - y; return;
-            case ECMAMultiply: m_payload.number = x * y; return;
-            case ECMADivide: m_payload.number = x / y; return;
-            case ECMAModulo: m_payload.number = NumberModulo(x, y); return;
-            case ECMABitAnd: m_payload.number = (int32_t)(NumberBits(x) & NumberBits(y)); return;
-            case ECMABitXor: m_payload.number = (int32_t)(NumberBits(x) ^ NumberBits(y)); return;
-            case ECMABitOr: m_payload.number = (int32_t)(NumberBits(x) | NumberBits(y)); return;
-            case ECMAShiftLeft: m_payload.number = (int32_t)(NumberBits(x) << (NumberBits(y) & 31)); return;
-            case ECMAShiftRight: m_payload.number = (int32_t)NumberBits(x) >> (NumberBits(y) & 31); return;
-            case ECMAShiftRightUnsigned: m_payload.number = NumberBits(x) >> (NumberBits(y) & 31); return;
-            case ECMAEqual: comparison = x == y; break;
-            case ECMANotEqual: comparison = x != y; break;
-            case ECMALessThan: comparison = x < y; break;
-            case ECMALessThanEqual: comparison = x <= y; break;
-            case ECMAGreaterThan: comparison = x > y; break;
-            case ECMAGreaterThanEqual: comparison = x >= y; break;
-            default: break;
-        }
-        if (comparison >= 0) {
-            m_type = Boolean;
-            m_payload = Payload{};
-            m_payload.boolean = comparison != 0;
-            return;
-        }
+// Two numbers, the common case, need no conversion; the comparisons of
+// numbers are the machine's (false whenever NaN is involved).
+// Inline in both of its callers: the operators' own path and the nodes'.
+__attribute__((always_inline)) inline bool CorvelValue::ComputeNumbers(ECMAOperatorType type, double x, double y,
+                                                                      CorvelValue& result) {
+    double number;
+    switch (type) {
+        case ECMAAdd: number = x + y; break;
+        case ECMASubtract: number = x - y; break;
+        case ECMAMultiply: number = x * y; break;
+        case ECMADivide: number = x / y; break;
+        case ECMAModulo: number = NumberModulo(x, y); break;
+        case ECMABitAnd: number = (int32_t)(NumberBits(x) & NumberBits(y)); break;
+        case ECMABitXor: number = (int32_t)(NumberBits(x) ^ NumberBits(y)); break;
+        case ECMABitOr: number = (int32_t)(NumberBits(x) | NumberBits(y)); break;
+        case ECMAShiftLeft: number = (int32_t)(NumberBits(x) << (NumberBits(y) & 31)); break;
+        case ECMAShiftRight: number = (int32_t)NumberBits(x) >> (NumberBits(y) & 31); break;
+        case ECMAShiftRightUnsigned: number = NumberBits(x) >> (NumberBits(y) & 31); break;
+        case ECMAEqual: result.SetBool(x == y); return true;
+        case ECMANotEqual: result.SetBool(x != y); return true;
+        case ECMALessThan: result.SetBool(x < y); return true;
+        case ECMALessThanEqual: result.SetBool(x <= y); return true;
+        case ECMAGreaterThan: result.SetBool(x > y); return true;
+        case ECMAGreaterThanEqual: result.SetBool(x >= y); return true;
+        default: return false;
     }
+    result.SetNumber(number);
+    return true;
+}
+
+bool CorvelValue::NumberOperation(ECMAOperatorType type, double x, double y, CorvelValue& result) {
+    return ComputeNumbers(type, x, y, result);
+}
+
+void CorvelValue::ECMABinaryOperation(ECMAOperatorType type, CorvelValue& right) {
+    if (m_type == Number && right.m_type == Number &&
+        ComputeNumbers(type, m_payload.number, right.m_payload.number, *this))
+        return;
     switch (type) {
         case ECMAAdd: return ComputeAdd(*this, right, type);
         case ECMASubtract: case ECMAMultiply: case ECMADivide: case ECMAModulo:
