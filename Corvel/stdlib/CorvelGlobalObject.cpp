@@ -25,7 +25,9 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <string>
+#include <typeinfo>
 #include <utility>
 
 namespace {
@@ -296,4 +298,35 @@ CorvelStatus CorvelGlobalObject::Wait(CorvelExecutionContext* context, CorvelVal
     if (CorvelSession* session = context->GetSession()) session->SetWaitDelay(WaitMilliseconds(seconds));
     record->index = 1;
     return CorvelStatus::Suspend;
+}
+
+// The first read of a name since the last deletion remembers the own
+// property it found.
+const CorvelValue* CorvelGlobalObject::FindNameFirst(const CorvelPropertyStore::Name& key) const {
+    const CorvelValue* found = FindHashed(key);
+    if (!found) return nullptr;
+    if (!m_namesChecked) {
+        m_namesChecked = true;
+        if (typeid(*this) == typeid(CorvelGlobalObject)) m_names.reset(new (std::nothrow) NameCache);
+    }
+    uint32_t unlinks = GetPropertyUnlinkCount();
+    if (!m_names || unlinks == CorvelPropertyStore::kManyUnlinks) return found;
+    CorvelPropertyStore::Entry* entry = FindOwnEntry(key);
+    if (!entry || &entry->value != found) return found;
+    if (m_names->unlinks != unlinks) {
+        for (CorvelPropertyStore::Entry*& slot : m_names->slots) slot = nullptr;
+        m_names->unlinks = unlinks;
+    }
+    m_names->slots[key.indexHash % NameCache::kSlots] = entry;
+    return found;
+}
+
+// A remembered property is written as Put writes an own property, which for
+// this class is the base class's Put.
+void CorvelGlobalObject::PutName(const CorvelPropertyStore::Name& key, const CorvelValue& value) {
+    if (CorvelValue* known = RememberedName(key)) {
+        if (!(known->GetAttributes() & CorvelValue::ReadOnly)) *known = value;
+        return;
+    }
+    Put(key.text, value);
 }

@@ -6,6 +6,9 @@
 #include "CorvelBuiltInObject.h"
 #include "CorvelStatementPosition.h"
 
+#include <cstdint>
+#include <memory>
+
 class CorvelExecutionContext;
 class CorvelParser;
 
@@ -34,6 +37,20 @@ public:
 
     static CorvelStatementPosition* CreateEvalStatementPosition();
 
+    // Global names. Most names a script reads or writes outside its
+    // functions end on this object, so the own properties found by name
+    // are remembered by their hash, for as long as no property of this
+    // object is deleted. FindName answers as FindHashed does.
+    const CorvelValue* FindName(const CorvelPropertyStore::Name& key) const {
+        if (CorvelValue* known = RememberedName(key)) return known;
+        return FindNameFirst(key);
+    }
+    // Whether the name is found here or on the prototype chain, as
+    // HasPropertyHashed answers.
+    bool HasName(const CorvelPropertyStore::Name& key) const { return RememberedName(key) || HasPropertyHashed(key); }
+    // As Put writes the name.
+    void PutName(const CorvelPropertyStore::Name& key, const CorvelValue& value);
+
 protected:
     void DestroyObject() override;
 
@@ -53,4 +70,23 @@ protected:
                                  const CorvelValue& thisValue);
     static CorvelStatus Wait(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
                              const CorvelValue& thisValue);
+
+private:
+    struct NameCache {
+        static const uint32_t kSlots = 256;
+        uint32_t unlinks = 0;
+        CorvelPropertyStore::Entry* slots[kSlots] = {};
+    };
+    CorvelValue* RememberedName(const CorvelPropertyStore::Name& key) const {
+        if (!m_names || m_names->unlinks != GetPropertyUnlinkCount()) return nullptr;
+        CorvelPropertyStore::Entry* entry = m_names->slots[key.indexHash % NameCache::kSlots];
+        return entry && CorvelPropertyStore::Matches(entry, key) ? &entry->value : nullptr;
+    }
+    const CorvelValue* FindNameFirst(const CorvelPropertyStore::Name& key) const;
+
+    // Made on first use, and only for this class itself: a class derived
+    // from it may supply its properties in ways a remembered entry would
+    // miss.
+    mutable std::unique_ptr<NameCache> m_names;
+    mutable bool m_namesChecked = false;
 };

@@ -2,11 +2,13 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelExpressionList.h"
+#include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
+#include "CorvelSession.h"
 
 CorvelFunctionCall::CorvelFunctionCall(CorvelExpression* function, CorvelExpressionList* arguments)
     : CorvelInvocation(function, arguments) {}
@@ -31,7 +33,7 @@ CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionCo
 // The callee is read through its reference as GetValue would read it, but
 // without copying the reference, and a name of the script text is looked
 // up by the hash it got when parsed.
-void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call) const {
+void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const {
     const CorvelValue& calleeValue = call.functionValue;
     const CorvelValue* function = &calleeValue;
     CorvelObject* base = nullptr;
@@ -43,8 +45,14 @@ void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call) const {
         }
         // The reference holds the base for as long as the record keeps it.
         const CorvelIdentifier* name = callee->AsIdentifier();
-        function = name ? &base->GetHashed(name->GetHashedName())
-                        : &base->GetHashed(CorvelPropertyStore::Name::OfValueText(calleeValue.GetPropertyName()));
+        CorvelSession* session = context->GetSession();
+        if (name && session && base == session->GetGlobalObject()) {
+            const CorvelValue* found = session->GetGlobalObject()->FindName(name->GetHashedName());
+            function = found ? found : &CorvelValue::ms_undefined;
+        } else {
+            function = name ? &base->GetHashed(name->GetHashedName())
+                            : &base->GetHashed(CorvelPropertyStore::Name::OfValueText(calleeValue.GetPropertyName()));
+        }
     }
     CorvelObject* object = function->ForceGetObject();
     if (!object) Raise(CorvelMessages::NotAFunction);

@@ -21,7 +21,7 @@ public:
 private:
     // The callee is read only after the arguments: the object it names
     // then is called, with the callee's base as `this`.
-    void SelectObject(InvocationStatementPosition& call) const override;
+    void SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const override;
     CorvelStatus Invoke(InvocationStatementPosition& call, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
 };

@@ -2,10 +2,22 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelFunctionDefinition.h"
+#include "CorvelGlobalObject.h"
 #include "CorvelJSOutput.h"
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
+#include "CorvelSession.h"
+
+namespace {
+
+// The global object, where most names outside functions are found.
+const CorvelGlobalObject* GlobalOf(const CorvelExecutionContext* context) {
+    CorvelSession* session = context->GetSession();
+    return session ? session->GetGlobalObject() : nullptr;
+}
+
+}  // namespace
 
 // The references made of the name share its text, and its hashes with it.
 CorvelIdentifier::CorvelIdentifier(const char* name) : nameValue(name ? name : ""), hashedName(nameValue.GetString()) {
@@ -26,9 +38,10 @@ void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
 void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", GetName()); }
 
 CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
+    const CorvelGlobalObject* global = GlobalOf(context);
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);
-        if (scope->HasPropertyHashed(hashedName)) return scope;
+        if (scope == global ? global->HasName(hashedName) : scope->HasPropertyHashed(hashedName)) return scope;
     }
     return nullptr;
 }
@@ -48,9 +61,11 @@ CorvelValue* CorvelIdentifier::FindLocalSlot(CorvelActivationObject* activation,
 // has and reading it differ only in that the read makes a property that is
 // made on first use, which the read that follows would make anyway.
 void CorvelIdentifier::EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const {
+    const CorvelGlobalObject* global = GlobalOf(context);
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);
-        if (const CorvelValue* value = scope->FindHashed(hashedName)) {
+        const CorvelValue* value = scope == global ? global->FindName(hashedName) : scope->FindHashed(hashedName);
+        if (value) {
             result = *value;
             result.SetAttributes(0);
             return;

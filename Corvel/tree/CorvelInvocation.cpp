@@ -178,7 +178,7 @@ inline CorvelStatus CorvelInvocation::Prepare(InvocationStatementPosition& recor
         record.index = 0;
     }
     if (record.EvaluateArguments(arguments, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-    SelectObject(record);
+    SelectObject(record, context);
     record.index = 0;
     return CorvelStatus::Normal;
 }

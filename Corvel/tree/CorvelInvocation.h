@@ -77,7 +77,7 @@ protected:
     virtual CorvelStatus EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const;
     // Once the arguments are done: the object to invoke and its `this`,
     // from the evaluated callee. Raises when there is no object.
-    virtual void SelectObject(InvocationStatementPosition& record) const = 0;
+    virtual void SelectObject(InvocationStatementPosition& record, const CorvelExecutionContext* context) const = 0;
     // Invokes the chosen object with the arguments: Suspend, or Normal with
     // the result in `result`. A suspended invocation is invoked again with
     // the same record when the evaluation resumes.

@@ -28,13 +28,11 @@ CorvelStatus CorvelNew::Evaluate(CorvelValue& result, CorvelExecutionContext* co
 }
 
 CorvelStatus CorvelNew::EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const {
-    CorvelStatus status = callee->Evaluate(out, context);
-    if (status != CorvelStatus::Suspend) out.GetValue();
-    return status;
+    return callee->EvaluateDereferenced(out, context);
 }
 
 // `this` stays undefined: the constructor makes the new object itself.
-void CorvelNew::SelectObject(InvocationStatementPosition& construction) const {
+void CorvelNew::SelectObject(InvocationStatementPosition& construction, const CorvelExecutionContext*) const {
     CorvelObject* object = construction.functionValue.ForceGetObject();
     if (!object) Raise(CorvelMessages::NewOnNonObject);
     construction.SetFunctionObject(object);

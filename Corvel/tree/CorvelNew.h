@@ -21,7 +21,7 @@ public:
 private:
     // The constructor is read at once, before the arguments.
     CorvelStatus EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const override;
-    void SelectObject(InvocationStatementPosition& construction) const override;
+    void SelectObject(InvocationStatementPosition& construction, const CorvelExecutionContext* context) const override;
     CorvelStatus Invoke(InvocationStatementPosition& construction, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
 };

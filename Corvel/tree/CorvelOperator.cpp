@@ -1,10 +1,12 @@
 #include "CorvelOperator.h"
 
 #include "CorvelExecutionContext.h"
+#include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 #include "CorvelObject.h"
 #include "CorvelProgress.h"
+#include "CorvelSession.h"
 #include "CorvelValue.h"
 #include "QelString.h"
 
@@ -66,6 +68,11 @@ CorvelValue::ECMAOperatorType BaseOperator(CorvelOperator::Type type) {
 // a name no scope has goes where an unresolved reference writes.
 void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionContext* context,
              const CorvelValue& value) {
+    CorvelSession* session = context->GetSession();
+    if (session && scope == session->GetGlobalObject()) {
+        session->GetGlobalObject()->PutName(name->GetHashedName(), value);
+        return;
+    }
     if (scope) {
         scope->Put(name->GetName(), value);
         return;

@@ -248,6 +248,12 @@ protected:
         CorvelPropertyStore::Entry* entry = m_properties.Find(name);
         return entry ? &entry->value : nullptr;
     }
+    // The own named property (elements aside) and the count that tells
+    // whether its address is still good (see CorvelPropertyStore).
+    CorvelPropertyStore::Entry* FindOwnEntry(const CorvelPropertyStore::Name& name) const {
+        return m_properties.Find(name);
+    }
+    uint32_t GetPropertyUnlinkCount() const { return m_properties.GetUnlinkCount(); }
     // The own element kept densely at `index`, or null.
     CorvelValue* FindDenseElement(uint32_t index) { return m_elements ? m_elements->Find(index) : nullptr; }
     // Whether a new element at `index` would be kept densely, with no

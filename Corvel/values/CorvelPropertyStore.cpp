@@ -112,6 +112,7 @@ void CorvelPropertyStore::Unlink(Entry* entry) {
     if (m_index) UnlinkFromIndex(entry);
     entry->next = entry->previous = nullptr;
     --m_count;
+    CountUnlink();
 }
 
 void CorvelPropertyStore::DestroyEntry(Entry* entry) {
@@ -124,6 +125,7 @@ CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkAll() {
     // Stores are emptied twice as their objects end: once by the object,
     // once by their own destructor.
     if (m_count == 0 && !m_index) return nullptr;
+    CountUnlink();
     Entry* chain = nullptr;
     // The buckets in use, last first, so that the chain runs in bucket order.
     for (uint32_t used = m_usedBuckets; used != 0;) {

@@ -66,6 +66,12 @@ public:
     Entry* UnlinkAll();
 
     int GetCount() const { return (int)m_count; }
+    // Counts the entries unlinked so far (all at once counts as one): an
+    // entry's address stays valid for whoever remembered it while the count
+    // is unchanged. It stops at kManyUnlinks, after which nothing should be
+    // remembered, as the count would no longer tell.
+    uint32_t GetUnlinkCount() const { return m_unlinks; }
+    static const uint32_t kManyUnlinks = UINT32_MAX;
     // The number the next entry will get: every entry present has a lower
     // one.
     uint32_t GetNextSequence() const { return m_nextSequence; }
@@ -78,13 +84,6 @@ public:
     Entry* First(int bucket) const { return m_buckets[bucket]; }
     bool IsEmpty() const { return m_count == 0; }
 
-private:
-    void LinkIntoIndex(Entry* entry);
-    void UnlinkFromIndex(Entry* entry);
-    // Replaces the index with one of `size` slots; false, and the old index
-    // kept, when there is no memory for it.
-    bool BuildIndex(uint32_t size);
-    void Renumber();
     static bool Matches(const Entry* entry, const Name& name) {
         if (entry->indexHash != name.indexHash || entry->length != name.length) return false;
         // Names are short: a loop beats a call of memcmp.
@@ -93,6 +92,17 @@ private:
             if (stored[i] != name.text[i]) return false;
         return true;
     }
+
+private:
+    void CountUnlink() {
+        if (m_unlinks != kManyUnlinks) ++m_unlinks;
+    }
+    void LinkIntoIndex(Entry* entry);
+    void UnlinkFromIndex(Entry* entry);
+    // Replaces the index with one of `size` slots; false, and the old index
+    // kept, when there is no memory for it.
+    bool BuildIndex(uint32_t size);
+    void Renumber();
 
     // Each bucket is a chain whose first entry's `previous` points at the
     // last one, so appending needs no tail array.
@@ -104,4 +114,5 @@ private:
     uint32_t m_indexMask = 0;
     uint32_t m_count = 0;
     uint32_t m_nextSequence = 0;
+    uint32_t m_unlinks = 0;
 };
