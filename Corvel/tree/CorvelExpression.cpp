@@ -2,6 +2,7 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelIdentifier.h"
+#include "CorvelMemberSelection.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelValue.h"
 
@@ -33,6 +34,7 @@ CorvelStatus CorvelExpression::EvaluateDereferenced(CorvelValue& result, CorvelE
         identifier->EvaluateValue(result, context);
         return CorvelStatus::Normal;
     }
+    if (selection) return selection->ReadMember(result, context);
     CorvelStatus status = Evaluate(result, context);
     if (status != CorvelStatus::Suspend) result.GetValue();
     return status;

@@ -5,6 +5,7 @@
 #include "CorvelStatement.h"
 
 class CorvelIdentifier;
+class CorvelMemberSelection;
 class CorvelValue;
 
 class CorvelExpression : public CorvelStatement {
@@ -41,4 +42,7 @@ protected:
     const CorvelIdentifier* identifier = nullptr;
     // Set by constants to their value.
     const CorvelValue* constant = nullptr;
+    // Set by a member selection that can read its member without a
+    // reference (see CorvelMemberSelection::ReadMember).
+    const CorvelMemberSelection* selection = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
+#include "CorvelObject.h"
 #include "CorvelProgress.h"
 #include "CorvelValue.h"
 
@@ -11,6 +12,7 @@ CorvelMemberSelection::CorvelMemberSelection(CorvelExpression* object, CorvelExp
     : object(object), member(member), form(form), memberName(dynamic_cast<const CorvelIdentifier*>(member)) {
     NoteChild(object);
     NoteChild(member);
+    NoteReadable();
 }
 
 CorvelMemberSelection::CorvelMemberSelection(const CorvelMemberSelection& other)
@@ -18,7 +20,13 @@ CorvelMemberSelection::CorvelMemberSelection(const CorvelMemberSelection& other)
       object(CopyOf(other.object)),
       member(CopyOf(other.member)),
       form(other.form),
-      memberName(dynamic_cast<const CorvelIdentifier*>(member)) {}
+      memberName(dynamic_cast<const CorvelIdentifier*>(member)) {
+    NoteReadable();
+}
+
+void CorvelMemberSelection::NoteReadable() {
+    if (!IsBracketForm() && memberName && object && !object->MaySuspend()) selection = this;
+}
 
 CorvelMemberSelection::~CorvelMemberSelection() {
     delete object;
@@ -76,13 +84,33 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
             base.MakeNamedReference(name);
         }
     } else {
-        base.ToObject();
-        if (memberName)
-            base.MakeNamedReference(memberName->GetNameValue());
-        else
-            base.MakeNamedReference(CorvelValue(""));
+        MakeDotReference(base);
     }
     Adopt(result, base);
     progress.Clear();
+    return CorvelStatus::Normal;
+}
+
+void CorvelMemberSelection::MakeDotReference(CorvelValue& base) const {
+    base.ToObject();
+    if (memberName)
+        base.MakeNamedReference(memberName->GetNameValue());
+    else
+        base.MakeNamedReference(CorvelValue(""));
+}
+
+// Nothing here suspends, so there is no progress to keep. The base value
+// holds the object while its property is copied.
+CorvelStatus CorvelMemberSelection::ReadMember(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelValue base;
+    object->EvaluateDereferenced(base, context);
+    if (const CorvelObject* found = base.ForceGetObject()) {
+        result.Assign(found->GetHashed(memberName->GetHashedName()));
+        result.SetAttributes(0);
+        return CorvelStatus::Normal;
+    }
+    MakeDotReference(base);
+    Adopt(result, base);
+    result.GetValue();
     return CorvelStatus::Normal;
 }

@@ -23,6 +23,10 @@ public:
     // only after both.
     CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 
+    // The member's value, for a dot form whose object cannot suspend: read
+    // from the object without making a reference to it.
+    CorvelStatus ReadMember(CorvelValue& result, CorvelExecutionContext* context) const;
+
     CorvelExpression* GetObject() const { return object; }
     CorvelExpression* GetMember() const { return member; }
     int GetForm() const { return form; }
@@ -36,4 +40,8 @@ protected:
 private:
     // The member of the dot form, found once rather than on every access.
     const CorvelIdentifier* memberName;
+
+    // The reference to the member named in the dot form, made of `base`.
+    void MakeDotReference(CorvelValue& base) const;
+    void NoteReadable();
 };

@@ -603,8 +603,7 @@ void CorvelValue::ToObject() {
 
 // References.
 
-void CorvelValue::GetValue() {
-    if (m_type != Reference) return;
+void CorvelValue::ReadReference() {
     CorvelObject* base = CorvelObjectTable::FindObject(m_payload.object.key);
     if (!base) {
         if (m_payload.object.key != 0) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);

@@ -170,7 +170,9 @@ public:
 
     // Reads through a Reference (throws 1013 or 1029 when the base is
     // missing); other values are left alone.
-    void GetValue();
+    void GetValue() {
+        if (m_type == Reference) ReadReference();
+    }
     // Writes through a Reference; a reference without a live base writes to
     // the session's global object. Throws 1014 for anything else.
     void PutValue(CorvelExecutionContext* context, const CorvelValue& value) const;
@@ -313,6 +315,7 @@ private:
     explicit constexpr CorvelValue(NullTag) : m_type(Null) {}
 
     void ConvertToNumber();
+    void ReadReference();
     bool EqualsSameType(const CorvelValue& other) const;
     bool Compare(const CorvelValue& other, Relation relation) const;
     // Asks an Object value's object for its default value, written into this
