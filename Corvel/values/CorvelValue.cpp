@@ -314,14 +314,7 @@ char* CorvelValue::AllocateText(size_t size) {
     if (size == 0) return g_emptyText.text;
     if (size >= UINT32_MAX - sizeof(TextHeader)) throw std::bad_alloc();
     size_t bytes = sizeof(TextHeader) + size + 1;
-    CorvelMemoryBudget::Charge(bytes);
-    TextHeader* header;
-    try {
-        header = static_cast<TextHeader*>(::operator new(bytes));
-    } catch (...) {
-        CorvelMemoryBudget::Release(bytes);
-        throw;
-    }
+    TextHeader* header = static_cast<TextHeader*>(CorvelMemoryBudget::Allocate(bytes));
     header->holders = 1;
     header->length = (uint32_t)size;
     header->bucket = kNoHash;
@@ -341,9 +334,7 @@ void CorvelValue::FreeText(char* text) {
     if (!text) return;
     TextHeader* header = HeaderOf(text);
     if (header->holders == 0 || --header->holders != 0) return;
-    size_t bytes = sizeof(TextHeader) + header->length + 1;
-    CorvelMemoryBudget::Release(bytes);
-    ::operator delete(header);
+    CorvelMemoryBudget::Free(header, sizeof(TextHeader) + header->length + 1);
 }
 
 int CorvelValue::GetStringLength() const {
