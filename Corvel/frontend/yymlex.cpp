@@ -87,26 +87,61 @@ int FirstAction(const yymlex* lex, int row) {
     return action > 0 ? action : 0;
 }
 
-// ReadRun over the in-memory source.
-int ReadDirect(yymlex* lex, int row) {
+// One step over the unpacked rows.
+struct UnpackedStep {
+    const short* rows;
+    const unsigned char* classes;
+    int classCount;
+    int operator()(int row, int c) const { return rows[row * classCount + classes[c]]; }
+};
+
+// One step by whatever the tables offer.
+struct AnyStep {
+    const yymlex* lex;
+    int operator()(int row, int c) const { return NextRow(lex, row, c); }
+};
+
+// ReadRun over the in-memory source, with the buffers and tables held in
+// locals: the byte stores could otherwise alias every field of the instance.
+template <class Step>
+int ReadDirect(yymlex* lex, int row, Step step) {
     const unsigned char* at = lex->cursor;
-    int count = 0;
+    const yymlexstate* const states = lex->states;
+    char* text = lex->text;
+    int* rows = lex->stateBuffer;
+    int size = lex->textSize;
+    int count = 0, lines = 0;
     for (;;) {
         int c = *at;
         if (c == 0) break;
-        if (count >= lex->textSize && !GrowText(lex)) {
-            lex->cursor = at;
-            return -1;
+        if (count >= size) {
+            // The overflow report names the line reached.
+            lex->lineNumber += lines;
+            lines = 0;
+            if (!GrowText(lex)) {
+                lex->cursor = at;
+                return -1;
+            }
+            text = lex->text;
+            rows = lex->stateBuffer;
+            size = lex->textSize;
         }
         ++at;
-        if (c == '\n') ++lex->lineNumber;
-        row = NextRow(lex, row, c);
-        lex->text[count] = (char)c;
-        lex->stateBuffer[count++] = row;
-        if (HasNoTransitions(lex, row)) break;
+        lines += c == '\n';
+        row = step(row, c);
+        text[count] = (char)c;
+        rows[count++] = row;
+        if (row == 0 || (states[row].base < 0 && states[row].def == 0)) break;
     }
     lex->cursor = at;
+    lex->lineNumber += lines;
     return count;
+}
+
+int ReadDirect(yymlex* lex, int row) {
+    if (lex->rows && lex->classes)
+        return ReadDirect(lex, row, UnpackedStep{lex->rows, lex->classes, lex->classCount});
+    return ReadDirect(lex, row, AnyStep{lex});
 }
 
 // Reads as far as the tables can follow from `row`: the number of bytes

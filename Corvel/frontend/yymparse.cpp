@@ -190,31 +190,36 @@ inline yymunitchain& ChainSlot(yymparse* p, int top, int below, int token) {
 // follow it: each passes the value on top up to another nonterminal, so
 // only the state on top changes. Leaves in `action` the first other action
 // (or a unit reduction whose goto is missing, for Reduce to fail on).
-// Chains met with the lookahead already read are remembered.
+// The rest of a chain is remembered from the first state on it that knows
+// the lookahead: a chain often starts after a shift, in states that reduce
+// whatever comes, and reads the next token on the way.
 void FollowUnitChain(yymparse* p, Action& action) {
     const yymparsetables* t = p->tables;
-    int top = p->stateStack[p->top];
-    int below = p->stateStack[p->top - 1];
-    bool keyed = p->lookaheadValid;
-    if (keyed) {
-        const yymunitchain& known = ChainSlot(p, top, below, p->lookahead);
-        if (known.top == top && known.below == below && known.token == p->lookahead && (known.state | known.token)) {
-            p->ruleValue = p->valueStack[p->top];
-            p->stateStack[p->top] = known.state;
-            action = {known.type, known.value};
-            return;
+    const int below = p->stateStack[p->top - 1];
+    int keyTop = -1;
+    for (;;) {
+        if (keyTop < 0 && p->lookaheadValid) {
+            keyTop = p->stateStack[p->top];
+            const yymunitchain& known = ChainSlot(p, keyTop, below, p->lookahead);
+            if (known.top == keyTop && known.below == below && known.token == p->lookahead &&
+                (known.state | known.token)) {
+                p->ruleValue = p->valueStack[p->top];
+                p->stateStack[p->top] = known.state;
+                action = {known.type, known.value};
+                return;
+            }
         }
-    }
-    do {
         int next = FindGoto(t, below, t->rules[action.value].lhs);
         if (next < 0) return;
         p->ruleValue = p->valueStack[p->top];
         p->stateStack[p->top] = (int16_t)next;
         action = FindAction(p, next, false);
-    } while (IsUnitWithoutAction(t, action));
-    if (keyed) {
-        ChainSlot(p, top, below, p->lookahead) = {(int16_t)top, (int16_t)below, (int16_t)p->lookahead,
-                                                  p->stateStack[p->top], (uint8_t)action.type, (int16_t)action.value};
+        if (!IsUnitWithoutAction(t, action)) break;
+    }
+    if (keyTop >= 0) {
+        ChainSlot(p, keyTop, below, p->lookahead) = {(int16_t)keyTop, (int16_t)below, (int16_t)p->lookahead,
+                                                     p->stateStack[p->top], (uint8_t)action.type,
+                                                     (int16_t)action.value};
     }
 }
 

@@ -81,7 +81,7 @@ struct yymunitchain {
     int16_t value;
 };
 
-enum : int { YYM_UNIT_CHAINS = 256 };
+enum : int { YYM_UNIT_CHAINS = 1024 };
 
 struct yymparse {
     // Flags.

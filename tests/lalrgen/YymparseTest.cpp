@@ -243,6 +243,28 @@ TEST_F(Yymparse, RememberedUnitChainsChangeNoParse) {
     }
 }
 
+// A chain that starts right after a shift reads its lookahead on the way;
+// it is remembered from there, and the next operand takes it.
+TEST_F(Yymparse, ChainsThatReadTheirLookaheadAreRemembered) {
+    std::vector<yymunitchain> chains(YYM_UNIT_CHAINS);
+    ToyRun first("1;");
+    first.engine.unitChains = chains.data();
+    EXPECT_EQ(first.Run(), 0);
+    int kept = 0;
+    for (const yymunitchain& chain : chains) kept += chain.state != 0;
+    EXPECT_GT(kept, 0);
+    std::vector<yymunitchain> before = chains;
+    ToyRun second("2;");
+    second.engine.unitChains = chains.data();
+    EXPECT_EQ(second.Run(), 0);
+    EXPECT_EQ(second.Tree(), "2");
+    // Nothing new to remember: the same chains served the second text.
+    for (size_t i = 0; i < chains.size(); ++i) {
+        EXPECT_EQ(chains[i].top, before[i].top);
+        EXPECT_EQ(chains[i].state, before[i].state);
+    }
+}
+
 TEST_F(Yymparse, SurvivesGarbage) {
     const std::string alphabet = "1+*();ierx";
     unsigned seed = 12345;
