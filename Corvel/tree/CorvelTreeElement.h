@@ -4,7 +4,9 @@
 #pragma once
 
 #include "CorvelCodePosition.h"
+#include "CorvelSmallBlocks.h"
 
+#include <cstddef>
 #include <cstdio>
 
 class CorvelParser;
@@ -18,6 +20,11 @@ public:
     // Nodes own raw children; assignment would share them.
     CorvelTreeElement& operator=(const CorvelTreeElement&) = delete;
     virtual ~CorvelTreeElement();
+
+    // Nodes come and go by the thousand as texts are parsed and their trees
+    // dropped (eval, Function): they are kept by size for the next parse.
+    static void* operator new(size_t size) { return CorvelSmallBlocks::Take(size); }
+    static void operator delete(void* memory, size_t size) { CorvelSmallBlocks::Give(memory, size); }
 
     virtual void WriteECMAScript(CorvelJSOutput* output) const = 0;
     virtual void Debug(int indent) = 0;
