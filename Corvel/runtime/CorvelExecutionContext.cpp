@@ -235,9 +235,9 @@ void CorvelExecutionContext::InstantiateVariables(const CorvelExpressionList* de
 }
 
 void CorvelExecutionContext::InstantiateVariable(const CorvelExpression* declaration) {
-    if (const CorvelOperator* assignment = dynamic_cast<const CorvelOperator*>(declaration))
-        declaration = assignment->GetLeftOperand();
-    const CorvelIdentifier* identifier = dynamic_cast<const CorvelIdentifier*>(declaration);
+    if (!declaration) return;
+    if (const CorvelOperator* assignment = declaration->AsOperator()) declaration = assignment->GetLeftOperand();
+    const CorvelIdentifier* identifier = declaration ? declaration->AsIdentifier() : nullptr;
     if (!identifier) return;
     if (declarationList) {
         declarationList->push_back(identifier);

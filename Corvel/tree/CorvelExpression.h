@@ -6,6 +6,7 @@
 
 class CorvelIdentifier;
 class CorvelMemberSelection;
+class CorvelOperator;
 class CorvelValue;
 
 class CorvelExpression : public CorvelStatement {
@@ -28,6 +29,10 @@ public:
 
     // The expression as a plain name, or null.
     const CorvelIdentifier* AsIdentifier() const { return identifier; }
+    // The expression as an operator, or null: what a cast would answer,
+    // without one (the parser asks for every operator it builds).
+    virtual CorvelOperator* AsOperator() { return nullptr; }
+    const CorvelOperator* AsOperator() const { return const_cast<CorvelExpression*>(this)->AsOperator(); }
 
     // Whether the expression is a constant or a plain name: one whose value
     // PeekValue may read in place.

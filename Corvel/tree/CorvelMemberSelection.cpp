@@ -9,7 +9,7 @@
 #include <utility>
 
 CorvelMemberSelection::CorvelMemberSelection(CorvelExpression* object, CorvelExpression* member, int form)
-    : object(object), member(member), form(form), memberName(dynamic_cast<const CorvelIdentifier*>(member)) {
+    : object(object), member(member), form(form), memberName(member ? member->AsIdentifier() : nullptr) {
     NoteChild(object);
     NoteChild(member);
     NoteReadable();
@@ -20,7 +20,7 @@ CorvelMemberSelection::CorvelMemberSelection(const CorvelMemberSelection& other)
       object(CopyOf(other.object)),
       member(CopyOf(other.member)),
       form(other.form),
-      memberName(dynamic_cast<const CorvelIdentifier*>(member)) {
+      memberName(member ? member->AsIdentifier() : nullptr) {
     NoteReadable();
 }
 

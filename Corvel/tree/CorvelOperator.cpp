@@ -116,7 +116,7 @@ CorvelOperator::CorvelOperator(Type type, CorvelExpression* left, CorvelExpressi
     : type(type),
       left(left),
       right(right),
-      leftIdentifier(dynamic_cast<const CorvelIdentifier*>(left)) {
+      leftIdentifier(left ? left->AsIdentifier() : nullptr) {
     NoteChild(left);
     NoteChild(right);
     LinkChain();
@@ -125,7 +125,7 @@ CorvelOperator::CorvelOperator(Type type, CorvelExpression* left, CorvelExpressi
 }
 
 void CorvelOperator::LinkChain() {
-    CorvelOperator* below = dynamic_cast<CorvelOperator*>(left);
+    CorvelOperator* below = left ? left->AsOperator() : nullptr;
     chained = IsChainType(type) && below && IsChainType(below->type);
     if (chained) below->chainParent = this;
     bool numeric = (type >= Add && type <= GreaterThanEqual) || (type >= BitAnd && type <= ShiftRightUnsigned);
@@ -151,7 +151,7 @@ CorvelOperator::CorvelOperator(const CorvelOperator& other)
         delete right;
         throw;
     }
-    leftIdentifier = dynamic_cast<const CorvelIdentifier*>(left);
+    leftIdentifier = left ? left->AsIdentifier() : nullptr;
     LinkChain();
 }
 

@@ -76,6 +76,7 @@ public:
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;
     CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
+    CorvelOperator* AsOperator() override { return this; }
 
     // Whether the left operand is the link below this one in a chain.
     bool IsChained() const { return chained; }
