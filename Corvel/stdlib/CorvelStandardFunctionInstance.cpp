@@ -140,7 +140,10 @@ CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* contex
                                             CorvelExecutionContext::FunctionCode);
     CorvelStatus status = RunCallee(context, record, callee);
     if (status == CorvelStatus::Suspend) return status;
-    context->GetReturnValue() = std::move(callee->GetReturnValue());
+    // Only a returned value leaves the call: the value of the body's last
+    // expression statement is the callee's own completion value, and must
+    // not become the caller's (eval("if (f()) 1;") is undefined).
+    if (status == CorvelStatus::Return) context->GetReturnValue() = std::move(callee->GetReturnValue());
     EndCall(context, record, callee);
     return status;
 }

@@ -23,7 +23,9 @@ CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) con
     if (status == CorvelStatus::Suspend) return status;
     // Outside the stamping: a lone undeclared name reports no line.
     value.GetValue();
-    context->GetReturnValue() = std::move(value);
+    // A function's completion value is never seen (only what it returns
+    // leaves the call), so its expression statements keep none.
+    if (context->GetCodeType() != CorvelExecutionContext::FunctionCode) context->GetReturnValue() = std::move(value);
     return CorvelStatus::Normal;
 }
 

@@ -10,6 +10,8 @@
 #include "CorvelRuntimeException.h"
 #include "CorvelSession.h"
 
+#include <utility>
+
 CorvelFunctionCall::CorvelFunctionCall(CorvelExpression* function, CorvelExpressionList* arguments)
     : CorvelInvocation(function, arguments) {}
 
@@ -69,8 +71,10 @@ CorvelStatus CorvelFunctionCall::Invoke(InvocationStatementPosition& call, Corve
                                         CorvelExecutionContext* context) const {
     CorvelStatus status = call.functionObject->Call(context, call.argumentValues, call.argumentCount, call.thisValue);
     if (status == CorvelStatus::Suspend) return status;
+    // Taken out of the context: the result belongs to the expression, not
+    // to the statement's completion value.
     if (status == CorvelStatus::Return)
-        result = context->GetReturnValue();
+        result = std::move(context->GetReturnValue());
     else
         result.SetUndefined();
     return CorvelStatus::Normal;

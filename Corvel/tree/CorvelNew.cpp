@@ -6,6 +6,8 @@
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
 
+#include <utility>
+
 CorvelNew::CorvelNew(CorvelExpression* constructor, CorvelExpressionList* arguments)
     : CorvelInvocation(constructor, arguments) {}
 
@@ -47,8 +49,10 @@ CorvelStatus CorvelNew::Invoke(InvocationStatementPosition& construction, Corvel
                                                                  construction.argumentCount, construction.thisValue);
     if (status == CorvelStatus::Suspend) return status;
     if (context->GetReturnValue().GetType() != CorvelValue::Object) Raise(CorvelMessages::NewReturnedNonObject);
+    // Taken out of the context: the result belongs to the expression, not
+    // to the statement's completion value.
     if (status == CorvelStatus::Return)
-        result = context->GetReturnValue();
+        result = std::move(context->GetReturnValue());
     else
         result.SetUndefined();
     return CorvelStatus::Normal;
