@@ -34,6 +34,9 @@ public:
     virtual CorvelOperator* AsOperator() { return nullptr; }
     const CorvelOperator* AsOperator() const { return const_cast<CorvelExpression*>(this)->AsOperator(); }
 
+    // The expression as a member selection that cannot suspend, or null.
+    const CorvelMemberSelection* AsPlainSelection() const { return selection; }
+
     // Whether the expression is a constant or a plain name: one whose value
     // PeekValue may read in place.
     bool IsLeaf() const { return constant || identifier; }

@@ -25,7 +25,8 @@ CorvelMemberSelection::CorvelMemberSelection(const CorvelMemberSelection& other)
 }
 
 void CorvelMemberSelection::NoteReadable() {
-    if (!IsBracketForm() && memberName && object && !object->MaySuspend()) selection = this;
+    if (!object || !member || object->MaySuspend() || member->MaySuspend()) return;
+    if (IsBracketForm() || memberName) selection = this;
 }
 
 CorvelMemberSelection::~CorvelMemberSelection() {
@@ -73,22 +74,26 @@ CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutio
         CorvelValue name;
         if (member->EvaluateDereferenced(name, context) == CorvelStatus::Suspend)
             return progress.Suspend(2, std::move(base));
-        if (base.GetType() != CorvelValue::Object) base.ToObject();
-        // An index stays a number: its text is made only if the name is
-        // ever needed as text.
-        uint32_t index;
-        if (name.IsArrayIndexNumber(index)) {
-            base.MakeElementReference(index);
-        } else {
-            name.ToPropertyName();
-            base.MakeNamedReference(name);
-        }
+        MakeBracketReference(base, name);
     } else {
         MakeDotReference(base);
     }
     Adopt(result, base);
     progress.Clear();
     return CorvelStatus::Normal;
+}
+
+void CorvelMemberSelection::MakeBracketReference(CorvelValue& base, CorvelValue& name) {
+    if (base.GetType() != CorvelValue::Object) base.ToObject();
+    // An index stays a number: its text is made only if the name is ever
+    // needed as text.
+    uint32_t index;
+    if (name.IsArrayIndexNumber(index)) {
+        base.MakeElementReference(index);
+    } else {
+        name.ToPropertyName();
+        base.MakeNamedReference(name);
+    }
 }
 
 void CorvelMemberSelection::MakeDotReference(CorvelValue& base) const {
@@ -104,6 +109,21 @@ void CorvelMemberSelection::MakeDotReference(CorvelValue& base) const {
 CorvelStatus CorvelMemberSelection::ReadMember(CorvelValue& result, CorvelExecutionContext* context) const {
     CorvelValue base;
     object->EvaluateDereferenced(base, context);
+    if (IsBracketForm()) {
+        CorvelValue name;
+        member->EvaluateDereferenced(name, context);
+        uint32_t index;
+        const CorvelObject* found = base.ForceGetObject();
+        if (found && name.IsArrayIndexNumber(index)) {
+            result.Assign(found->GetElement(index));
+            result.SetAttributes(0);
+            return CorvelStatus::Normal;
+        }
+        MakeBracketReference(base, name);
+        Adopt(result, base);
+        result.GetValue();
+        return CorvelStatus::Normal;
+    }
     if (const CorvelObject* found = base.ForceGetObject()) {
         result.Assign(found->GetHashed(memberName->GetHashedName()));
         result.SetAttributes(0);
@@ -113,4 +133,30 @@ CorvelStatus CorvelMemberSelection::ReadMember(CorvelValue& result, CorvelExecut
     Adopt(result, base);
     result.GetValue();
     return CorvelStatus::Normal;
+}
+
+void CorvelMemberSelection::ResolveTarget(Target& target, CorvelExecutionContext* context) const {
+    object->EvaluateDereferenced(target.base, context);
+    if (!IsBracketForm()) {
+        target.base.ToObject();
+        if (memberName) target.nameValue = &memberName->GetNameValue();
+        else target.name.SetString("");
+        return;
+    }
+    member->EvaluateDereferenced(target.name, context);
+    if (target.base.GetType() != CorvelValue::Object) target.base.ToObject();
+    target.isIndex = target.name.IsArrayIndexNumber(target.index);
+    if (!target.isIndex) target.name.ToPropertyName();
+}
+
+// An object that went away meanwhile is written as its reference would be.
+void CorvelMemberSelection::PutTarget(Target& target, const CorvelValue& value, CorvelExecutionContext* context) {
+    if (CorvelObject* found = target.base.ForceGetObject()) {
+        if (target.isIndex) found->PutElement(target.index, value);
+        else found->Put(target.nameValue->GetString(), value);
+        return;
+    }
+    if (target.isIndex) target.base.MakeElementReference(target.index);
+    else target.base.MakeNamedReference(*target.nameValue);
+    target.base.PutValue(context, value);
 }

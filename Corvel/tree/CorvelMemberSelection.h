@@ -2,6 +2,9 @@
 #pragma once
 
 #include "CorvelExpression.h"
+#include "CorvelValue.h"
+
+#include <cstdint>
 
 #include <cstdint>
 
@@ -23,9 +26,28 @@ public:
     // only after both.
     CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 
-    // The member's value, for a dot form whose object cannot suspend: read
-    // from the object without making a reference to it.
+    // The member's value, for a selection whose object and member cannot
+    // suspend: read from the object without making a reference to it.
     CorvelStatus ReadMember(CorvelValue& result, CorvelExecutionContext* context) const;
+
+    // An assignment to the member, for a selection whose parts cannot
+    // suspend: the parts are evaluated in the order a reference is made of
+    // them (the object, made an object, then the member's index or name),
+    // and the value is later written without a reference.
+    struct Target {
+        CorvelValue base;
+        // The name of the bracket form; the dot form's is the node's own.
+        CorvelValue name;
+        const CorvelValue* nameValue = &name;
+        uint32_t index = 0;
+        bool isIndex = false;
+
+        Target() = default;
+        Target(const Target&) = delete;
+        Target& operator=(const Target&) = delete;
+    };
+    void ResolveTarget(Target& target, CorvelExecutionContext* context) const;
+    static void PutTarget(Target& target, const CorvelValue& value, CorvelExecutionContext* context);
 
     CorvelExpression* GetObject() const { return object; }
     CorvelExpression* GetMember() const { return member; }
@@ -41,7 +63,9 @@ private:
     // The member of the dot form, found once rather than on every access.
     const CorvelIdentifier* memberName;
 
-    // The reference to the member named in the dot form, made of `base`.
+    // The reference to the member, made of `base`: named in the dot form,
+    // or by the value `name` in the bracket form.
     void MakeDotReference(CorvelValue& base) const;
+    static void MakeBracketReference(CorvelValue& base, CorvelValue& name);
     void NoteReadable();
 };

@@ -4,6 +4,7 @@
 #include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
+#include "CorvelMemberSelection.h"
 #include "CorvelObject.h"
 #include "CorvelProgress.h"
 #include "CorvelSession.h"
@@ -421,6 +422,14 @@ CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecution
         CorvelObject* scope = leftIdentifier->FindScope(context);
         EvaluateRight(result, context);
         PutName(leftIdentifier, scope, context, result);
+        return CorvelStatus::Normal;
+    }
+    const CorvelMemberSelection* selection = left ? left->AsPlainSelection() : nullptr;
+    if (selection && !RightMaySuspend() && !progress.IsResumed()) {
+        CorvelMemberSelection::Target member;
+        selection->ResolveTarget(member, context);
+        EvaluateRight(result, context);
+        CorvelMemberSelection::PutTarget(member, result, context);
         return CorvelStatus::Normal;
     }
     CorvelValue target;
