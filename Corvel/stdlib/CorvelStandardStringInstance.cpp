@@ -1,5 +1,6 @@
 #include "CorvelStandardStringInstance.h"
 
+#include "CorvelBuiltInFunction.h"
 #include "CorvelEnvironment.h"
 #include "CorvelStandardStringPrototype.h"
 
@@ -27,3 +28,16 @@ CorvelObject* CorvelStandardStringInstance::Prototype() const {
 CorvelObject::ClassType CorvelStandardStringInstance::Class() const { return ClassString; }
 
 const CorvelValue& CorvelStandardStringInstance::Value() const { return m_value; }
+
+void CorvelStandardStringInstance::DefaultValue(CorvelValue& result, int hint) const {
+    static const CorvelPropertyStore::Name kToString("toString");
+    static const CorvelPropertyStore::Name kValueOf("valueOf");
+    const CorvelValue& method = GetHashed(hint == CorvelValue::String ? kToString : kValueOf);
+    const CorvelBuiltInFunction* native = dynamic_cast<const CorvelBuiltInFunction*>(method.ForceGetObject());
+    if (native && (native->GetFunction() == CorvelStandardStringPrototype::ToString ||
+                   native->GetFunction() == CorvelStandardStringPrototype::ValueOf)) {
+        result = m_value;
+        return;
+    }
+    CorvelObject::DefaultValue(result, hint);
+}

@@ -14,6 +14,10 @@ public:
     CorvelObject* Prototype() const override;
     ClassType Class() const override;
     const CorvelValue& Value() const override;
+    // The text itself when the method DefaultValue would call is the
+    // standard toString or valueOf (both give the text): a method called
+    // on a string converts it so, once per call.
+    void DefaultValue(CorvelValue& result, int hint) const override;
 
 private:
     void SetLength();

@@ -1,5 +1,7 @@
 #include "CorvelStandardStringPrototype.h"
 
+#include "CorvelBuiltInFunction.h"
+
 #include "CorvelEnvironment.h"
 #include "CorvelExecutionContext.h"
 #include "CorvelMessages.h"
@@ -117,6 +119,14 @@ const CorvelValue& CorvelStandardStringPrototype::Value() const { return m_value
 void CorvelStandardStringPrototype::SetupObject() {
     CorvelEnvironment* environment = CorvelEnvironment::Get();
     SetupConstructorLink(environment ? environment->GetStandardStringConstructor() : nullptr);
+}
+
+bool CorvelStandardStringPrototype::ReadsThisAsText(const CorvelValue& method) {
+    const CorvelBuiltInFunction* native = dynamic_cast<const CorvelBuiltInFunction*>(method.ForceGetObject());
+    if (!native) return false;
+    CorvelNativeFunction function = native->GetFunction();
+    return function == CharAt || function == CharCodeAt || function == IndexOf || function == LastIndexOf ||
+           function == Split || function == Substring || function == ToLowerCase || function == ToUpperCase;
 }
 
 CorvelStatus CorvelStandardStringPrototype::ToString(CorvelExecutionContext* context, CorvelValue*, int,

@@ -16,6 +16,12 @@ public:
     const CorvelValue& Value() const override;
     void SetupObject() override;
 
+    // Whether `method` is one of this prototype's own methods that read
+    // their this value only as text (every one but toString and valueOf):
+    // called on a primitive string, it gives the same with the string
+    // itself as this as with a String object made of it.
+    static bool ReadsThisAsText(const CorvelValue& method);
+
     // The primitive string of a String object; raises 1024 for any other
     // this value. valueOf is the same function.
     static CorvelStatus ToString(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,

@@ -1,14 +1,19 @@
 #include "CorvelFunctionCall.h"
 
 #include "CorvelExecutionContext.h"
+#include "CorvelEnvironment.h"
 #include "CorvelExpressionList.h"
 #include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
+#include "CorvelMemberSelection.h"
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelSession.h"
+#include "CorvelStandardStringPrototype.h"
+
+#include <cstring>
 
 #include <utility>
 
@@ -35,7 +40,42 @@ CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionCo
 // The callee is read through its reference as GetValue would read it, but
 // without copying the reference, and a name of the script text is looked
 // up by the hash it got when parsed.
+const CorvelIdentifier* CorvelFunctionCall::StringMethodName() const {
+    const CorvelMemberSelection* selection = callee->AsPlainSelection();
+    return selection && !selection->IsBracketForm() ? selection->GetMember()->AsIdentifier() : nullptr;
+}
+
+CorvelStatus CorvelFunctionCall::EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const {
+    if (StringMethodName()) {
+        static_cast<const CorvelMemberSelection*>(callee)->GetObject()->EvaluateDereferenced(out, context);
+        if (out.GetType() == CorvelValue::String) return CorvelStatus::Normal;
+        // Anything else becomes the reference the callee evaluates to.
+        static_cast<const CorvelMemberSelection*>(callee)->MakeReferenceOf(out);
+        return CorvelStatus::Normal;
+    }
+    return callee->Evaluate(out, context);
+}
+
+// A string's method that reads it only as text is called with the string
+// itself as this; any other member is read from a String object made of it
+// now, as the callee's reference would have been made (nothing can tell
+// the object was made after the arguments).
 void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const {
+    if (call.functionValue.GetType() == CorvelValue::String) {
+        if (const CorvelIdentifier* name = StringMethodName()) {
+            CorvelEnvironment* environment = CorvelEnvironment::Get();
+            CorvelObject* prototype = environment ? environment->GetStandardStringPrototype() : nullptr;
+            if (prototype && strcmp(name->GetName(), "length") != 0) {
+                const CorvelValue& method = prototype->GetHashed(name->GetHashedName());
+                if (CorvelStandardStringPrototype::ReadsThisAsText(method)) {
+                    call.thisValue = call.functionValue;
+                    call.SetFunctionObject(method.ForceGetObject());
+                    return;
+                }
+            }
+            static_cast<const CorvelMemberSelection*>(callee)->MakeReferenceOf(call.functionValue);
+        }
+    }
     const CorvelValue& calleeValue = call.functionValue;
     const CorvelValue* function = &calleeValue;
     CorvelObject* base = nullptr;

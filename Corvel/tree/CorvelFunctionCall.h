@@ -3,6 +3,8 @@
 
 #include "CorvelInvocation.h"
 
+class CorvelIdentifier;
+
 class CorvelFunctionCall : public CorvelInvocation {
 public:
     // The progress of one call.
@@ -19,9 +21,14 @@ public:
     CorvelExpression* GetFunction() const { return callee; }
 
 private:
+    // A method of a primitive string (s.charAt(i)) keeps the string as
+    // the callee until the arguments are done; otherwise as evaluated.
+    CorvelStatus EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const override;
     // The callee is read only after the arguments: the object it names
     // then is called, with the callee's base as `this`.
     void SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const override;
     CorvelStatus Invoke(InvocationStatementPosition& call, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
+    // The member name of a callee o.name whose o cannot suspend, else null.
+    const CorvelIdentifier* StringMethodName() const;
 };

@@ -26,6 +26,10 @@ public:
     // only after both.
     CorvelStatus Evaluate(CorvelValue& result, CorvelExecutionContext* context) const override;
 
+    // Makes `base`, the value of the object of a dot form, the reference to
+    // the member that Evaluate would have made of it.
+    void MakeReferenceOf(CorvelValue& base) const { MakeDotReference(base); }
+
     // The member's value, for a selection whose object and member cannot
     // suspend: read from the object without making a reference to it.
     CorvelStatus ReadMember(CorvelValue& result, CorvelExecutionContext* context) const;

@@ -315,16 +315,18 @@ void CorvelObject::SetupObject() {}
 // Conversion and calls.
 
 void CorvelObject::DefaultValue(CorvelValue& result, int hint) const {
+    static const Name kToString("toString");
+    static const Name kValueOf("valueOf");
     bool stringFirst = hint == CorvelValue::String;
-    if (CallConversion(stringFirst ? "toString" : "valueOf", result)) return;
-    if (CallConversion(stringFirst ? "valueOf" : "toString", result)) return;
+    if (CallConversion(stringFirst ? kToString : kValueOf, result)) return;
+    if (CallConversion(stringFirst ? kValueOf : kToString, result)) return;
     CorvelRuntimeException::Raise(CorvelMessages::DefaultValueFailed);
 }
 
 // False when the method is missing or gave back an object. The copy of the
 // method value keeps the function alive even if the call removes it.
-bool CorvelObject::CallConversion(const char* name, CorvelValue& result) const {
-    CorvelValue method(Get(name));
+bool CorvelObject::CallConversion(const Name& name, CorvelValue& result) const {
+    CorvelValue method(GetHashed(name));
     if (method.GetType() != CorvelValue::Object) return false;
     CorvelObject* function = method.ForceGetObject();
     if (!function) {

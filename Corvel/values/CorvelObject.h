@@ -301,7 +301,7 @@ private:
     const char* NextPrototypeName(BasicPropertyEnumerator* enumerator);
     // Makes `link` the link being enumerated, letting the previous one go.
     static void EnumerateLink(BasicPropertyEnumerator* enumerator, CorvelObject* link);
-    bool CallConversion(const char* name, CorvelValue& result) const;
+    bool CallConversion(const CorvelPropertyStore::Name& name, CorvelValue& result) const;
     static void DestroyEntries(CorvelPropertyStore::Entry* chain);
     void Dequeue();
 
