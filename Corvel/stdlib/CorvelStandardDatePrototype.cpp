@@ -8,6 +8,7 @@
 #include "CorvelStandardDateInstance.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -163,6 +164,17 @@ void CorvelStandardDatePrototype::SetupObject() {
 // The remainder has the divisor's sign, zero included: fmod of a negative
 // multiple gives -0, which 1 / x would show as -Infinity.
 double CorvelStandardDatePrototype::Modulo(double a, double b) {
+    // Time values are whole milliseconds: whole numbers up to 2^53 take
+    // the machine's exact remainder.
+    const double kWhole = 9007199254740992.0;
+    if (a >= -kWhole && a <= kWhole && b >= 1 && b <= kWhole) {
+        int64_t whole = (int64_t)a;
+        int64_t divisor = (int64_t)b;
+        if ((double)whole == a && (double)divisor == b) {
+            int64_t remainder = whole % divisor;
+            return (double)(remainder < 0 ? remainder + divisor : remainder);
+        }
+    }
     double r = std::fmod(a, b);
     if (r < 0) r += b;
     // A tiny negative remainder can round up to b itself.
@@ -179,6 +191,10 @@ double CorvelStandardDatePrototype::DayFromYear(double year) {
 }
 
 bool CorvelStandardDatePrototype::IsLeapYear(double year) {
+    if (year >= -9007199254740992.0 && year <= 9007199254740992.0 && (double)(int64_t)year == year) {
+        int64_t whole = (int64_t)year;
+        return whole % 4 == 0 && (whole % 100 != 0 || whole % 400 == 0);
+    }
     return std::fmod(year, 4) == 0 && (std::fmod(year, 100) != 0 || std::fmod(year, 400) == 0);
 }
 

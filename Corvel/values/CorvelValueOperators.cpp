@@ -72,8 +72,8 @@ inline uint32_t NumberBits(double x) {
 }
 
 // The remainder of two numbers, with the dividend's sign (a zero remainder
-// of a negative dividend is -0). Whole numbers in 32 bits with a positive
-// divisor use the machine's remainder, which is exact there.
+// of a negative dividend is -0). Whole numbers up to 2^53 with a positive
+// divisor use the machine's remainder, which is exact there (as fmod is).
 inline double NumberModulo(double x, double y) {
     if (x >= -2147483648.0 && x <= 2147483647.0 && y >= 1 && y <= 2147483647.0) {
         int32_t whole = (int32_t)x;
@@ -81,6 +81,16 @@ inline double NumberModulo(double x, double y) {
         if (whole == x && divisor == y) {
             int32_t remainder = whole % divisor;
             return remainder == 0 && std::signbit(x) ? -0.0 : remainder;
+        }
+        return std::fmod(x, y);
+    }
+    const double kWhole = 9007199254740992.0;
+    if (x >= -kWhole && x <= kWhole && y >= 1 && y <= kWhole) {
+        int64_t whole = (int64_t)x;
+        int64_t divisor = (int64_t)y;
+        if ((double)whole == x && (double)divisor == y) {
+            int64_t remainder = whole % divisor;
+            return remainder == 0 && std::signbit(x) ? -0.0 : (double)remainder;
         }
     }
     return std::fmod(x, y);
