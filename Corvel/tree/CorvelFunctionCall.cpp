@@ -40,40 +40,62 @@ CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionCo
 // The callee is read through its reference as GetValue would read it, but
 // without copying the reference, and a name of the script text is looked
 // up by the hash it got when parsed.
-const CorvelIdentifier* CorvelFunctionCall::StringMethodName() const {
+const CorvelIdentifier* CorvelFunctionCall::MethodName() const {
     const CorvelMemberSelection* selection = callee->AsPlainSelection();
     return selection && !selection->IsBracketForm() ? selection->GetMember()->AsIdentifier() : nullptr;
 }
 
+// o.name(...) keeps o itself, an object or a string, as the callee until the
+// arguments are done; the member is read from it then, as a reference to it
+// would be read. Anything else becomes the reference the callee evaluates to.
 CorvelStatus CorvelFunctionCall::EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const {
-    if (StringMethodName()) {
-        static_cast<const CorvelMemberSelection*>(callee)->GetObject()->EvaluateDereferenced(out, context);
-        if (out.GetType() == CorvelValue::String) return CorvelStatus::Normal;
-        // Anything else becomes the reference the callee evaluates to.
-        static_cast<const CorvelMemberSelection*>(callee)->MakeReferenceOf(out);
-        return CorvelStatus::Normal;
-    }
-    return callee->Evaluate(out, context);
+    if (!MethodName()) return callee->Evaluate(out, context);
+    const CorvelMemberSelection* selection = static_cast<const CorvelMemberSelection*>(callee);
+    selection->GetObject()->EvaluateDereferenced(out, context);
+    CorvelValue::Type type = out.GetType();
+    if (type != CorvelValue::String && type != CorvelValue::Object) selection->MakeReferenceOf(out);
+    return CorvelStatus::Normal;
 }
 
 // A string's method that reads it only as text is called with the string
 // itself as this; any other member is read from a String object made of it
 // now, as the callee's reference would have been made (nothing can tell
 // the object was made after the arguments).
+bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const {
+    CorvelEnvironment* environment = CorvelEnvironment::Get();
+    CorvelObject* prototype = environment ? environment->GetStandardStringPrototype() : nullptr;
+    if (prototype && strcmp(name->GetName(), "length") != 0) {
+        const CorvelValue& method = prototype->GetHashed(name->GetHashedName());
+        if (CorvelStandardStringPrototype::ReadsThisAsText(method)) {
+            call.thisValue = call.functionValue;
+            call.SetFunctionObject(method.ForceGetObject());
+            return true;
+        }
+    }
+    static_cast<const CorvelMemberSelection*>(callee)->MakeReferenceOf(call.functionValue);
+    return false;
+}
+
+// The method of an object kept as the callee: the object is `this`, as
+// the base of the callee's reference would be.
+void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const {
+    CorvelObject* base = call.functionValue.ForceGetObject();
+    if (!base) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
+    CorvelObject* object = base->GetHashed(name->GetHashedName()).ForceGetObject();
+    if (!object) Raise(CorvelMessages::NotAFunction);
+    call.SetFunctionObject(object);
+    if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)
+        call.thisValue = std::move(call.functionValue);
+    else
+        call.thisValue.SetNull();
+}
+
 void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const {
-    if (call.functionValue.GetType() == CorvelValue::String) {
-        if (const CorvelIdentifier* name = StringMethodName()) {
-            CorvelEnvironment* environment = CorvelEnvironment::Get();
-            CorvelObject* prototype = environment ? environment->GetStandardStringPrototype() : nullptr;
-            if (prototype && strcmp(name->GetName(), "length") != 0) {
-                const CorvelValue& method = prototype->GetHashed(name->GetHashedName());
-                if (CorvelStandardStringPrototype::ReadsThisAsText(method)) {
-                    call.thisValue = call.functionValue;
-                    call.SetFunctionObject(method.ForceGetObject());
-                    return;
-                }
-            }
-            static_cast<const CorvelMemberSelection*>(callee)->MakeReferenceOf(call.functionValue);
+    CorvelValue::Type type = call.functionValue.GetType();
+    if (type == CorvelValue::String || type == CorvelValue::Object) {
+        if (const CorvelIdentifier* name = MethodName()) {
+            if (type == CorvelValue::String && SelectStringMethod(call, name)) return;
+            if (type == CorvelValue::Object) return SelectMethod(call, name);
         }
     }
     const CorvelValue& calleeValue = call.functionValue;

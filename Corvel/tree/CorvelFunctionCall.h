@@ -30,5 +30,7 @@ private:
     CorvelStatus Invoke(InvocationStatementPosition& call, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
     // The member name of a callee o.name whose o cannot suspend, else null.
-    const CorvelIdentifier* StringMethodName() const;
+    const CorvelIdentifier* MethodName() const;
+    bool SelectStringMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const;
+    void SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const;
 };
