@@ -46,9 +46,15 @@ const CorvelIdentifier* CorvelFunctionCall::MethodName() const {
 }
 
 // o.name(...) keeps o itself, an object or a string, as the callee until the
-// arguments are done; the member is read from it then, as a reference to it
+// arguments are done, and name(...) the scope that has the name (undefined
+// when none has); the function is read from it then, as a reference to it
 // would be read. Anything else becomes the reference the callee evaluates to.
 CorvelStatus CorvelFunctionCall::EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const {
+    if (const CorvelIdentifier* name = callee->AsIdentifier()) {
+        if (CorvelObject* scope = name->FindScope(context)) out.SetObject(scope);
+        else out.SetUndefined();
+        return CorvelStatus::Normal;
+    }
     if (!MethodName()) return callee->Evaluate(out, context);
     const CorvelMemberSelection* selection = static_cast<const CorvelMemberSelection*>(callee);
     selection->GetObject()->EvaluateDereferenced(out, context);
@@ -77,11 +83,20 @@ bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call, c
 }
 
 // The method of an object kept as the callee: the object is `this`, as
-// the base of the callee's reference would be.
-void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const {
+// the base of the callee's reference would be, unless it is a function's
+// activation, whose functions see the global object instead. Global names
+// are read through the global object's remembered properties.
+void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name,
+                                      const CorvelExecutionContext* context) const {
     CorvelObject* base = call.functionValue.ForceGetObject();
     if (!base) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
-    CorvelObject* object = base->GetHashed(name->GetHashedName()).ForceGetObject();
+    CorvelSession* session = context->GetSession();
+    const CorvelValue* function;
+    if (session && base == session->GetGlobalObject())
+        function = session->GetGlobalObject()->FindName(name->GetHashedName());
+    else
+        function = &base->GetHashed(name->GetHashedName());
+    CorvelObject* object = function ? function->ForceGetObject() : nullptr;
     if (!object) Raise(CorvelMessages::NotAFunction);
     call.SetFunctionObject(object);
     if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)
@@ -92,10 +107,14 @@ void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const C
 
 void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const {
     CorvelValue::Type type = call.functionValue.GetType();
+    if (const CorvelIdentifier* name = callee->AsIdentifier()) {
+        if (type != CorvelValue::Object) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name->GetName());
+        return SelectMethod(call, name, context);
+    }
     if (type == CorvelValue::String || type == CorvelValue::Object) {
         if (const CorvelIdentifier* name = MethodName()) {
             if (type == CorvelValue::String && SelectStringMethod(call, name)) return;
-            if (type == CorvelValue::Object) return SelectMethod(call, name);
+            if (type == CorvelValue::Object) return SelectMethod(call, name, context);
         }
     }
     const CorvelValue& calleeValue = call.functionValue;
@@ -108,15 +127,7 @@ void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const C
             CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, calleeValue.GetPropertyName());
         }
         // The reference holds the base for as long as the record keeps it.
-        const CorvelIdentifier* name = callee->AsIdentifier();
-        CorvelSession* session = context->GetSession();
-        if (name && session && base == session->GetGlobalObject()) {
-            const CorvelValue* found = session->GetGlobalObject()->FindName(name->GetHashedName());
-            function = found ? found : &CorvelValue::ms_undefined;
-        } else {
-            function = name ? &base->GetHashed(name->GetHashedName())
-                            : &base->GetHashed(CorvelPropertyStore::Name::OfValueText(calleeValue.GetPropertyName()));
-        }
+        function = &base->GetHashed(CorvelPropertyStore::Name::OfValueText(calleeValue.GetPropertyName()));
     }
     CorvelObject* object = function->ForceGetObject();
     if (!object) Raise(CorvelMessages::NotAFunction);

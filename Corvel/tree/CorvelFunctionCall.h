@@ -32,5 +32,6 @@ private:
     // The member name of a callee o.name whose o cannot suspend, else null.
     const CorvelIdentifier* MethodName() const;
     bool SelectStringMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const;
-    void SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const;
+    void SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name,
+                      const CorvelExecutionContext* context) const;
 };

@@ -185,6 +185,15 @@ void CorvelValue::SetReference(unsigned long baseKey, const CorvelValue& name) {
     Replace(Reference, payload);
 }
 
+void CorvelValue::SetObject(CorvelObject* object) {
+    uint32_t key = object->GetKey();
+    if (key == 0) return SetObject(0ul);
+    Payload payload{};
+    payload.object.key = key;
+    object->AddRef();
+    Replace(Object, payload);
+}
+
 void CorvelValue::SetReference(CorvelObject* base, const CorvelValue& name) {
     uint32_t key = base ? base->GetKey() : 0;
     if (key == 0 || name.m_type != String) return SetReference((unsigned long)key, name);

@@ -82,6 +82,8 @@ public:
     // this value itself.
     void SetJoinedString(const CorvelValue& first, const CorvelValue& second);
     void SetObject(unsigned long key);
+    // An Object value of an object at hand, counted on the object itself.
+    void SetObject(CorvelObject* object);
     void SetReference(unsigned long baseKey, const char* name);
     // The same, sharing the text of the String value `name`.
     void SetReference(unsigned long baseKey, const CorvelValue& name);
