@@ -6,6 +6,7 @@
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardDateConstructor.h"
 #include "CorvelStandardDateInstance.h"
+#include "CorvelWholeNumbers.h"
 
 #include <cmath>
 #include <cstdint>
@@ -164,17 +165,9 @@ void CorvelStandardDatePrototype::SetupObject() {
 // The remainder has the divisor's sign, zero included: fmod of a negative
 // multiple gives -0, which 1 / x would show as -Infinity.
 double CorvelStandardDatePrototype::Modulo(double a, double b) {
-    // Time values are whole milliseconds: whole numbers up to 2^53 take
-    // the machine's exact remainder.
-    const double kWhole = 9007199254740992.0;
-    if (a >= -kWhole && a <= kWhole && b >= 1 && b <= kWhole) {
-        int64_t whole = (int64_t)a;
-        int64_t divisor = (int64_t)b;
-        if ((double)whole == a && (double)divisor == b) {
-            int64_t remainder = whole % divisor;
-            return (double)(remainder < 0 ? remainder + divisor : remainder);
-        }
-    }
+    // Time values are whole milliseconds.
+    int64_t remainder;
+    if (CorvelWholeNumbers::Remainder(a, b, remainder)) return (double)(remainder < 0 ? remainder + (int64_t)b : remainder);
     double r = std::fmod(a, b);
     if (r < 0) r += b;
     // A tiny negative remainder can round up to b itself.

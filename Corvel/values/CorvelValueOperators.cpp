@@ -6,6 +6,7 @@
 #include "CorvelBuiltInFunction.h"
 #include "CorvelObject.h"
 #include "CorvelStandardFunctionInstance.h"
+#include "CorvelWholeNumbers.h"
 
 #include <cmath>
 #include <cstdint>
@@ -84,15 +85,8 @@ inline double NumberModulo(double x, double y) {
         }
         return std::fmod(x, y);
     }
-    const double kWhole = 9007199254740992.0;
-    if (x >= -kWhole && x <= kWhole && y >= 1 && y <= kWhole) {
-        int64_t whole = (int64_t)x;
-        int64_t divisor = (int64_t)y;
-        if ((double)whole == x && (double)divisor == y) {
-            int64_t remainder = whole % divisor;
-            return remainder == 0 && std::signbit(x) ? -0.0 : (double)remainder;
-        }
-    }
+    int64_t remainder;
+    if (CorvelWholeNumbers::Remainder(x, y, remainder)) return remainder == 0 && std::signbit(x) ? -0.0 : (double)remainder;
     return std::fmod(x, y);
 }
 
