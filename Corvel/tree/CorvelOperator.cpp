@@ -131,7 +131,9 @@ void CorvelOperator::LinkChain() {
     if (chained) below->chainParent = this;
     bool numeric = (type >= Add && type <= GreaterThanEqual) || (type >= BitAnd && type <= ShiftRightUnsigned);
     bool step = type >= PostIncrement && type <= PreDecrement;
-    leafOperands = (numeric && left && right && left->IsLeaf() && right->IsLeaf()) || (step && leftIdentifier);
+    bool compound = type >= PlusAssign && type <= RightShiftUnsignedAssign;
+    leafOperands = (numeric && left && right && left->IsLeaf() && right->IsLeaf()) || (step && leftIdentifier) ||
+                   (compound && leftIdentifier && right && right->IsLeaf());
 }
 
 // The links of a chain are copied from the bottom up, in a loop.
@@ -266,6 +268,7 @@ void CorvelOperator::Debug(int indent) {
 // record to look for.
 inline bool CorvelOperator::EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const {
     if (!right) return StepLocal(result, context);
+    if (type >= PlusAssign) return AssignLocal(result, context);
     const CorvelValue* x = left->PeekValue(context);
     if (!x || x->GetType() != CorvelValue::Number) return false;
     const CorvelValue* y = right->PeekValue(context);
@@ -283,6 +286,19 @@ bool CorvelOperator::StepLocal(CorvelValue& result, CorvelExecutionContext* cont
     double now = old + (type == PostIncrement || type == PreIncrement ? 1 : -1);
     local->SetNumber(now);
     result.SetNumber(type == PreIncrement || type == PreDecrement ? now : old);
+    return true;
+}
+
+// x op= y of a local number and a number, computed where x is stored.
+bool CorvelOperator::AssignLocal(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelValue* local = leftIdentifier->FindLocal(context);
+    if (!local || local->GetType() != CorvelValue::Number || (local->GetAttributes() & CorvelValue::ReadOnly))
+        return false;
+    const CorvelValue* y = right->PeekValue(context);
+    if (!y || y->GetType() != CorvelValue::Number ||
+        !CorvelValue::NumberOperation(BaseOperator(type), local->GetNumber(), y->GetNumber(), result))
+        return false;
+    local->SetNumber(result.GetNumber());
     return true;
 }
 

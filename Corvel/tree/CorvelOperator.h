@@ -141,6 +141,7 @@ private:
     // and ++/-- of a name: tried in place before the general evaluation.
     bool EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const;
     bool StepLocal(CorvelValue& result, CorvelExecutionContext* context) const;
+    bool AssignLocal(CorvelValue& result, CorvelExecutionContext* context) const;
 
     // Assignments to a plain name write straight to its scope.
     const CorvelIdentifier* leftIdentifier;
