@@ -43,6 +43,13 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
     }
     // Attributes are set explicitly: an argument read from a property may
     // carry that property's flags, which a parameter must not inherit.
+    if (definition && definition->HasDistinctParameters()) {
+        for (int i = 0; i < parameterCount; ++i) {
+            const CorvelValue& argument = i < argumentCount ? arguments[i] : CorvelValue::ms_undefined;
+            slots[i] = const_cast<CorvelValue*>(&AddNewOwnProperty(parameters->GetIdentifier(i)->GetHashedName(), argument, 0));
+        }
+        return;
+    }
     bool argumentsParameter = false;
     for (int i = 0; i < parameterCount; ++i) {
         const CorvelPropertyStore::Name& name = parameters->GetIdentifier(i)->GetHashedName();

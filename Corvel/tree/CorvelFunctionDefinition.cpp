@@ -58,6 +58,13 @@ void CorvelFunctionDefinition::FindLocals() {
         for (int i = 0; i < parameterCount; ++i)
             localNames.push_back(&parameters->GetIdentifier(i)->GetHashedName());
         for (const CorvelIdentifier* variable : declaredVariables) localNames.push_back(&variable->GetHashedName());
+        distinctParameters = true;
+        for (int i = 0; i < parameterCount && distinctParameters; ++i) {
+            const char* name = parameters->GetIdentifier(i)->GetName();
+            distinctParameters = strcmp(name, "arguments") != 0;
+            for (int j = 0; j < i && distinctParameters; ++j)
+                distinctParameters = strcmp(name, parameters->GetIdentifier(j)->GetName()) != 0;
+        }
     } catch (...) {
         declaredVariables.clear();
         localNames.clear();

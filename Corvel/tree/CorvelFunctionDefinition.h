@@ -45,6 +45,9 @@ public:
     // slot is checked against. 0 when the local names could not be found
     // (no memory): calls then walk the body for the variables.
     uint64_t GetLocalsKey() const { return localsKey; }
+    // Whether the parameters have names all different, none "arguments":
+    // a call can then enter each without looking for it first.
+    bool HasDistinctParameters() const { return distinctParameters; }
 
 protected:
     CorvelIdentifier* name;
@@ -57,4 +60,5 @@ private:
     std::vector<const CorvelIdentifier*> declaredVariables;
     std::vector<const CorvelPropertyStore::Name*> localNames;
     uint64_t localsKey = 0;
+    bool distinctParameters = false;
 };

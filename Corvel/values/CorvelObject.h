@@ -254,6 +254,11 @@ protected:
         return m_properties.Find(name);
     }
     uint32_t GetPropertyUnlinkCount() const { return m_properties.GetUnlinkCount(); }
+    // Adds an own property the caller knows is not there yet.
+    const CorvelValue& AddNewOwnProperty(const CorvelPropertyStore::Name& name, const CorvelValue& value,
+                                         int attributes) {
+        return AddOwnProperty(name, value, attributes);
+    }
     // The own element kept densely at `index`, or null.
     CorvelValue* FindDenseElement(uint32_t index) { return m_elements ? m_elements->Find(index) : nullptr; }
     // Whether a new element at `index` would be kept densely, with no
