@@ -46,7 +46,8 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
     if (definition && definition->HasDistinctParameters()) {
         for (int i = 0; i < parameterCount; ++i) {
             const CorvelValue& argument = i < argumentCount ? arguments[i] : CorvelValue::ms_undefined;
-            slots[i] = const_cast<CorvelValue*>(&AddNewOwnProperty(parameters->GetIdentifier(i)->GetHashedName(), argument, 0));
+            const CorvelPropertyStore::Name& name = parameters->GetIdentifier(i)->GetHashedName();
+            slots[i] = const_cast<CorvelValue*>(&AddNewOwnProperty(name, argument, 0));
         }
         return;
     }

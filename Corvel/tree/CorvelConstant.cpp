@@ -53,7 +53,9 @@ CorvelConstant::CorvelConstant(int value) : value(value) { constant = &this->val
 
 CorvelConstant::CorvelConstant(const CorvelValue& value) : value(value) { constant = &this->value; }
 
-CorvelConstant::CorvelConstant(const CorvelConstant& other) : CorvelExpression(other), value(other.value) { constant = &this->value; }
+CorvelConstant::CorvelConstant(const CorvelConstant& other) : CorvelExpression(other), value(other.value) {
+    constant = &this->value;
+}
 
 QelString CorvelConstant::ValueText() const {
     if (value.GetType() == CorvelValue::String) return QelString(value.GetString());

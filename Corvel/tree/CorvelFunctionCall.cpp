@@ -108,7 +108,8 @@ void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const C
 void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const {
     CorvelValue::Type type = call.functionValue.GetType();
     if (const CorvelIdentifier* name = callee->AsIdentifier()) {
-        if (type != CorvelValue::Object) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name->GetName());
+        if (type != CorvelValue::Object)
+            CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name->GetName());
         return SelectMethod(call, name, context);
     }
     if (type == CorvelValue::String || type == CorvelValue::Object) {

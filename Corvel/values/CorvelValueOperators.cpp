@@ -86,7 +86,8 @@ inline double NumberModulo(double x, double y) {
         return std::fmod(x, y);
     }
     int64_t remainder;
-    if (CorvelWholeNumbers::Remainder(x, y, remainder)) return remainder == 0 && std::signbit(x) ? -0.0 : (double)remainder;
+    if (CorvelWholeNumbers::Remainder(x, y, remainder))
+        return remainder == 0 && std::signbit(x) ? -0.0 : (double)remainder;
     return std::fmod(x, y);
 }
 
