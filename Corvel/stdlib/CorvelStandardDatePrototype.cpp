@@ -167,7 +167,8 @@ void CorvelStandardDatePrototype::SetupObject() {
 double CorvelStandardDatePrototype::Modulo(double a, double b) {
     // Time values are whole milliseconds.
     int64_t remainder;
-    if (CorvelWholeNumbers::Remainder(a, b, remainder)) return (double)(remainder < 0 ? remainder + (int64_t)b : remainder);
+    if (CorvelWholeNumbers::Remainder(a, b, remainder))
+        return (double)(remainder < 0 ? remainder + (int64_t)b : remainder);
     double r = std::fmod(a, b);
     if (r < 0) r += b;
     // A tiny negative remainder can round up to b itself.
