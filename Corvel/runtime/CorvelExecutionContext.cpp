@@ -171,10 +171,6 @@ void CorvelExecutionContext::Initialise() {
     }
 }
 
-CorvelObject* CorvelExecutionContext::GetGlobalObject() const {
-    return session ? session->GetGlobalObject() : nullptr;
-}
-
 void CorvelExecutionContext::InstantiateStatements(const CorvelStatementList* list) {
     if (!list) return;
     for (int i = 0; i < list->GetNumberOfStatements(); ++i) list->GetStatement(i)->InstantiateVariables(this);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CorvelActivationObject.h"
+#include "CorvelSession.h"
 #include "CorvelSmallBlocks.h"
 #include "CorvelStatementPosition.h"
 #include "CorvelStatus.h"
@@ -59,6 +60,9 @@ public:
     CorvelStatus Run();
 
     CorvelSession* GetSession() const { return session; }
+    // The session's global object, where most names outside functions are
+    // found; null without a session.
+    CorvelGlobalObject* GetGlobalObject() const { return session ? session->GetGlobalObject() : nullptr; }
     CorvelExecutionContext* GetCaller() const { return caller; }
     CodeType GetCodeType() const { return codeType; }
     CorvelConsole* GetConsole() const;
@@ -150,7 +154,6 @@ private:
     void Report(CorvelRuntimeException* exception);
     void ReportFailure();
     void ReportNow(CorvelRuntimeException* exception);
-    CorvelObject* GetGlobalObject() const;
     // The handle of the scope below `count` entries; null for none.
     static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }
     void PushScope(CorvelObject* scope);

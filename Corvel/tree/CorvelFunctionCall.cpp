@@ -10,7 +10,6 @@
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
-#include "CorvelSession.h"
 #include "CorvelStandardStringPrototype.h"
 
 #include <cstring>
@@ -90,10 +89,10 @@ void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const C
                                       const CorvelExecutionContext* context) const {
     CorvelObject* base = call.functionValue.ForceGetObject();
     if (!base) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
-    CorvelSession* session = context->GetSession();
+    const CorvelGlobalObject* global = context->GetGlobalObject();
     const CorvelValue* function;
-    if (session && base == session->GetGlobalObject())
-        function = session->GetGlobalObject()->FindName(name->GetHashedName());
+    if (base == global)
+        function = global->FindName(name->GetHashedName());
     else
         function = &base->GetHashed(name->GetHashedName());
     CorvelObject* object = function ? function->ForceGetObject() : nullptr;

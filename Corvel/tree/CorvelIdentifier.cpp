@@ -7,17 +7,7 @@
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
-#include "CorvelSession.h"
 
-namespace {
-
-// The global object, where most names outside functions are found.
-const CorvelGlobalObject* GlobalOf(const CorvelExecutionContext* context) {
-    CorvelSession* session = context->GetSession();
-    return session ? session->GetGlobalObject() : nullptr;
-}
-
-}  // namespace
 
 // The references made of the name share its text, and its hashes with it.
 CorvelIdentifier::CorvelIdentifier(const char* name) : nameValue(name ? name : ""), hashedName(nameValue.GetString()) {
@@ -38,7 +28,7 @@ void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
 void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", GetName()); }
 
 CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
-    const CorvelGlobalObject* global = GlobalOf(context);
+    const CorvelGlobalObject* global = context->GetGlobalObject();
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);
         if (scope == global ? global->HasName(hashedName) : scope->HasPropertyHashed(hashedName)) return scope;
@@ -61,7 +51,7 @@ CorvelValue* CorvelIdentifier::FindLocalSlot(CorvelActivationObject* activation,
 // has and reading it differ only in that the read makes a property that is
 // made on first use, which the read that follows would make anyway.
 void CorvelIdentifier::EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const {
-    const CorvelGlobalObject* global = GlobalOf(context);
+    const CorvelGlobalObject* global = context->GetGlobalObject();
     for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
         CorvelObject* scope = context->GetNextScope(at);
         const CorvelValue* value = scope == global ? global->FindName(hashedName) : scope->FindHashed(hashedName);

@@ -7,7 +7,6 @@
 #include "CorvelMemberSelection.h"
 #include "CorvelObject.h"
 #include "CorvelProgress.h"
-#include "CorvelSession.h"
 #include "CorvelValue.h"
 #include "QelString.h"
 
@@ -69,9 +68,9 @@ CorvelValue::ECMAOperatorType BaseOperator(CorvelOperator::Type type) {
 // a name no scope has goes where an unresolved reference writes.
 void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionContext* context,
              const CorvelValue& value) {
-    CorvelSession* session = context->GetSession();
-    if (session && scope == session->GetGlobalObject()) {
-        session->GetGlobalObject()->PutName(name->GetHashedName(), value);
+    CorvelGlobalObject* global = context->GetGlobalObject();
+    if (scope && scope == global) {
+        global->PutName(name->GetHashedName(), value);
         return;
     }
     if (scope) {

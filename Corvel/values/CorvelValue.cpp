@@ -643,8 +643,7 @@ void CorvelValue::PutValue(CorvelExecutionContext* context, const CorvelValue& v
         else base->PutElement(m_payload.object.index, value);
         return;
     }
-    CorvelSession* session = context ? context->GetSession() : nullptr;
-    CorvelGlobalObject* global = session ? session->GetGlobalObject() : nullptr;
+    CorvelGlobalObject* global = context ? context->GetGlobalObject() : nullptr;
     if (global) global->Put(GetPropertyName(), value);
 }
 

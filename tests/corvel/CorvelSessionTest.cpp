@@ -284,3 +284,13 @@ TEST_F(SessionTest, NativeRecursionEndsInAnErrorNotACrash) {
     }
     EXPECT_EQ(raised, (uint32_t)CorvelMessages::CallsNestedTooDeeply);
 }
+
+// A session may run without a global object: a name no scope has is then
+// written nowhere, and reading it is the usual run-time error.
+TEST_F(SessionTest, ASessionWithoutGlobalObjectWritesUnknownNamesNowhere) {
+    Load("x = 1; y = x;");
+    CorvelSession session(script->parser.GetTree(), nullptr, nullptr, &harness.console);
+    while (!session.RunNextStatement()) {
+    }
+    EXPECT_NE(Errors().find("Undefined indentifier 'x'"), std::string::npos) << Errors();
+}
