@@ -61,92 +61,92 @@ void Adopt(CorvelValue& result, CorvelValue& reference) {
 
 }  // namespace
 
+// The object is made an object only once the member is evaluated. An index
+// stays a number: its text is made only if the name is ever needed as text.
+inline void CorvelMemberSelection::Convert(Target& target) const {
+    if (target.base.GetType() != CorvelValue::Object) target.base.ToObject();
+    if (!IsBracketForm()) {
+        if (memberName) target.nameValue = &memberName->GetNameValue();
+        else target.name.SetString("");
+        return;
+    }
+    target.isIndex = target.name.IsArrayIndexNumber(target.index);
+    if (!target.isIndex) target.name.ToPropertyName();
+}
+
 // Phases: 1 object, 2 member (the object's value kept).
 CorvelStatus CorvelMemberSelection::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     CorvelProgress progress(context, this);
-    CorvelValue base;
+    Target target;
     if (progress.GetIndex() == 2) {
-        base = progress.TakeKeptValue();
-    } else if (object->EvaluateDereferenced(base, context) == CorvelStatus::Suspend) {
+        target.base = progress.TakeKeptValue();
+    } else if (object->EvaluateDereferenced(target.base, context) == CorvelStatus::Suspend) {
         return progress.Suspend(1);
     }
-    if (IsBracketForm()) {
-        CorvelValue name;
-        if (member->EvaluateDereferenced(name, context) == CorvelStatus::Suspend)
-            return progress.Suspend(2, std::move(base));
-        MakeBracketReference(base, name);
-    } else {
-        MakeDotReference(base);
-    }
-    Adopt(result, base);
+    if (IsBracketForm() && member->EvaluateDereferenced(target.name, context) == CorvelStatus::Suspend)
+        return progress.Suspend(2, std::move(target.base));
+    Convert(target);
+    MakeReference(target);
+    Adopt(result, target.base);
     progress.Clear();
     return CorvelStatus::Normal;
 }
 
-void CorvelMemberSelection::MakeBracketReference(CorvelValue& base, CorvelValue& name) {
-    if (base.GetType() != CorvelValue::Object) base.ToObject();
-    // An index stays a number: its text is made only if the name is ever
-    // needed as text.
-    uint32_t index;
-    if (name.IsArrayIndexNumber(index)) {
-        base.MakeElementReference(index);
-    } else {
-        name.ToPropertyName();
-        base.MakeNamedReference(name);
-    }
+void CorvelMemberSelection::MakeReferenceOf(CorvelValue& base) const {
+    Target target;
+    target.base = std::move(base);
+    Convert(target);
+    MakeReference(target);
+    base = std::move(target.base);
 }
 
-void CorvelMemberSelection::MakeDotReference(CorvelValue& base) const {
-    base.ToObject();
-    if (memberName)
-        base.MakeNamedReference(memberName->GetNameValue());
-    else
-        base.MakeNamedReference(CorvelValue(""));
+void CorvelMemberSelection::MakeReference(Target& target) {
+    if (target.isIndex) target.base.MakeElementReference(target.index);
+    else target.base.MakeNamedReference(*target.nameValue);
+}
+
+void CorvelMemberSelection::ResolveTarget(Target& target, CorvelExecutionContext* context) const {
+    object->EvaluateDereferenced(target.base, context);
+    if (IsBracketForm()) member->EvaluateDereferenced(target.name, context);
+    Convert(target);
 }
 
 // Nothing here suspends, so there is no progress to keep. The base value
-// holds the object while its property is copied.
+// holds the object while its property is copied. The dot form of an
+// object, the common case, reads by the name's parse-time hashes at once.
 CorvelStatus CorvelMemberSelection::ReadMember(CorvelValue& result, CorvelExecutionContext* context) const {
+    if (IsBracketForm()) {
+        Target target;
+        ResolveTarget(target, context);
+        return ReadTarget(target, result);
+    }
     CorvelValue base;
     object->EvaluateDereferenced(base, context);
-    if (IsBracketForm()) {
-        CorvelValue name;
-        member->EvaluateDereferenced(name, context);
-        uint32_t index;
-        const CorvelObject* found = base.ForceGetObject();
-        if (found && name.IsArrayIndexNumber(index)) {
-            result.Assign(found->GetElement(index));
-            result.SetAttributes(0);
-            return CorvelStatus::Normal;
-        }
-        MakeBracketReference(base, name);
-        Adopt(result, base);
-        result.GetValue();
-        return CorvelStatus::Normal;
-    }
     if (const CorvelObject* found = base.ForceGetObject()) {
         result.Assign(found->GetHashed(memberName->GetHashedName()));
         result.SetAttributes(0);
         return CorvelStatus::Normal;
     }
-    MakeDotReference(base);
-    Adopt(result, base);
-    result.GetValue();
-    return CorvelStatus::Normal;
+    Target target;
+    target.base = std::move(base);
+    Convert(target);
+    return ReadTarget(target, result);
 }
 
-void CorvelMemberSelection::ResolveTarget(Target& target, CorvelExecutionContext* context) const {
-    object->EvaluateDereferenced(target.base, context);
-    if (!IsBracketForm()) {
-        target.base.ToObject();
-        if (memberName) target.nameValue = &memberName->GetNameValue();
-        else target.name.SetString("");
-        return;
+// An object that went away meanwhile is read as its reference would be.
+CorvelStatus CorvelMemberSelection::ReadTarget(Target& target, CorvelValue& result) {
+    if (const CorvelObject* found = target.base.ForceGetObject()) {
+        if (target.isIndex)
+            result.Assign(found->GetElement(target.index));
+        else
+            result.Assign(found->GetHashed(CorvelPropertyStore::Name::OfValueText(target.nameValue->GetString())));
+        result.SetAttributes(0);
+        return CorvelStatus::Normal;
     }
-    member->EvaluateDereferenced(target.name, context);
-    if (target.base.GetType() != CorvelValue::Object) target.base.ToObject();
-    target.isIndex = target.name.IsArrayIndexNumber(target.index);
-    if (!target.isIndex) target.name.ToPropertyName();
+    MakeReference(target);
+    Adopt(result, target.base);
+    result.GetValue();
+    return CorvelStatus::Normal;
 }
 
 // An object that went away meanwhile is written as its reference would be.
@@ -156,7 +156,6 @@ void CorvelMemberSelection::PutTarget(Target& target, const CorvelValue& value, 
         else found->Put(target.nameValue->GetString(), value);
         return;
     }
-    if (target.isIndex) target.base.MakeElementReference(target.index);
-    else target.base.MakeNamedReference(*target.nameValue);
+    MakeReference(target);
     target.base.PutValue(context, value);
 }

@@ -28,16 +28,16 @@ public:
 
     // Makes `base`, the value of the object of a dot form, the reference to
     // the member that Evaluate would have made of it.
-    void MakeReferenceOf(CorvelValue& base) const { MakeDotReference(base); }
+    void MakeReferenceOf(CorvelValue& base) const;
 
     // The member's value, for a selection whose object and member cannot
     // suspend: read from the object without making a reference to it.
     CorvelStatus ReadMember(CorvelValue& result, CorvelExecutionContext* context) const;
 
-    // An assignment to the member, for a selection whose parts cannot
-    // suspend: the parts are evaluated in the order a reference is made of
-    // them (the object, made an object, then the member's index or name),
-    // and the value is later written without a reference.
+    // The parts of a member: the object, made an object, and the member's
+    // index or name, taken in the order a reference is made of them. For a
+    // selection whose parts cannot suspend, an assignment resolves them,
+    // makes its value and then writes it without a reference.
     struct Target {
         CorvelValue base;
         // The name of the bracket form; the dot form's is the node's own.
@@ -67,9 +67,12 @@ private:
     // The member of the dot form, found once rather than on every access.
     const CorvelIdentifier* memberName;
 
-    // The reference to the member, made of `base`: named in the dot form,
-    // or by the value `name` in the bracket form.
-    void MakeDotReference(CorvelValue& base) const;
-    static void MakeBracketReference(CorvelValue& base, CorvelValue& name);
+    // Makes the target's object an object and its member a name or an
+    // index, as a reference is made of them.
+    void Convert(Target& target) const;
+    // The target made the reference to its member, in `target.base`.
+    static void MakeReference(Target& target);
+    // The target's member, read into `result`.
+    static CorvelStatus ReadTarget(Target& target, CorvelValue& result);
     void NoteReadable();
 };
