@@ -21,3 +21,8 @@ CorvelStatus CorvelBuiltInFunction::Call(CorvelExecutionContext* context, Corvel
     CorvelNesting::CheckStack();
     return m_function(context, arguments, argumentCount, thisValue);
 }
+
+CorvelNativeFunction CorvelBuiltInFunction::NativeOf(const CorvelValue& value) {
+    const CorvelBuiltInFunction* function = dynamic_cast<const CorvelBuiltInFunction*>(value.ForceGetObject());
+    return function ? function->m_function : nullptr;
+}

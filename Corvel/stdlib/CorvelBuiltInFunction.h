@@ -21,6 +21,8 @@ public:
                       const CorvelValue& thisValue) override;
 
     CorvelNativeFunction GetFunction() const { return m_function; }
+    // The native function of a value naming a built-in function, else null.
+    static CorvelNativeFunction NativeOf(const CorvelValue& value);
 
 private:
     CorvelNativeFunction m_function;

@@ -33,9 +33,8 @@ void CorvelStandardStringInstance::DefaultValue(CorvelValue& result, int hint) c
     static const CorvelPropertyStore::Name kToString("toString");
     static const CorvelPropertyStore::Name kValueOf("valueOf");
     const CorvelValue& method = GetHashed(hint == CorvelValue::String ? kToString : kValueOf);
-    const CorvelBuiltInFunction* native = dynamic_cast<const CorvelBuiltInFunction*>(method.ForceGetObject());
-    if (native && (native->GetFunction() == CorvelStandardStringPrototype::ToString ||
-                   native->GetFunction() == CorvelStandardStringPrototype::ValueOf)) {
+    CorvelNativeFunction native = CorvelBuiltInFunction::NativeOf(method);
+    if (native == CorvelStandardStringPrototype::ToString || native == CorvelStandardStringPrototype::ValueOf) {
         result = m_value;
         return;
     }

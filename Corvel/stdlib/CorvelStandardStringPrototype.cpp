@@ -122,9 +122,7 @@ void CorvelStandardStringPrototype::SetupObject() {
 }
 
 bool CorvelStandardStringPrototype::ReadsThisAsText(const CorvelValue& method) {
-    const CorvelBuiltInFunction* native = dynamic_cast<const CorvelBuiltInFunction*>(method.ForceGetObject());
-    if (!native) return false;
-    CorvelNativeFunction function = native->GetFunction();
+    CorvelNativeFunction function = CorvelBuiltInFunction::NativeOf(method);
     return function == CharAt || function == CharCodeAt || function == IndexOf || function == LastIndexOf ||
            function == Split || function == Substring || function == ToLowerCase || function == ToUpperCase;
 }

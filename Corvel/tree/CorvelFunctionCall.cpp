@@ -36,12 +36,9 @@ CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionCo
     return EvaluateInvocation(result, context, CorvelMessages::InternalFunctionCall);
 }
 
-// The callee is read through its reference as GetValue would read it, but
-// without copying the reference, and a name of the script text is looked
-// up by the hash it got when parsed.
-const CorvelIdentifier* CorvelFunctionCall::MethodName() const {
+const CorvelMemberSelection* CorvelFunctionCall::MethodCallee() const {
     const CorvelMemberSelection* selection = callee->AsPlainSelection();
-    return selection && !selection->IsBracketForm() ? selection->GetMember()->AsIdentifier() : nullptr;
+    return selection && !selection->IsBracketForm() && selection->GetMember()->AsIdentifier() ? selection : nullptr;
 }
 
 // o.name(...) keeps o itself, an object or a string, as the callee until the
@@ -54,8 +51,8 @@ CorvelStatus CorvelFunctionCall::EvaluateCallee(CorvelValue& out, CorvelExecutio
         else out.SetUndefined();
         return CorvelStatus::Normal;
     }
-    if (!MethodName()) return callee->Evaluate(out, context);
-    const CorvelMemberSelection* selection = static_cast<const CorvelMemberSelection*>(callee);
+    const CorvelMemberSelection* selection = MethodCallee();
+    if (!selection) return callee->Evaluate(out, context);
     selection->GetObject()->EvaluateDereferenced(out, context);
     CorvelValue::Type type = out.GetType();
     if (type != CorvelValue::String && type != CorvelValue::Object) selection->MakeReferenceOf(out);
@@ -66,7 +63,9 @@ CorvelStatus CorvelFunctionCall::EvaluateCallee(CorvelValue& out, CorvelExecutio
 // itself as this; any other member is read from a String object made of it
 // now, as the callee's reference would have been made (nothing can tell
 // the object was made after the arguments).
-bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const {
+bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call,
+                                            const CorvelMemberSelection* selection) const {
+    const CorvelIdentifier* name = selection->GetMember()->AsIdentifier();
     CorvelEnvironment* environment = CorvelEnvironment::Get();
     CorvelObject* prototype = environment ? environment->GetStandardStringPrototype() : nullptr;
     if (prototype && strcmp(name->GetName(), "length") != 0) {
@@ -77,7 +76,7 @@ bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call, c
             return true;
         }
     }
-    static_cast<const CorvelMemberSelection*>(callee)->MakeReferenceOf(call.functionValue);
+    selection->MakeReferenceOf(call.functionValue);
     return false;
 }
 
@@ -112,9 +111,9 @@ void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const C
         return SelectMethod(call, name, context);
     }
     if (type == CorvelValue::String || type == CorvelValue::Object) {
-        if (const CorvelIdentifier* name = MethodName()) {
-            if (type == CorvelValue::String && SelectStringMethod(call, name)) return;
-            if (type == CorvelValue::Object) return SelectMethod(call, name, context);
+        if (const CorvelMemberSelection* selection = MethodCallee()) {
+            if (type == CorvelValue::String && SelectStringMethod(call, selection)) return;
+            if (type == CorvelValue::Object) return SelectMethod(call, selection->GetMember()->AsIdentifier(), context);
         }
     }
     const CorvelValue& calleeValue = call.functionValue;

@@ -4,6 +4,7 @@
 #include "CorvelInvocation.h"
 
 class CorvelIdentifier;
+class CorvelMemberSelection;
 
 class CorvelFunctionCall : public CorvelInvocation {
 public:
@@ -29,9 +30,9 @@ private:
     void SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const override;
     CorvelStatus Invoke(InvocationStatementPosition& call, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
-    // The member name of a callee o.name whose o cannot suspend, else null.
-    const CorvelIdentifier* MethodName() const;
-    bool SelectStringMethod(InvocationStatementPosition& call, const CorvelIdentifier* name) const;
+    // The callee as o.name whose o cannot suspend, else null.
+    const CorvelMemberSelection* MethodCallee() const;
+    bool SelectStringMethod(InvocationStatementPosition& call, const CorvelMemberSelection* selection) const;
     void SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name,
                       const CorvelExecutionContext* context) const;
 };

@@ -120,6 +120,7 @@ CorvelOperator::CorvelOperator(Type type, CorvelExpression* left, CorvelExpressi
     NoteChild(left);
     NoteChild(right);
     LinkChain();
+    NoteLeafOperands();
     // A chain is walked in a loop: the link below adds no level.
     if (chained) depth = std::max(left->GetDepth(), 1 + DepthOf(right));
 }
@@ -128,6 +129,9 @@ void CorvelOperator::LinkChain() {
     CorvelOperator* below = left ? left->AsOperator() : nullptr;
     chained = IsChainType(type) && below && IsChainType(below->type);
     if (chained) below->chainParent = this;
+}
+
+void CorvelOperator::NoteLeafOperands() {
     bool numeric = (type >= Add && type <= GreaterThanEqual) || (type >= BitAnd && type <= ShiftRightUnsigned);
     bool step = type >= PostIncrement && type <= PreDecrement;
     bool compound = type >= PlusAssign && type <= RightShiftUnsignedAssign;
@@ -155,6 +159,7 @@ CorvelOperator::CorvelOperator(const CorvelOperator& other)
     }
     leftIdentifier = left ? left->AsIdentifier() : nullptr;
     LinkChain();
+    NoteLeafOperands();
 }
 
 CorvelOperator::CorvelOperator(const CorvelOperator& other, CorvelExpression* copiedLeft)
@@ -166,6 +171,7 @@ CorvelOperator::CorvelOperator(const CorvelOperator& other, CorvelExpression* co
         throw;
     }
     LinkChain();
+    NoteLeafOperands();
 }
 
 // A chain is taken apart from the top: each link gives up its left operand

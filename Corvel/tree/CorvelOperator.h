@@ -128,6 +128,8 @@ private:
     // A copy of the link `other` with `copiedLeft` as its left operand.
     CorvelOperator(const CorvelOperator& other, CorvelExpression* copiedLeft);
     void LinkChain();
+    // Sets leafOperands from the node's kind and operands.
+    void NoteLeafOperands();
     // The bottom link of the chain this operator tops.
     const CorvelOperator* ChainBottom() const;
     CorvelStatus EvaluateChain(CorvelValue& result, CorvelExecutionContext* context) const;
