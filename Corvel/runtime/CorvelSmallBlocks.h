@@ -46,7 +46,7 @@ public:
 #if CORVEL_SMALL_BLOCKS
         size_t size = SizeClass(bytes);
         Lists& lists = ms_lists;
-        if (size < kClasses && lists.count[size] < KeptOf(size) && !lists.closed) {
+        if (size < kClasses && KeepsMore(size, lists.count[size]) && !lists.closed) {
             if (!lists.open) Open();
             FreeBlock* block = static_cast<FreeBlock*>(memory);
             block->next = lists.first[size];
@@ -73,16 +73,8 @@ private:
     // Each size keeps up to 128 KB of blocks, and at least 256 blocks, so
     // that the many small texts and entries a split or a loop drops at once
     // come back from here; about 3 MB at most in all.
-    static constexpr uint32_t KeptFor(size_t size) {
-        return 131072 / ((size + 1) * kGrain) > 256 ? (uint32_t)(131072 / ((size + 1) * kGrain)) : 256;
-    }
-    static uint32_t KeptOf(size_t size) {
-        static constexpr uint32_t kKept[kClasses] = {
-            KeptFor(0),  KeptFor(1),  KeptFor(2),  KeptFor(3),  KeptFor(4),  KeptFor(5),  KeptFor(6),  KeptFor(7),
-            KeptFor(8),  KeptFor(9),  KeptFor(10), KeptFor(11), KeptFor(12), KeptFor(13), KeptFor(14), KeptFor(15),
-            KeptFor(16), KeptFor(17), KeptFor(18), KeptFor(19), KeptFor(20), KeptFor(21), KeptFor(22), KeptFor(23)};
-        static_assert(kClasses == 24, "one count per size class");
-        return kKept[size];
+    static bool KeepsMore(size_t size, uint32_t count) {
+        return count < 256 || count * (size + 1) * kGrain < 131072;
     }
     // Plain data, so that it is there until the thread's last moment; the
     // thread's end empties it and closes it for blocks freed later still.
