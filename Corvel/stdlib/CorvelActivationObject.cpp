@@ -43,18 +43,13 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
     }
     // Attributes are set explicitly: an argument read from a property may
     // carry that property's flags, which a parameter must not inherit.
-    if (definition && definition->HasDistinctParameters()) {
-        for (int i = 0; i < parameterCount; ++i) {
-            const CorvelValue& argument = i < argumentCount ? arguments[i] : CorvelValue::ms_undefined;
-            const CorvelPropertyStore::Name& name = parameters->GetIdentifier(i)->GetHashedName();
-            slots[i] = const_cast<CorvelValue*>(&AddNewOwnProperty(name, argument, 0));
-        }
-        return;
-    }
+    // Parameters with names all different are entered without a look first.
+    bool distinct = definition && definition->HasDistinctParameters();
     bool argumentsParameter = false;
     for (int i = 0; i < parameterCount; ++i) {
         const CorvelPropertyStore::Name& name = parameters->GetIdentifier(i)->GetHashedName();
-        const CorvelValue& stored = SetOwnProperty(name, i < argumentCount ? arguments[i] : CorvelValue::ms_undefined, 0);
+        const CorvelValue& argument = i < argumentCount ? arguments[i] : CorvelValue::ms_undefined;
+        const CorvelValue& stored = distinct ? AddNewOwnProperty(name, argument, 0) : SetOwnProperty(name, argument, 0);
         if ((uint32_t)i < slotCount) slots[i] = const_cast<CorvelValue*>(&stored);
         bool isArguments = name.indexHash == kArgumentsName.indexHash && IsPendingArguments(name.text);
         argumentsParameter = argumentsParameter || isArguments;
