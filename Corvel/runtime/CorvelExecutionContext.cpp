@@ -154,6 +154,7 @@ void CorvelExecutionContext::Reset() {
     if (activation) activation->Release();
     activation = nullptr;
     innermostActivation = nullptr;
+    innermostGlobal = nullptr;
     delete ownedCode;
     ownedCode = nullptr;
     code = nullptr;
@@ -291,13 +292,20 @@ void CorvelExecutionContext::PushScope(CorvelObject* scope) {
         scopeCapacity *= 2;
     }
     scopes[scopeCount++] = scope;
-    innermostActivation = activation && scope == activation ? activation : nullptr;
+    NoteInnermostScope();
 }
 
 void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
     if (scopeCount > 0) --scopeCount;
-    innermostActivation = activation && scopeCount > 0 && scopes[scopeCount - 1] == activation ? activation : nullptr;
+    NoteInnermostScope();
     if (scope) scope->Release();
+}
+
+void CorvelExecutionContext::NoteInnermostScope() {
+    CorvelObject* innermost = scopeCount > 0 ? scopes[scopeCount - 1] : nullptr;
+    innermostActivation = activation && innermost == activation ? activation : nullptr;
+    CorvelGlobalObject* global = innermost && !innermostActivation ? GetGlobalObject() : nullptr;
+    innermostGlobal = global && innermost == global ? global : nullptr;
 }
 
 void CorvelExecutionContext::CleanUpScopeChain() {

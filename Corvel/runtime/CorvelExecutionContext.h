@@ -103,6 +103,9 @@ public:
     CorvelActivationObject* GetInnermostActivation() const {
         return innermostActivation;
     }
+    // The global object when it is the innermost scope (global code, or
+    // eval code of it, with no `with` open), else null.
+    CorvelGlobalObject* GetInnermostGlobal() const { return innermostGlobal; }
 
     // Find-or-create the record of a statement, of a built-in call (the first
     // record without a statement), or an integer record. The last answers
@@ -157,6 +160,8 @@ private:
     // The handle of the scope below `count` entries; null for none.
     static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }
     void PushScope(CorvelObject* scope);
+    // Sets innermostActivation and innermostGlobal from the scope chain.
+    void NoteInnermostScope();
 
     CorvelSession* session = nullptr;
     CorvelExecutionContext* caller = nullptr;
@@ -178,6 +183,7 @@ private:
     // `activation` while it is the top of the scope chain, else null; kept
     // as the chain changes, since every name of a function asks for it.
     CorvelActivationObject* innermostActivation = nullptr;
+    CorvelGlobalObject* innermostGlobal = nullptr;
     CorvelValue returnValue;
     CorvelStatement* code = nullptr;
     CorvelStatementBlock* ownedCode = nullptr;

@@ -48,6 +48,9 @@ public:
     // Whether the name is found here or on the prototype chain, as
     // HasPropertyHashed answers.
     bool HasName(const CorvelPropertyStore::Name& key) const { return RememberedName(key) || HasPropertyHashed(key); }
+    // The own property remembered for the name, or null: one that a read
+    // or write of the name may use in place.
+    CorvelValue* PeekName(const CorvelPropertyStore::Name& key) const { return RememberedName(key); }
     // As Put writes the name.
     void PutName(const CorvelPropertyStore::Name& key, const CorvelValue& value);
 

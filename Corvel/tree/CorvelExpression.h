@@ -4,6 +4,8 @@
 
 #include "CorvelStatement.h"
 
+#include <cstdint>
+
 class CorvelIdentifier;
 class CorvelMemberSelection;
 class CorvelOperator;
@@ -45,6 +47,18 @@ public:
     // not a local of the running function). Defined with CorvelIdentifier.
     inline const CorvelValue* PeekValue(const CorvelExecutionContext* context) const;
 
+    // Number trees: a number constant, a name, or an arithmetic, bit or
+    // shift operator of two number trees. Such a tree has no side effect
+    // and never suspends, so it may be computed in place as far as its
+    // names are numbers held by the running function, and evaluated the
+    // general way when one is not. The answer is the tree's height, 0 when
+    // the expression is not one (nor higher than kMaxNumberTreeHeight, which
+    // bounds the recursion of the computation).
+    int NumberTreeHeight() const;
+    // Whether the expression is `this`.
+    bool IsThis() const { return isThis; }
+    static const int kMaxNumberTreeHeight = 16;
+
 protected:
     // Set by identifiers to themselves: the one test the fast path needs.
     const CorvelIdentifier* identifier = nullptr;
@@ -53,4 +67,7 @@ protected:
     // Set by a member selection that can read its member without a
     // reference (see CorvelMemberSelection::ReadMember).
     const CorvelMemberSelection* selection = nullptr;
+    // Set by an operator that is a number tree to its height.
+    uint8_t numberTreeHeight = 0;
+    bool isThis = false;
 };

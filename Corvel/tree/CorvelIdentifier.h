@@ -4,6 +4,7 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelFunctionDefinition.h"
+#include "CorvelGlobalObject.h"
 #include "CorvelPropertyStore.h"
 #include "CorvelValue.h"
 #include "QelString.h"
@@ -38,12 +39,17 @@ public:
         EvaluateInScopes(result, context);
     }
 
-    // The name's property when it is a local name (parameter or variable)
-    // of the function whose activation is the innermost scope; else null,
-    // and the name is looked up along the scope chain.
+    // The name's property when it is found without a walk of the scope
+    // chain: a local name (parameter or variable) of the function whose
+    // activation is the innermost scope, or an own property the global
+    // object remembers for the name when it is the innermost scope. Else
+    // null, and the name is looked up along the scope chain.
     CorvelValue* FindLocal(const CorvelExecutionContext* context) const {
         CorvelActivationObject* activation = context->GetInnermostActivation();
-        if (!activation) return nullptr;
+        if (!activation) {
+            const CorvelGlobalObject* global = context->GetInnermostGlobal();
+            return global ? global->PeekName(hashedName) : nullptr;
+        }
         uint64_t key = activation->GetLocalsKey();
         if (key == 0) return nullptr;
         uint64_t cached = localSlot.load(std::memory_order_relaxed);

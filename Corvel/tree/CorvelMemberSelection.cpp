@@ -3,6 +3,7 @@
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 #include "CorvelObject.h"
+#include "CorvelOperator.h"
 #include "CorvelProgress.h"
 #include "CorvelValue.h"
 
@@ -111,10 +112,57 @@ void CorvelMemberSelection::ResolveTarget(Target& target, CorvelExecutionContext
     Convert(target);
 }
 
+bool CorvelMemberSelection::FindPlace(Place& place, const CorvelExecutionContext* context) const {
+    const CorvelValue* base = object->IsThis() ? &context->GetThis() : object->PeekValue(context);
+    if (!base || base->GetType() != CorvelValue::Object) return false;
+    if (!IsBracketForm()) {
+        if (!memberName) return false;
+        place.name = &memberName->GetNameValue();
+    } else if (const CorvelValue* key = member->PeekValue(context)) {
+        if (key->GetType() == CorvelValue::String) {
+            place.name = key;
+            place.nameIsScriptValue = true;
+        }
+        else if (!key->IsArrayIndexNumber(place.index))
+            return false;
+    } else {
+        double number;
+        if (!member->NumberTreeHeight() || !CorvelOperator::NumberOf(member, context, number) ||
+            !CorvelValue(number).IsArrayIndexNumber(place.index))
+            return false;
+    }
+    place.object = base->ForceGetObject();
+    return place.object != nullptr;
+}
+
+const CorvelValue& CorvelMemberSelection::Place::Read() const {
+    if (!name) return object->GetElement(index);
+    return object->GetHashed(CorvelPropertyStore::Name::OfValueText(name->GetString()));
+}
+
+// A name held by a variable is held here too: the write may be to that
+// variable (an arguments object writes its function's parameters).
+void CorvelMemberSelection::Place::Write(const CorvelValue& value) const {
+    if (!name) {
+        object->PutElement(index, value);
+    } else if (nameIsScriptValue) {
+        CorvelValue held(*name);
+        object->Put(held.GetString(), value);
+    } else {
+        object->Put(name->GetString(), value);
+    }
+}
+
 // Nothing here suspends, so there is no progress to keep. The base value
 // holds the object while its property is copied. The dot form of an
 // object, the common case, reads by the name's parse-time hashes at once.
 CorvelStatus CorvelMemberSelection::ReadMember(CorvelValue& result, CorvelExecutionContext* context) const {
+    Place place;
+    if (FindPlace(place, context)) {
+        result.Assign(place.Read());
+        result.SetAttributes(0);
+        return CorvelStatus::Normal;
+    }
     if (IsBracketForm()) {
         Target target;
         ResolveTarget(target, context);

@@ -6,8 +6,6 @@
 
 #include <cstdint>
 
-#include <cstdint>
-
 class CorvelIdentifier;
 
 class CorvelMemberSelection : public CorvelExpression {
@@ -51,6 +49,25 @@ public:
         Target& operator=(const Target&) = delete;
     };
     void ResolveTarget(Target& target, CorvelExecutionContext* context) const;
+
+    // A member found in place: for an object that is `this`, a constant or
+    // a local name holding an object, and a member that is the dot form's
+    // name, or a constant, name or number tree whose value is a string or an
+    // index. Nothing is copied or counted, and no script runs, so the object
+    // stays as it is while its member is read or written at once.
+    struct Place {
+        CorvelObject* object = nullptr;
+        // The member's name, when it is not an index.
+        const CorvelValue* name = nullptr;
+        uint32_t index = 0;
+        // Whether the name is a script's value, which the write may change.
+        bool nameIsScriptValue = false;
+
+        const CorvelValue& Read() const;
+        void Write(const CorvelValue& value) const;
+    };
+    // False, with nothing done, when the selection is not of that kind.
+    bool FindPlace(Place& place, const CorvelExecutionContext* context) const;
     static void PutTarget(Target& target, const CorvelValue& value, CorvelExecutionContext* context);
 
     CorvelExpression* GetObject() const { return object; }

@@ -81,16 +81,19 @@ void PutName(const CorvelIdentifier* name, CorvelObject* scope, CorvelExecutionC
     reference.PutValue(context, value);
 }
 
-// Writes `value` to a local name of the running function (one whose
-// FindLocal answered a property before the value was made). The property
-// is looked for again: making the value may have deleted it, and the
-// activation, the scope the name was found in, then makes it anew.
+// Writes `value` to a name whose FindLocal answered a property before the
+// value was made. The property is looked for again: making the value may
+// have deleted it, and the scope the name was found in, the activation or
+// the global object, then makes it anew.
 void PutLocal(const CorvelIdentifier* name, CorvelExecutionContext* context, const CorvelValue& value) {
     if (CorvelValue* local = name->FindLocal(context)) {
         if (!(local->GetAttributes() & CorvelValue::ReadOnly)) local->Assign(value);
         return;
     }
-    context->GetInnermostActivation()->Put(name->GetName(), value);
+    if (CorvelActivationObject* activation = context->GetInnermostActivation())
+        activation->Put(name->GetName(), value);
+    else
+        PutName(name, context->GetInnermostGlobal(), context, value);
 }
 
 const char* ArgumentTypeText(CorvelOperator::ArgumentType argumentType) {
@@ -132,11 +135,16 @@ void CorvelOperator::LinkChain() {
 }
 
 void CorvelOperator::NoteLeafOperands() {
+    int leftHeight = left ? left->NumberTreeHeight() : 0;
+    int rightHeight = right ? right->NumberTreeHeight() : 0;
     bool numeric = (type >= Add && type <= GreaterThanEqual) || (type >= BitAnd && type <= ShiftRightUnsigned);
     bool step = type >= PostIncrement && type <= PreDecrement;
-    bool compound = type >= PlusAssign && type <= RightShiftUnsignedAssign;
-    leafOperands = (numeric && left && right && left->IsLeaf() && right->IsLeaf()) || (step && leftIdentifier) ||
-                   (compound && leftIdentifier && right && right->IsLeaf());
+    bool assign = type >= Assign && type <= RightShiftUnsignedAssign;
+    leafOperands = (numeric && leftHeight && rightHeight) || (step && leftIdentifier) ||
+                   (assign && leftIdentifier && rightHeight);
+    int height = 1 + std::max(leftHeight, rightHeight);
+    if (leafOperands && CorvelValue::IsNumberArithmetic(CodeOf(type)) && height <= kMaxNumberTreeHeight)
+        numberTreeHeight = (uint8_t)height;
 }
 
 // The links of a chain are copied from the bottom up, in a loop.
@@ -269,16 +277,39 @@ void CorvelOperator::Debug(int indent) {
 // left operand is suspended, 1 once it is done and the right operand has
 // suspended, with the left operand kept as it was evaluated.
 
-// Leaves never suspend, so a node that takes this path has no progress
-// record to look for.
+// Number trees never suspend, so a node that takes this path has no
+// progress record to look for.
+namespace {
+
+// NumberOf, inline on the operators' own path.
+__attribute__((always_inline)) inline bool NumberOfTree(const CorvelExpression* tree,
+                                                        const CorvelExecutionContext* context, double& number) {
+    if (!tree->IsLeaf()) return static_cast<const CorvelOperator*>(tree)->ComputeNumber(context, number);
+    const CorvelValue* value = tree->PeekValue(context);
+    if (!value || value->GetType() != CorvelValue::Number) return false;
+    number = value->GetNumber();
+    return true;
+}
+
+}  // namespace
+
+bool CorvelOperator::NumberOf(const CorvelExpression* tree, const CorvelExecutionContext* context, double& number) {
+    return NumberOfTree(tree, context, number);
+}
+
+bool CorvelOperator::ComputeNumber(const CorvelExecutionContext* context, double& number) const {
+    double x, y;
+    if (!NumberOfTree(left, context, x) || !NumberOfTree(right, context, y)) return false;
+    number = CorvelValue::NumberArithmetic(CodeOf(type), x, y);
+    return true;
+}
+
 inline bool CorvelOperator::EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const {
     if (!right) return StepLocal(result, context);
-    if (type >= PlusAssign) return AssignLocal(result, context);
-    const CorvelValue* x = left->PeekValue(context);
-    if (!x || x->GetType() != CorvelValue::Number) return false;
-    const CorvelValue* y = right->PeekValue(context);
-    return y && y->GetType() == CorvelValue::Number &&
-           CorvelValue::NumberOperation(CodeOf(type), x->GetNumber(), y->GetNumber(), result);
+    if (type >= Assign) return AssignLocal(result, context);
+    double x, y;
+    return NumberOfTree(left, context, x) && NumberOfTree(right, context, y) &&
+           CorvelValue::NumberOperation(CodeOf(type), x, y, result);
 }
 
 // A local number stepped where it is stored; its attributes stay as they
@@ -294,22 +325,28 @@ bool CorvelOperator::StepLocal(CorvelValue& result, CorvelExecutionContext* cont
     return true;
 }
 
-// x op= y of a local number and a number, computed where x is stored.
+// x = y and x op= y of a local x and a number tree y, computed where x is
+// stored (for op=, when x holds a number).
 bool CorvelOperator::AssignLocal(CorvelValue& result, CorvelExecutionContext* context) const {
     CorvelValue* local = leftIdentifier->FindLocal(context);
-    if (!local || local->GetType() != CorvelValue::Number || (local->GetAttributes() & CorvelValue::ReadOnly))
-        return false;
-    const CorvelValue* y = right->PeekValue(context);
-    if (!y || y->GetType() != CorvelValue::Number ||
-        !CorvelValue::NumberOperation(BaseOperator(type), local->GetNumber(), y->GetNumber(), result))
+    if (!local || (local->GetAttributes() & CorvelValue::ReadOnly)) return false;
+    double y;
+    if (type == Assign) {
+        if (!NumberOfTree(right, context, y)) return false;
+        local->SetNumber(y);
+        result.SetNumber(y);
+        return true;
+    }
+    if (local->GetType() != CorvelValue::Number || !NumberOfTree(right, context, y) ||
+        !CorvelValue::NumberOperation(BaseOperator(type), local->GetNumber(), y, result))
         return false;
     local->SetNumber(result.GetNumber());
     return true;
 }
 
 CorvelStatus CorvelOperator::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
-    if (chained) return EvaluateChain(result, context);
     if (leafOperands && EvaluateLeaves(result, context)) return CorvelStatus::Normal;
+    if (chained) return EvaluateChain(result, context);
     CorvelProgress progress(context, this);
     CorvelStatus status;
     switch (type) {
@@ -447,6 +484,21 @@ CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecution
     }
     const CorvelMemberSelection* selection = left ? left->AsPlainSelection() : nullptr;
     if (selection && !RightMaySuspend() && !progress.IsResumed()) {
+        // A value that runs no script to be made leaves a member found in
+        // place as it was found.
+        CorvelMemberSelection::Place place;
+        if (right->IsLeaf() && selection->FindPlace(place, context)) {
+            EvaluateRight(result, context);
+            place.Write(result);
+            return CorvelStatus::Normal;
+        }
+        double number;
+        if (right->NumberTreeHeight() && selection->FindPlace(place, context) &&
+            NumberOfTree(right, context, number)) {
+            result.SetNumber(number);
+            place.Write(result);
+            return CorvelStatus::Normal;
+        }
         CorvelMemberSelection::Target member;
         selection->ResolveTarget(member, context);
         EvaluateRight(result, context);

@@ -88,6 +88,13 @@ public:
     CorvelExpression* GetLeftOperand() const { return left; }
     CorvelExpression* GetRightOperand() const { return right; }
 
+    // The number of a number tree (see CorvelExpression::NumberTreeHeight),
+    // computed in place; false when one of its names is not a number held
+    // by the running function.
+    static bool NumberOf(const CorvelExpression* tree, const CorvelExecutionContext* context, double& number);
+    // NumberOf for an operator that is a number tree.
+    bool ComputeNumber(const CorvelExecutionContext* context, double& number) const;
+
     // Writes the operator's symbol ("Undefined" outside the table) and
     // answers its argument type (Binary outside the table).
     static ArgumentType GetOperatorInfo(Type type, QelString* symbol);
@@ -139,8 +146,9 @@ private:
     void WriteChain(CorvelJSOutput* output) const;
     void DebugChain(int indent);
 
-    // Operators of two numbers whose operands are both constants or names,
-    // and ++/-- of a name: tried in place before the general evaluation.
+    // Operators of two numbers whose operands are both number trees,
+    // assignments of a number tree to a name, and ++/-- of a name: tried in
+    // place before the general evaluation.
     bool EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const;
     bool StepLocal(CorvelValue& result, CorvelExecutionContext* context) const;
     bool AssignLocal(CorvelValue& result, CorvelExecutionContext* context) const;
@@ -149,6 +157,7 @@ private:
     const CorvelIdentifier* leftIdentifier;
     bool chained = false;
     // Whether EvaluateLeaves applies to the node's kind and operands.
+    // Sets numberTreeHeight too.
     bool leafOperands = false;
     // The link above this one, when this one is the left operand of a link.
     CorvelOperator* chainParent = nullptr;

@@ -5,8 +5,8 @@
 
 class CorvelThis : public CorvelExpression {
 public:
-    CorvelThis() = default;
-    CorvelThis(const CorvelThis& other) = default;
+    CorvelThis() { isThis = true; }
+    CorvelThis(const CorvelThis& other) : CorvelExpression(other) { isThis = true; }
 
     void WriteECMAScript(CorvelJSOutput* output) const override;
     void Debug(int indent) override;

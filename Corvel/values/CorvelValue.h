@@ -215,6 +215,13 @@ public:
     // (which may be neither operand); false, with `result` untouched, for
     // an operator that is not arithmetic, a comparison or a bit operation.
     static bool NumberOperation(ECMAOperatorType type, double x, double y, CorvelValue& result);
+    // Whether the operator makes a number of two numbers: the arithmetic,
+    // bit and shift operators.
+    static bool IsNumberArithmetic(ECMAOperatorType type) {
+        return (type >= ECMAAdd && type <= ECMAModulo) || (type >= ECMABitAnd && type <= ECMAShiftRightUnsigned);
+    }
+    // That number; `type` must be one of those operators.
+    static double NumberArithmetic(ECMAOperatorType type, double x, double y);
 
 private:
     static bool ComputeNumbers(ECMAOperatorType type, double x, double y, CorvelValue& result);

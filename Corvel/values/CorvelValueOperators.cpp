@@ -128,6 +128,25 @@ const char* TypeName(const CorvelValue& value) {
     }
 }
 
+
+// The arithmetic, bit and shift operators of two numbers. Inline in the
+// operators' own path and in the nodes' entries below.
+__attribute__((always_inline)) inline double Arithmetic(OperatorType type, double x, double y) {
+    switch (type) {
+        case CorvelValue::ECMAAdd: return x + y;
+        case CorvelValue::ECMASubtract: return x - y;
+        case CorvelValue::ECMAMultiply: return x * y;
+        case CorvelValue::ECMADivide: return x / y;
+        case CorvelValue::ECMAModulo: return NumberModulo(x, y);
+        case CorvelValue::ECMABitAnd: return (int32_t)(NumberBits(x) & NumberBits(y));
+        case CorvelValue::ECMABitXor: return (int32_t)(NumberBits(x) ^ NumberBits(y));
+        case CorvelValue::ECMABitOr: return (int32_t)(NumberBits(x) | NumberBits(y));
+        case CorvelValue::ECMAShiftLeft: return (int32_t)(NumberBits(x) << (NumberBits(y) & 31));
+        case CorvelValue::ECMAShiftRight: return (int32_t)NumberBits(x) >> (NumberBits(y) & 31);
+        default: return NumberBits(x) >> (NumberBits(y) & 31);
+    }
+}
+
 }  // namespace
 
 // Two numbers, the common case, need no conversion; the comparisons of
@@ -135,30 +154,21 @@ const char* TypeName(const CorvelValue& value) {
 // Inline in both of its callers: the operators' own path and the nodes'.
 __attribute__((always_inline)) inline bool CorvelValue::ComputeNumbers(ECMAOperatorType type, double x, double y,
                                                                       CorvelValue& result) {
-    double number;
     switch (type) {
-        case ECMAAdd: number = x + y; break;
-        case ECMASubtract: number = x - y; break;
-        case ECMAMultiply: number = x * y; break;
-        case ECMADivide: number = x / y; break;
-        case ECMAModulo: number = NumberModulo(x, y); break;
-        case ECMABitAnd: number = (int32_t)(NumberBits(x) & NumberBits(y)); break;
-        case ECMABitXor: number = (int32_t)(NumberBits(x) ^ NumberBits(y)); break;
-        case ECMABitOr: number = (int32_t)(NumberBits(x) | NumberBits(y)); break;
-        case ECMAShiftLeft: number = (int32_t)(NumberBits(x) << (NumberBits(y) & 31)); break;
-        case ECMAShiftRight: number = (int32_t)NumberBits(x) >> (NumberBits(y) & 31); break;
-        case ECMAShiftRightUnsigned: number = NumberBits(x) >> (NumberBits(y) & 31); break;
         case ECMAEqual: result.SetBool(x == y); return true;
         case ECMANotEqual: result.SetBool(x != y); return true;
         case ECMALessThan: result.SetBool(x < y); return true;
         case ECMALessThanEqual: result.SetBool(x <= y); return true;
         case ECMAGreaterThan: result.SetBool(x > y); return true;
         case ECMAGreaterThanEqual: result.SetBool(x >= y); return true;
-        default: return false;
+        default:
+            if (!IsNumberArithmetic(type)) return false;
+            result.SetNumber(Arithmetic(type, x, y));
+            return true;
     }
-    result.SetNumber(number);
-    return true;
 }
+
+double CorvelValue::NumberArithmetic(ECMAOperatorType type, double x, double y) { return Arithmetic(type, x, y); }
 
 bool CorvelValue::NumberOperation(ECMAOperatorType type, double x, double y, CorvelValue& result) {
     return ComputeNumbers(type, x, y, result);
