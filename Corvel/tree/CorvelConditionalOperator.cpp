@@ -1,6 +1,7 @@
 #include "CorvelConditionalOperator.h"
 
 #include "CorvelJSOutput.h"
+#include "CorvelOperator.h"
 #include "CorvelProgress.h"
 #include "CorvelValue.h"
 
@@ -47,10 +48,7 @@ CorvelStatus CorvelConditionalOperator::Evaluate(CorvelValue& result, CorvelExec
     int32_t index = progress.GetIndex();
     bool first = index == 2;
     if (index == -1 || index == 1) {
-        CorvelValue test;
-        if (condition->EvaluateDereferenced(test, context) == CorvelStatus::Suspend) return progress.Suspend(1);
-        test.ToBoolean();
-        first = test.GetBool();
+        if (condition->EvaluateCondition(first, context) == CorvelStatus::Suspend) return progress.Suspend(1);
     }
     const CorvelExpression* chosen = first ? whenTrue : whenFalse;
     if (chosen->EvaluateDereferenced(result, context) == CorvelStatus::Suspend) return progress.Suspend(first ? 2 : 3);

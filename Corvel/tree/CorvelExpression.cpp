@@ -46,3 +46,12 @@ CorvelStatus CorvelExpression::EvaluateDereferenced(CorvelValue& result, CorvelE
     if (status != CorvelStatus::Suspend) result.GetValue();
     return status;
 }
+
+CorvelStatus CorvelExpression::EvaluateTruth(bool& truth, CorvelExecutionContext* context) const {
+    CorvelValue test;
+    CorvelStatus status = EvaluateDereferenced(test, context);
+    if (status == CorvelStatus::Suspend) return status;
+    test.ToBoolean();
+    truth = test.GetBool();
+    return status;
+}

@@ -28,6 +28,10 @@ public:
     // Evaluate followed by the dereference (none after a suspension). A
     // name is read straight from its scope, without making a reference.
     CorvelStatus EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const;
+    // The expression as a condition: its value made a boolean. A comparison
+    // of two number trees that hold numbers is made without a value.
+    // Defined with CorvelOperator.
+    inline CorvelStatus EvaluateCondition(bool& truth, CorvelExecutionContext* context) const;
 
     // The expression as a plain name, or null.
     const CorvelIdentifier* AsIdentifier() const { return identifier; }
@@ -60,6 +64,9 @@ public:
     static const int kMaxNumberTreeHeight = 16;
 
 protected:
+    // EvaluateCondition by way of the value.
+    CorvelStatus EvaluateTruth(bool& truth, CorvelExecutionContext* context) const;
+
     // Set by identifiers to themselves: the one test the fast path needs.
     const CorvelIdentifier* identifier = nullptr;
     // Set by constants to their value.
@@ -70,4 +77,7 @@ protected:
     // Set by an operator that is a number tree to its height.
     uint8_t numberTreeHeight = 0;
     bool isThis = false;
+    // Set by a comparison of two number trees (see
+    // CorvelOperator::CompareNumbers).
+    bool comparesNumberTrees = false;
 };

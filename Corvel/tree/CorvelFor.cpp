@@ -4,6 +4,7 @@
 #include "CorvelExpression.h"
 #include "CorvelExpressionList.h"
 #include "CorvelJSOutput.h"
+#include "CorvelOperator.h"
 #include "CorvelProgress.h"
 #include "CorvelValue.h"
 
@@ -89,11 +90,10 @@ CorvelStatus CorvelFor::RunStatement(CorvelExecutionContext* context) const {
     for (;;) {
         if (ShouldYield(context)) return progress.Suspend(index == 2 || index == 3 ? index : 1, std::move(completion));
         if (condition && (index == 0 || index == 1)) {
-            CorvelValue test;
-            if (condition->EvaluateDereferenced(test, context) == CorvelStatus::Suspend)
+            bool truth;
+            if (condition->EvaluateCondition(truth, context) == CorvelStatus::Suspend)
                 return progress.Suspend(1, std::move(completion));
-            test.ToBoolean();
-            if (!test.GetBool()) break;
+            if (!truth) break;
             index = 0;
         }
         if (index != 2) {

@@ -3,6 +3,7 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelJSOutput.h"
+#include "CorvelOperator.h"
 #include "CorvelProgress.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelValue.h"
@@ -60,17 +61,14 @@ CorvelStatus CorvelIf::RunStatement(CorvelExecutionContext* context) const {
     int32_t index = progress.GetIndex();
     bool takeThen = index == 2;
     if (index == -1) {
-        CorvelValue test;
         try {
-            if (condition->EvaluateDereferenced(test, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
-            test.ToBoolean();
+            if (condition->EvaluateCondition(takeThen, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
         } catch (CorvelRuntimeException* exception) {
             exception->StampPosition(codePosition);
             throw;
         } catch (const std::bad_alloc&) {
             throw CorvelRuntimeException::OutOfMemory(codePosition);
         }
-        takeThen = test.GetBool();
     }
     const CorvelStatement* branch = takeThen ? thenStatement : elseStatement;
     CorvelStatus status = branch ? branch->RunStatement(context) : CorvelStatus(CorvelStatus::Normal);

@@ -145,6 +145,7 @@ void CorvelOperator::NoteLeafOperands() {
     int height = 1 + std::max(leftHeight, rightHeight);
     if (leafOperands && CorvelValue::IsNumberArithmetic(CodeOf(type)) && height <= kMaxNumberTreeHeight)
         numberTreeHeight = (uint8_t)height;
+    comparesNumberTrees = leafOperands && type >= Equal && type <= GreaterThanEqual;
 }
 
 // The links of a chain are copied from the bottom up, in a loop.
@@ -301,6 +302,22 @@ bool CorvelOperator::ComputeNumber(const CorvelExecutionContext* context, double
     double x, y;
     if (!NumberOfTree(left, context, x) || !NumberOfTree(right, context, y)) return false;
     number = CorvelValue::NumberArithmetic(CodeOf(type), x, y);
+    return true;
+}
+
+// The comparisons of numbers are the machine's (false whenever NaN is
+// involved), as the value computations make them.
+bool CorvelOperator::CompareNumbers(const CorvelExecutionContext* context, bool& truth) const {
+    double x, y;
+    if (!NumberOfTree(left, context, x) || !NumberOfTree(right, context, y)) return false;
+    switch (type) {
+        case Equal: truth = x == y; break;
+        case NotEqual: truth = x != y; break;
+        case LessThan: truth = x < y; break;
+        case LessThanEqual: truth = x <= y; break;
+        case GreaterThan: truth = x > y; break;
+        default: truth = x >= y; break;
+    }
     return true;
 }
 

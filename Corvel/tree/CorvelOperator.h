@@ -94,6 +94,9 @@ public:
     static bool NumberOf(const CorvelExpression* tree, const CorvelExecutionContext* context, double& number);
     // NumberOf for an operator that is a number tree.
     bool ComputeNumber(const CorvelExecutionContext* context, double& number) const;
+    // The truth of a comparison of two number trees, made in place; false
+    // when one of their names is not a number held by the running function.
+    bool CompareNumbers(const CorvelExecutionContext* context, bool& truth) const;
 
     // Writes the operator's symbol ("Undefined" outside the table) and
     // answers its argument type (Binary outside the table).
@@ -162,3 +165,9 @@ private:
     // The link above this one, when this one is the left operand of a link.
     CorvelOperator* chainParent = nullptr;
 };
+
+inline CorvelStatus CorvelExpression::EvaluateCondition(bool& truth, CorvelExecutionContext* context) const {
+    if (comparesNumberTrees && static_cast<const CorvelOperator*>(this)->CompareNumbers(context, truth))
+        return CorvelStatus::Normal;
+    return EvaluateTruth(truth, context);
+}

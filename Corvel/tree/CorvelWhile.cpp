@@ -3,6 +3,7 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelJSOutput.h"
+#include "CorvelOperator.h"
 #include "CorvelProgress.h"
 #include "CorvelValue.h"
 
@@ -44,11 +45,10 @@ CorvelStatus CorvelWhile::RunStatement(CorvelExecutionContext* context) const {
     for (;;) {
         if (ShouldYield(context)) return progress.Suspend(index == 2 ? 2 : 0, std::move(completion));
         if (index != 2) {
-            CorvelValue test;
-            if (condition->EvaluateDereferenced(test, context) == CorvelStatus::Suspend)
+            bool truth;
+            if (condition->EvaluateCondition(truth, context) == CorvelStatus::Suspend)
                 return progress.Suspend(1, std::move(completion));
-            test.ToBoolean();
-            if (!test.GetBool()) break;
+            if (!truth) break;
         }
         CorvelStatus status = body ? body->RunStatement(context) : CorvelStatus(CorvelStatus::Normal);
         if (status == CorvelStatus::Suspend) return progress.Suspend(2, std::move(completion));

@@ -119,3 +119,17 @@ function aliased(k) {
     return k + " " + arguments[0];
 }
 Debug.trace(aliased("x") + "\n");
+
+// Comparisons as conditions, of numbers and of what only looks like them.
+function conditions(a, b) {
+    var line = "";
+    if (a < b) line = line + "lt "; else line = line + "not-lt ";
+    if (a == b) line = line + "eq "; else line = line + "not-eq ";
+    line = line + (a >= b ? "ge " : "not-ge ");
+    var n = 0;
+    while (n * a < b && n < 5) n++;
+    for (var m = 0; m + a != b && m < 5; m++) {}
+    return line + n + " " + m;
+}
+Debug.trace(conditions(1, 3) + " | " + conditions("10", "9") + " | " + conditions(0 / 0, 3) + " | " +
+            conditions(2, "4") + " | " + conditions(null, 0) + "\n");
