@@ -283,6 +283,18 @@ void CorvelExecutionContext::AddScope(CorvelObject* scope) {
     scope->AddRef();
 }
 
+inline void CorvelExecutionContext::NoteInnermostScope() {
+    CorvelObject* innermost = scopeCount > 0 ? scopes[scopeCount - 1] : nullptr;
+    if (activation && innermost == activation) {
+        innermostActivation = activation;
+        innermostGlobal = nullptr;
+        return;
+    }
+    CorvelGlobalObject* global = innermost ? GetGlobalObject() : nullptr;
+    innermostActivation = nullptr;
+    innermostGlobal = global && innermost == global ? global : nullptr;
+}
+
 void CorvelExecutionContext::PushScope(CorvelObject* scope) {
     if (scopeCount == scopeCapacity) {
         CorvelObject** larger = new CorvelObject*[scopeCapacity * 2];
@@ -301,15 +313,15 @@ void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
     if (scope) scope->Release();
 }
 
-void CorvelExecutionContext::NoteInnermostScope() {
-    CorvelObject* innermost = scopeCount > 0 ? scopes[scopeCount - 1] : nullptr;
-    innermostActivation = activation && innermost == activation ? activation : nullptr;
-    CorvelGlobalObject* global = innermost && !innermostActivation ? GetGlobalObject() : nullptr;
-    innermostGlobal = global && innermost == global ? global : nullptr;
-}
 
+// Nothing is innermost any more before the first scope is let go.
 void CorvelExecutionContext::CleanUpScopeChain() {
-    while (scopeCount > 0) RemoveScope(scopes[scopeCount - 1]);
+    innermostActivation = nullptr;
+    innermostGlobal = nullptr;
+    while (scopeCount > 0) {
+        CorvelObject* scope = scopes[--scopeCount];
+        if (scope) scope->Release();
+    }
 }
 
 // Statement-position records.

@@ -59,6 +59,7 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
 }
 
 CorvelActivationObject::~CorvelActivationObject() {
+    if (argumentObjectKey == 0) return;
     CorvelObject* object = CorvelObjectTable::FindObject(argumentObjectKey);
     CorvelArgumentObject* argumentObject = dynamic_cast<CorvelArgumentObject*>(object);
     if (argumentObject && argumentObject->activation == this) argumentObject->Detach();
@@ -75,6 +76,9 @@ void CorvelActivationObject::BindVariables() {
         const CorvelValue* own = FindOwnProperty(variable->GetHashedName());
         slots[slot] = const_cast<CorvelValue*>(own);
     }
+    bound = true;
+    boundSequence = GetNextPropertySequence();
+    boundUnlinks = GetPropertyUnlinkCount();
 }
 
 uint32_t CorvelActivationObject::FindLocal(const CorvelPropertyStore::Name& name) const {

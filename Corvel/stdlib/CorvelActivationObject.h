@@ -60,6 +60,13 @@ public:
     uint64_t GetLocalsKey() const { return definition ? definition->GetLocalsKey() : 0; }
     // The slot of a name of the body, found once and then cached by it.
     uint32_t FindLocal(const CorvelPropertyStore::Name& name) const;
+    // Whether the activation has had no property added or removed since
+    // its variables were bound: its properties are then its local names
+    // (and "arguments", which has no slot), so a name without a slot that
+    // is not "arguments" is not here.
+    bool HoldsOnlyLocals() const {
+        return bound && GetNextPropertySequence() == boundSequence && GetPropertyUnlinkCount() == boundUnlinks;
+    }
     // The property in `slot`, or null when the slot is empty (the name was
     // deleted) or there is no such slot.
     CorvelValue* GetLocal(uint32_t slot) const { return slot < slotCount ? slots[slot] : nullptr; }
@@ -107,4 +114,8 @@ private:
     std::unique_ptr<CorvelValue*[]> heapSlots;
     CorvelValue** slots = inlineSlots;
     uint32_t slotCount = 0;
+    // The store's sequence and unlink count when the variables were bound.
+    bool bound = false;
+    uint32_t boundSequence = 0;
+    uint32_t boundUnlinks = 0;
 };

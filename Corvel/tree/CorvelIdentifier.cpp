@@ -8,15 +8,23 @@
 #include "CorvelObject.h"
 #include "CorvelRuntimeException.h"
 
+#include <cstring>
+
 
 // The references made of the name share its text, and its hashes with it.
-CorvelIdentifier::CorvelIdentifier(const char* name) : nameValue(name ? name : ""), hashedName(nameValue.GetString()) {
+CorvelIdentifier::CorvelIdentifier(const char* name)
+    : nameValue(name ? name : ""),
+      hashedName(nameValue.GetString()),
+      isArgumentsName(strcmp(nameValue.GetString(), "arguments") == 0) {
     identifier = this;
     nameValue.KeepTextHash(hashedName.bucket, hashedName.indexHash);
 }
 
 CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
-    : CorvelExpression(other), nameValue(other.nameValue), hashedName(nameValue.GetString()) {
+    : CorvelExpression(other),
+      nameValue(other.nameValue),
+      hashedName(nameValue.GetString()),
+      isArgumentsName(other.isArgumentsName) {
     identifier = this;
 }
 
@@ -27,9 +35,21 @@ void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
 
 void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", GetName()); }
 
+// A name the running function does not have is looked for from the scope
+// past its activation, when the activation surely lacks it.
+__QelPOSITION* CorvelIdentifier::StartOfWalk(const CorvelExecutionContext* context) const {
+    __QelPOSITION* at = context->GetScopeChainHeadPosition();
+    if (at && SkipsActivation(context)) context->GetNextScope(at);
+    return at;
+}
+
 CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
+    if (FindLocal(context)) {
+        CorvelActivationObject* activation = context->GetInnermostActivation();
+        return activation ? static_cast<CorvelObject*>(activation) : context->GetInnermostGlobal();
+    }
     const CorvelGlobalObject* global = context->GetGlobalObject();
-    for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
+    for (__QelPOSITION* at = StartOfWalk(context); at;) {
         CorvelObject* scope = context->GetNextScope(at);
         if (scope == global ? global->HasName(hashedName) : scope->HasPropertyHashed(hashedName)) return scope;
     }
@@ -52,7 +72,7 @@ CorvelValue* CorvelIdentifier::FindLocalSlot(CorvelActivationObject* activation,
 // made on first use, which the read that follows would make anyway.
 void CorvelIdentifier::EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const {
     const CorvelGlobalObject* global = context->GetGlobalObject();
-    for (__QelPOSITION* at = context->GetScopeChainHeadPosition(); at;) {
+    for (__QelPOSITION* at = StartOfWalk(context); at;) {
         CorvelObject* scope = context->GetNextScope(at);
         const CorvelValue* value = scope == global ? global->FindName(hashedName) : scope->FindHashed(hashedName);
         if (value) {

@@ -56,6 +56,16 @@ public:
         if ((cached & ~(uint64_t)kSlotMask) != key) return FindLocalSlot(activation, key);
         return activation->GetLocal((uint32_t)(cached & kSlotMask));
     }
+    // Whether the innermost scope is an activation that surely does not
+    // have the name: FindLocal found it has no slot for it, it is not
+    // "arguments", and the activation holds only its locals.
+    bool SkipsActivation(const CorvelExecutionContext* context) const {
+        CorvelActivationObject* activation = context->GetInnermostActivation();
+        if (!activation || isArgumentsName) return false;
+        uint64_t key = activation->GetLocalsKey();
+        return key != 0 && localSlot.load(std::memory_order_relaxed) == (key | kSlotMask) &&
+               activation->HoldsOnlyLocals();
+    }
     // EvaluateValue for a name that FindLocal did not find.
     void EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const;
 
@@ -73,7 +83,10 @@ private:
     // definition's locals key with the slot in the low 24 bits. A tree may
     // run on several threads at once, hence atomic.
     mutable std::atomic<uint64_t> localSlot{0};
+    bool isArgumentsName;
     static const uint64_t kSlotMask = CorvelFunctionDefinition::kNoLocal;
+    // Where a walk of the scope chain for the name starts.
+    __QelPOSITION* StartOfWalk(const CorvelExecutionContext* context) const;
     // Finds the name's slot in a function met for the first time.
     CorvelValue* FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const;
 };

@@ -254,6 +254,9 @@ protected:
         return m_properties.Find(name);
     }
     uint32_t GetPropertyUnlinkCount() const { return m_properties.GetUnlinkCount(); }
+    // The sequence number the next own property will get: it changes with
+    // every property added.
+    uint32_t GetNextPropertySequence() const { return m_properties.GetNextSequence(); }
     // Adds an own property the caller knows is not there yet.
     const CorvelValue& AddNewOwnProperty(const CorvelPropertyStore::Name& name, const CorvelValue& value,
                                          int attributes) {
