@@ -140,8 +140,10 @@ void CorvelOperator::NoteLeafOperands() {
     bool numeric = (type >= Add && type <= GreaterThanEqual) || (type >= BitAnd && type <= ShiftRightUnsigned);
     bool step = type >= PostIncrement && type <= PreDecrement;
     bool assign = type >= Assign && type <= RightShiftUnsignedAssign;
+    bool memberAssign = type == Assign && left && left->AsPlainSelection() && right &&
+                        (right->IsLeaf() || rightHeight);
     leafOperands = (numeric && leftHeight && rightHeight) || (step && leftIdentifier) ||
-                   (assign && leftIdentifier && rightHeight);
+                   (assign && leftIdentifier && rightHeight) || memberAssign;
     int height = 1 + std::max(leftHeight, rightHeight);
     if (leafOperands && CorvelValue::IsNumberArithmetic(CodeOf(type)) && height <= kMaxNumberTreeHeight)
         numberTreeHeight = (uint8_t)height;
@@ -323,10 +325,29 @@ bool CorvelOperator::CompareNumbers(const CorvelExecutionContext* context, bool&
 
 inline bool CorvelOperator::EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const {
     if (!right) return StepLocal(result, context);
-    if (type >= Assign) return AssignLocal(result, context);
+    if (type >= Assign) return leftIdentifier ? AssignLocal(result, context) : AssignMember(result, context);
     double x, y;
     return NumberOfTree(left, context, x) && NumberOfTree(right, context, y) &&
            CorvelValue::NumberOperation(CodeOf(type), x, y, result);
+}
+
+// o.x = y and o[k] = y of a member found in place and a constant, a name
+// or a number tree y: making y runs no script, so the member stays as found.
+bool CorvelOperator::AssignMember(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelMemberSelection::Place place;
+    if (!left->AsPlainSelection()->FindPlace(place, context)) return false;
+    if (right->IsLeaf()) {
+        const CorvelValue* value = right->PeekValue(context);
+        if (!value) return false;
+        result.Assign(*value);
+        result.SetAttributes(0);
+    } else {
+        double number;
+        if (!NumberOfTree(right, context, number)) return false;
+        result.SetNumber(number);
+    }
+    place.Write(result);
+    return true;
 }
 
 // A local number stepped where it is stored; its attributes stay as they

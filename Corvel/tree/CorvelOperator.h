@@ -155,6 +155,7 @@ private:
     bool EvaluateLeaves(CorvelValue& result, CorvelExecutionContext* context) const;
     bool StepLocal(CorvelValue& result, CorvelExecutionContext* context) const;
     bool AssignLocal(CorvelValue& result, CorvelExecutionContext* context) const;
+    bool AssignMember(CorvelValue& result, CorvelExecutionContext* context) const;
 
     // Assignments to a plain name write straight to its scope.
     const CorvelIdentifier* leftIdentifier;
