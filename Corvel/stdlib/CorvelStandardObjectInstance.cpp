@@ -3,6 +3,8 @@
 #include "CorvelEnvironment.h"
 #include "CorvelStandardObjectPrototype.h"
 
+#include <typeinfo>
+
 CorvelStandardObjectInstance::CorvelStandardObjectInstance() = default;
 
 CorvelStandardObjectInstance::~CorvelStandardObjectInstance() { SetSpecialPrototype(nullptr); }
@@ -30,4 +32,16 @@ void CorvelStandardObjectInstance::SetSpecialPrototype(CorvelObject* prototype) 
     CorvelObject* previous = m_specialPrototype;
     m_specialPrototype = prototype;
     if (previous) previous->Release();
+}
+
+void CorvelStandardObjectInstance::PutHashed(const CorvelPropertyStore::Name& key, const CorvelValue& value) {
+    if (typeid(*this) == typeid(CorvelStandardObjectInstance))
+        PutByStore(key, value);
+    else
+        Put(key.text, value);
+}
+
+bool CorvelStandardObjectInstance::CanPutHashed(const CorvelPropertyStore::Name& key) const {
+    if (typeid(*this) == typeid(CorvelStandardObjectInstance)) return CanPutByStore(key);
+    return CanPut(key.text);
 }

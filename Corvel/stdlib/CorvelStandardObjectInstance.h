@@ -14,6 +14,10 @@ public:
     ClassType Class() const override;
     // Drops the special prototype as well.
     void ResetObject() override;
+    // Without hashing the name again, for this class itself (a class derived
+    // from it may write its properties its own way).
+    void PutHashed(const CorvelPropertyStore::Name& key, const CorvelValue& value) override;
+    bool CanPutHashed(const CorvelPropertyStore::Name& key) const override;
 
     // Holds a reference on the new prototype (null: back to the default).
     void SetSpecialPrototype(CorvelObject* prototype);

@@ -67,8 +67,12 @@ void Adopt(CorvelValue& result, CorvelValue& reference) {
 inline void CorvelMemberSelection::Convert(Target& target) const {
     if (target.base.GetType() != CorvelValue::Object) target.base.ToObject();
     if (!IsBracketForm()) {
-        if (memberName) target.nameValue = &memberName->GetNameValue();
-        else target.name.SetString("");
+        if (memberName) {
+            target.nameValue = &memberName->GetNameValue();
+            target.hashedName = &memberName->GetHashedName();
+        } else {
+            target.name.SetString("");
+        }
         return;
     }
     target.isIndex = target.name.IsArrayIndexNumber(target.index);
@@ -118,6 +122,7 @@ bool CorvelMemberSelection::FindPlace(Place& place, const CorvelExecutionContext
     if (!IsBracketForm()) {
         if (!memberName) return false;
         place.name = &memberName->GetNameValue();
+        place.hashedName = &memberName->GetHashedName();
     } else if (const CorvelValue* key = member->PeekValue(context)) {
         if (key->GetType() == CorvelValue::String) {
             place.name = key;
@@ -136,6 +141,7 @@ bool CorvelMemberSelection::FindPlace(Place& place, const CorvelExecutionContext
 }
 
 const CorvelValue& CorvelMemberSelection::Place::Read() const {
+    if (hashedName) return object->GetHashed(*hashedName);
     if (!name) return object->GetElement(index);
     return object->GetHashed(CorvelPropertyStore::Name::OfValueText(name->GetString()));
 }
@@ -147,9 +153,9 @@ void CorvelMemberSelection::Place::Write(const CorvelValue& value) const {
         object->PutElement(index, value);
     } else if (nameIsScriptValue) {
         CorvelValue held(*name);
-        object->Put(held.GetString(), value);
+        object->PutHashed(CorvelPropertyStore::Name::OfValueText(held.GetString()), value);
     } else {
-        object->Put(name->GetString(), value);
+        object->PutHashed(*hashedName, value);
     }
 }
 
@@ -201,6 +207,7 @@ CorvelStatus CorvelMemberSelection::ReadTarget(Target& target, CorvelValue& resu
 void CorvelMemberSelection::PutTarget(Target& target, const CorvelValue& value, CorvelExecutionContext* context) {
     if (CorvelObject* found = target.base.ForceGetObject()) {
         if (target.isIndex) found->PutElement(target.index, value);
+        else if (target.hashedName) found->PutHashed(*target.hashedName, value);
         else found->Put(target.nameValue->GetString(), value);
         return;
     }

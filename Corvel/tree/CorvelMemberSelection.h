@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CorvelExpression.h"
+#include "CorvelPropertyStore.h"
 #include "CorvelValue.h"
 
 #include <cstdint>
@@ -41,6 +42,8 @@ public:
         // The name of the bracket form; the dot form's is the node's own.
         CorvelValue name;
         const CorvelValue* nameValue = &name;
+        // The dot form's name, hashed once by the tree.
+        const CorvelPropertyStore::Name* hashedName = nullptr;
         uint32_t index = 0;
         bool isIndex = false;
 
@@ -62,6 +65,8 @@ public:
         uint32_t index = 0;
         // Whether the name is a script's value, which the write may change.
         bool nameIsScriptValue = false;
+        // The dot form's name, hashed once by the tree.
+        const CorvelPropertyStore::Name* hashedName = nullptr;
 
         const CorvelValue& Read() const;
         void Write(const CorvelValue& value) const;

@@ -163,21 +163,23 @@ const CorvelValue* CorvelObject::FindHashed(const Name& key) const {
     return nullptr;
 }
 
-void CorvelObject::Put(const char* name, const CorvelValue& value) {
-    Name key(name);
+void CorvelObject::Put(const char* name, const CorvelValue& value) { PutByStore(Name(name), value); }
+
+bool CorvelObject::CanPut(const char* name) const { return CanPutByStore(Name(name)); }
+
+void CorvelObject::PutByStore(const Name& key, const CorvelValue& value) {
     if (CorvelValue* own = FindOwnValue(key)) {
         if (!(own->GetAttributes() & CorvelValue::ReadOnly)) *own = value;
         return;
     }
     const CorvelObject* prototype = Prototype();
-    if (prototype && !prototype->CanPut(name)) return;
+    if (prototype && !prototype->CanPutHashed(key)) return;
     AddOwnProperty(key, value, value.GetAttributes());
 }
 
-bool CorvelObject::CanPut(const char* name) const {
-    Name key(name);
+bool CorvelObject::CanPutByStore(const Name& key) const {
     for (const CorvelObject* object = this; object; object = object->Prototype())
-        if (const CorvelValue* value = object->FindOwn(key, name, false))
+        if (const CorvelValue* value = object->FindOwn(key, key.text, false))
             return !(value->GetAttributes() & CorvelValue::ReadOnly);
     return true;
 }

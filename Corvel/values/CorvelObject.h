@@ -131,6 +131,10 @@ public:
     // CanPut overrides Put as well.
     virtual void Put(const char* name, const CorvelValue& value);
     virtual bool CanPut(const char* name) const;
+    // Put and CanPut of a name already hashed: by name unless a class knows
+    // its Put and CanPut are these (see PutByStore).
+    virtual void PutHashed(const CorvelPropertyStore::Name& key, const CorvelValue& value) { Put(key.text, value); }
+    virtual bool CanPutHashed(const CorvelPropertyStore::Name& key) const { return CanPut(key.text); }
     virtual bool HasProperty(const char* name) const;
     virtual bool Delete(const char* name);
     // Calls valueOf and toString (toString first for hint String) until one
@@ -221,6 +225,9 @@ protected:
     // a property that would be made on first read may be answered by a
     // stand-in without attributes instead.
     virtual const CorvelValue* FindOwn(const CorvelPropertyStore::Name& key, const char* name, bool make) const;
+    // What this class's Put and CanPut do, for a name already hashed.
+    void PutByStore(const CorvelPropertyStore::Name& key, const CorvelValue& value);
+    bool CanPutByStore(const CorvelPropertyStore::Name& key) const;
     // The prototype walk of Get for a name already hashed.
     const CorvelValue& GetProperty(const CorvelPropertyStore::Name& key, const char* name) const;
     // Removes an own property whatever its attributes; false if absent.
