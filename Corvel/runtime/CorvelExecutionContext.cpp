@@ -155,6 +155,9 @@ void CorvelExecutionContext::Reset() {
     activation = nullptr;
     innermostActivation = nullptr;
     innermostGlobal = nullptr;
+    innermostLocalsKey = 0;
+    innermostSlots = nullptr;
+    innermostSlotCount = 0;
     delete ownedCode;
     ownedCode = nullptr;
     code = nullptr;
@@ -288,10 +291,16 @@ inline void CorvelExecutionContext::NoteInnermostScope() {
     if (activation && innermost == activation) {
         innermostActivation = activation;
         innermostGlobal = nullptr;
+        innermostLocalsKey = activation->GetLocalsKey();
+        innermostSlots = activation->GetSlots();
+        innermostSlotCount = activation->GetSlotCount();
         return;
     }
     CorvelGlobalObject* global = innermost ? GetGlobalObject() : nullptr;
     innermostActivation = nullptr;
+    innermostLocalsKey = 0;
+    innermostSlots = nullptr;
+    innermostSlotCount = 0;
     innermostGlobal = global && innermost == global ? global : nullptr;
 }
 
@@ -318,6 +327,9 @@ void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
 void CorvelExecutionContext::CleanUpScopeChain() {
     innermostActivation = nullptr;
     innermostGlobal = nullptr;
+    innermostLocalsKey = 0;
+    innermostSlots = nullptr;
+    innermostSlotCount = 0;
     while (scopeCount > 0) {
         CorvelObject* scope = scopes[--scopeCount];
         if (scope) scope->Release();

@@ -106,6 +106,13 @@ public:
     // The global object when it is the innermost scope (global code, or
     // eval code of it, with no `with` open), else null.
     CorvelGlobalObject* GetInnermostGlobal() const { return innermostGlobal; }
+    // The innermost activation's locals key and slots (see
+    // CorvelActivationObject::GetLocalsKey), kept here for the look-up of
+    // every name: 0 and none without an innermost activation.
+    uint64_t GetInnermostLocalsKey() const { return innermostLocalsKey; }
+    CorvelValue* GetInnermostLocal(uint32_t slot) const {
+        return slot < innermostSlotCount ? innermostSlots[slot] : nullptr;
+    }
 
     // Find-or-create the record of a statement, of a built-in call (the first
     // record without a statement), or an integer record. The last answers
@@ -184,6 +191,9 @@ private:
     // as the chain changes, since every name of a function asks for it.
     CorvelActivationObject* innermostActivation = nullptr;
     CorvelGlobalObject* innermostGlobal = nullptr;
+    uint64_t innermostLocalsKey = 0;
+    CorvelValue* const* innermostSlots = nullptr;
+    uint32_t innermostSlotCount = 0;
     CorvelValue returnValue;
     CorvelStatement* code = nullptr;
     CorvelStatementBlock* ownedCode = nullptr;

@@ -70,6 +70,10 @@ public:
     // The property in `slot`, or null when the slot is empty (the name was
     // deleted) or there is no such slot.
     CorvelValue* GetLocal(uint32_t slot) const { return slot < slotCount ? slots[slot] : nullptr; }
+    // The slots themselves, which stay where they are while the activation
+    // lives (their contents change).
+    CorvelValue* const* GetSlots() const { return slots; }
+    uint32_t GetSlotCount() const { return slotCount; }
 
     ClassType Class() const override;
     // Every name a function uses is looked up here first, and an activation

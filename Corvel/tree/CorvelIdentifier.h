@@ -50,11 +50,11 @@ public:
             const CorvelGlobalObject* global = context->GetInnermostGlobal();
             return global ? global->PeekName(hashedName) : nullptr;
         }
-        uint64_t key = activation->GetLocalsKey();
+        uint64_t key = context->GetInnermostLocalsKey();
         if (key == 0) return nullptr;
         uint64_t cached = localSlot.load(std::memory_order_relaxed);
         if ((cached & ~(uint64_t)kSlotMask) != key) return FindLocalSlot(activation, key);
-        return activation->GetLocal((uint32_t)(cached & kSlotMask));
+        return context->GetInnermostLocal((uint32_t)(cached & kSlotMask));
     }
     // Whether the innermost scope is an activation that surely does not
     // have the name: FindLocal found it has no slot for it, it is not
