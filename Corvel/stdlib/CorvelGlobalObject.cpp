@@ -325,7 +325,7 @@ const CorvelValue* CorvelGlobalObject::FindNameFirst(const CorvelPropertyStore::
 // this class is the base class's Put.
 void CorvelGlobalObject::PutName(const CorvelPropertyStore::Name& key, const CorvelValue& value) {
     if (CorvelValue* known = RememberedName(key)) {
-        if (!(known->GetAttributes() & CorvelValue::ReadOnly)) *known = value;
+        if (!(known->GetAttributes() & CorvelValue::ReadOnly)) known->Assign(value);
         return;
     }
     Put(key.text, value);

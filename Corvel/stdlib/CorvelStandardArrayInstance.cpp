@@ -63,7 +63,7 @@ void CorvelStandardArrayInstance::Put(const char* name, const CorvelValue& value
 // have a property of its name.
 void CorvelStandardArrayInstance::PutElement(uint32_t index, const CorvelValue& value) {
     if (CorvelValue* element = FindDenseElement(index)) {
-        if (!(element->GetAttributes() & CorvelValue::ReadOnly)) *element = value;
+        if (!(element->GetAttributes() & CorvelValue::ReadOnly)) element->Assign(value);
         return;
     }
     if (!CanAddDenseElement(index)) return CorvelStandardInstance::PutElement(index, value);

@@ -169,7 +169,7 @@ bool CorvelObject::CanPut(const char* name) const { return CanPutByStore(Name(na
 
 void CorvelObject::PutByStore(const Name& key, const CorvelValue& value) {
     if (CorvelValue* own = FindOwnValue(key)) {
-        if (!(own->GetAttributes() & CorvelValue::ReadOnly)) *own = value;
+        if (!(own->GetAttributes() & CorvelValue::ReadOnly)) own->Assign(value);
         return;
     }
     const CorvelObject* prototype = Prototype();
