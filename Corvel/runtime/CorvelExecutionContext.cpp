@@ -224,7 +224,9 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
         code->InstantiateVariables(this);
         return;
     }
-    for (const CorvelIdentifier* variable : definition->GetDeclaredVariables()) InstantiateName(variable);
+    // Locals held apart are all there already.
+    if (!activation->HoldsLocalsApart())
+        for (const CorvelIdentifier* variable : definition->GetDeclaredVariables()) InstantiateName(variable);
     activation->BindVariables();
 }
 

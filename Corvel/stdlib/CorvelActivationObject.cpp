@@ -3,12 +3,14 @@
 #include "CorvelFunctionDefinition.h"
 #include "CorvelIdentifier.h"
 #include "CorvelIdentifierList.h"
+#include "CorvelMemoryBudget.h"
 #include "CorvelObjectTable.h"
 #include "CorvelStandardFunctionInstance.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -21,7 +23,7 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
                                                const CorvelValue* arguments, int count,
                                                CorvelStandardFunctionInstance* calledFunction,
                                                const CorvelFunctionDefinition* calledDefinition)
-    : CorvelObject(false), parameters(parameterList), argumentCount(count), function(calledFunction) {
+    : CorvelObject(false), parameters(parameterList), function(calledFunction), argumentCount(count) {
     // Registered in the object table only when a value first names it (a
     // reference to one of its properties): most calls never need its key.
     int parameterCount = GetParameterCount();
@@ -41,6 +43,10 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
         extraArguments.reset(new CorvelValue[extra]);
         for (int i = 0; i < extra; ++i) extraArguments[i] = arguments[parameterCount + i];
     }
+    if (definition && definition->HoldsLocalsApart()) {
+        MakeLocalsApart(arguments, argumentCount);
+        return;
+    }
     // Attributes are set explicitly: an argument read from a property may
     // carry that property's flags, which a parameter must not inherit.
     // Parameters with names all different are entered without a look first.
@@ -59,10 +65,65 @@ CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* param
 }
 
 CorvelActivationObject::~CorvelActivationObject() {
-    if (argumentObjectKey == 0) return;
-    CorvelObject* object = CorvelObjectTable::FindObject(argumentObjectKey);
-    CorvelArgumentObject* argumentObject = dynamic_cast<CorvelArgumentObject*>(object);
-    if (argumentObject && argumentObject->activation == this) argumentObject->Detach();
+    if (argumentObjectKey != 0) {
+        CorvelObject* object = CorvelObjectTable::FindObject(argumentObjectKey);
+        CorvelArgumentObject* argumentObject = dynamic_cast<CorvelArgumentObject*>(object);
+        if (argumentObject && argumentObject->activation == this) argumentObject->Detach();
+    }
+    DestroyLocalsApart();
+}
+
+// Every local gets a value, undefined for the variables; one named like an
+// earlier local shares that one's. Parameters take their arguments, with no
+// attributes of their own.
+void CorvelActivationObject::MakeLocalsApart(const CorvelValue* arguments, int argumentCount) {
+    uint32_t count = slotCount;
+    values = count <= kInlineValues ? reinterpret_cast<CorvelValue*>(inlineValues)
+                                    : static_cast<CorvelValue*>(CorvelMemoryBudget::Allocate(count * sizeof(CorvelValue)));
+    for (uint32_t slot = 0; slot < count; ++slot) new (&values[slot]) CorvelValue();
+    for (uint32_t slot = 0; slot < count; ++slot) slots[slot] = &values[definition->GetLocalHome(slot)];
+    int parameterCount = GetParameterCount();
+    for (int i = 0; i < parameterCount && i < argumentCount; ++i) {
+        values[i].Assign(arguments[i]);
+        values[i].SetAttributes(0);
+    }
+    localsApart = true;
+}
+
+void CorvelActivationObject::DestroyLocalsApart() {
+    if (!values) return;
+    CorvelValue* held = values;
+    uint32_t count = slotCount;
+    values = nullptr;
+    for (uint32_t i = 0; i < count; ++i) held[i].~CorvelValue();
+    if (held != reinterpret_cast<CorvelValue*>(inlineValues))
+        CorvelMemoryBudget::Free(held, count * sizeof(CorvelValue));
+}
+
+CorvelValue* CorvelActivationObject::FindLocalApart(const CorvelPropertyStore::Name& key) const {
+    uint32_t slot = definition->FindLocal(key);
+    return slot == CorvelFunctionDefinition::kNoLocal ? nullptr : slots[slot];
+}
+
+// The entries are made first and the slots moved over only once all are
+// there, so that a store without memory for them leaves the locals apart.
+void CorvelActivationObject::StoreLocals() {
+    if (!localsApart) return;
+    uint32_t count = slotCount;
+    uint32_t made = 0;
+    try {
+        for (; made < count; ++made)
+            if (definition->GetLocalHome(made) == made)
+                AddNewOwnProperty(definition->GetLocalName(made), values[made], values[made].GetAttributes());
+    } catch (...) {
+        for (uint32_t slot = 0; slot < made; ++slot)
+            if (definition->GetLocalHome(slot) == slot) RemoveProperty(definition->GetLocalName(slot).text);
+        throw;
+    }
+    for (uint32_t slot = 0; slot < count; ++slot)
+        slots[slot] = const_cast<CorvelValue*>(FindOwnProperty(definition->GetLocalName(definition->GetLocalHome(slot))));
+    localsApart = false;
+    DestroyLocalsApart();
 }
 
 CorvelObject::ClassType CorvelActivationObject::Class() const { return ClassActivation; }
@@ -71,7 +132,7 @@ CorvelObject::ClassType CorvelActivationObject::Class() const { return ClassActi
 // "arguments" name never has a slot, as its object is made on first use.
 void CorvelActivationObject::BindVariables() {
     int parameterCount = GetParameterCount();
-    for (uint32_t slot = (uint32_t)parameterCount; slot < slotCount; ++slot) {
+    for (uint32_t slot = (uint32_t)parameterCount; slot < slotCount && !localsApart; ++slot) {
         const CorvelIdentifier* variable = definition->GetDeclaredVariables()[slot - parameterCount];
         const CorvelValue* own = FindOwnProperty(variable->GetHashedName());
         slots[slot] = const_cast<CorvelValue*>(own);
@@ -104,6 +165,8 @@ void CorvelActivationObject::CreateArgumentObject() {
 
 const CorvelValue* CorvelActivationObject::FindOwn(const CorvelPropertyStore::Name& key, const char* propertyName,
                                                    bool make) const {
+    if (localsApart)
+        if (const CorvelValue* local = FindLocalApart(key)) return local;
     // Every name a function uses is looked up here: its hash is compared first.
     if (argumentsPending && key.indexHash == kArgumentsName.indexHash && IsPendingArguments(propertyName)) {
         if (!make) return &CorvelValue::ms_undefined;
@@ -124,10 +187,17 @@ bool CorvelActivationObject::HasProperty(const char* propertyName) const {
 void CorvelActivationObject::Put(const char* propertyName, const CorvelValue& value) {
     // Replaced before it was ever read: the object need not exist.
     if (IsPendingArguments(propertyName)) argumentsPending = false;
+    if (localsApart) {
+        if (CorvelValue* local = FindLocalApart(CorvelPropertyStore::Name(propertyName))) {
+            if (!(local->GetAttributes() & CorvelValue::ReadOnly)) local->Assign(value);
+            return;
+        }
+    }
     CorvelObject::Put(propertyName, value);
 }
 
 bool CorvelActivationObject::Delete(const char* propertyName) {
+    StoreLocals();
     if (!IsPendingArguments(propertyName)) {
         bool deleted = CorvelObject::Delete(propertyName);
         if (slotCount) ClearSlots(propertyName);
@@ -138,13 +208,19 @@ bool CorvelActivationObject::Delete(const char* propertyName) {
 }
 
 CorvelObject::PropertyEnumerator* CorvelActivationObject::BeginPropertyEnumeration() {
+    StoreLocals();
     if (argumentsPending) CreateArgumentObject();
     return CorvelObject::BeginPropertyEnumeration();
 }
 
+// Locals held apart are emptied as the store's properties are: no longer
+// found, then let go.
 void CorvelActivationObject::ResetObject() {
+    Hold hold(this);
     argumentsPending = false;
+    localsApart = false;
     ClearSlots(nullptr);
+    DestroyLocalsApart();
     CorvelObject::ResetObject();
 }
 

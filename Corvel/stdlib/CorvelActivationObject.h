@@ -55,6 +55,9 @@ public:
 
     // Once the declared variables are made: their slots.
     void BindVariables();
+    // Whether the call's locals are held apart from the property store (see
+    // below): its declared variables are then there from the start.
+    bool HoldsLocalsApart() const { return localsApart; }
     // The definition's key for cached slots (CorvelFunctionDefinition::
     // GetLocalsKey), 0 when the activation has no slots.
     uint64_t GetLocalsKey() const { return definition ? definition->GetLocalsKey() : 0; }
@@ -102,15 +105,34 @@ private:
     // What the arguments object is made from besides the parameters: the
     // arguments beyond them (most calls have none, and need no copy).
     std::unique_ptr<CorvelValue[]> extraArguments;
-    int argumentCount;
     CorvelStandardFunctionInstance* function;
+    int argumentCount;
     bool argumentsPending = true;
+    // Whether the locals are held apart (see below), and whether the
+    // variables were bound (see HoldsOnlyLocals).
+    bool localsApart = false;
+    bool bound = false;
     // Key rather than pointer: the arguments object may die first.
     unsigned long argumentObjectKey = 0;
 
     // The local names' properties, by slot; a slot is emptied when its
     // property goes. Most calls have few locals: they need no allocation.
     void ClearSlots(const char* propertyName);
+
+    // Locals held apart. A call's parameters and variables are values of the
+    // activation's own, outside the property store, as long as they are only
+    // read and written: they are the activation's properties as far as every
+    // look-up and write by name can tell. Whatever else a property may meet
+    // (removal, enumeration, a reset) first moves them into the store, as
+    // entries in slot order, where they stay.
+    void MakeLocalsApart(const CorvelValue* arguments, int argumentCount);
+    CorvelValue* FindLocalApart(const CorvelPropertyStore::Name& key) const;
+    void StoreLocals();
+    void DestroyLocalsApart();
+    static const uint32_t kInlineValues = 2;
+    alignas(CorvelValue) unsigned char inlineValues[kInlineValues * sizeof(CorvelValue)];
+    // slotCount values, while localsApart (or until they are destroyed).
+    CorvelValue* values = nullptr;
     // Set only when the activation has slots.
     const CorvelFunctionDefinition* definition = nullptr;
     static const uint32_t kInlineSlots = 6;
@@ -119,7 +141,6 @@ private:
     CorvelValue** slots = inlineSlots;
     uint32_t slotCount = 0;
     // The store's sequence and unlink count when the variables were bound.
-    bool bound = false;
     uint32_t boundSequence = 0;
     uint32_t boundUnlinks = 0;
 };

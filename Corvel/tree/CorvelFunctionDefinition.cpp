@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -65,9 +67,19 @@ void CorvelFunctionDefinition::FindLocals() {
             for (int j = 0; j < i && distinctParameters; ++j)
                 distinctParameters = strcmp(name, parameters->GetIdentifier(j)->GetName()) != 0;
         }
+        localsApart = distinctParameters;
+        localHomes.resize(localNames.size());
+        std::unordered_map<std::string_view, uint32_t> homes;
+        for (uint32_t slot = 0; slot < localNames.size(); ++slot) {
+            std::string_view text(localNames[slot]->text, localNames[slot]->length);
+            localHomes[slot] = homes.emplace(text, slot).first->second;
+            if (text == "arguments") localsApart = false;
+        }
     } catch (...) {
         declaredVariables.clear();
         localNames.clear();
+        localHomes.clear();
+        localsApart = false;
         return;
     }
     localsKey = g_nextDefinitionNumber.fetch_add(1, std::memory_order_relaxed) << 24;

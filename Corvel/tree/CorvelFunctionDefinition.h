@@ -48,6 +48,12 @@ public:
     // Whether the parameters have names all different, none "arguments":
     // a call can then enter each without looking for it first.
     bool HasDistinctParameters() const { return distinctParameters; }
+    // The first slot of the local name in `slot`: a variable named like a
+    // parameter or an earlier variable shares that one's property.
+    uint32_t GetLocalHome(uint32_t slot) const { return localHomes[slot]; }
+    // Whether a call may hold its locals outside its property store: the
+    // parameters are distinct and no local is named "arguments".
+    bool HoldsLocalsApart() const { return localsApart; }
 
 protected:
     CorvelIdentifier* name;
@@ -59,6 +65,8 @@ private:
 
     std::vector<const CorvelIdentifier*> declaredVariables;
     std::vector<const CorvelPropertyStore::Name*> localNames;
+    std::vector<uint32_t> localHomes;
     uint64_t localsKey = 0;
     bool distinctParameters = false;
+    bool localsApart = false;
 };
