@@ -140,6 +140,10 @@ bool CorvelMemberSelection::FindPlace(Place& place, const CorvelExecutionContext
     return place.object != nullptr;
 }
 
+const CorvelPropertyStore::Name* CorvelMemberSelection::GetThisMemberName() const {
+    return object && object->IsThis() && !IsBracketForm() && memberName ? &memberName->GetHashedName() : nullptr;
+}
+
 const CorvelValue& CorvelMemberSelection::Place::Read() const {
     if (hashedName) return object->GetHashed(*hashedName);
     if (!name) return object->GetElement(index);

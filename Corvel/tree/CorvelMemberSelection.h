@@ -73,6 +73,8 @@ public:
     };
     // False, with nothing done, when the selection is not of that kind.
     bool FindPlace(Place& place, const CorvelExecutionContext* context) const;
+    // For `this.name`, the name hashed; else null.
+    const CorvelPropertyStore::Name* GetThisMemberName() const;
     static void PutTarget(Target& target, const CorvelValue& value, CorvelExecutionContext* context);
 
     CorvelExpression* GetObject() const { return object; }

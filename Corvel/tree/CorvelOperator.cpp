@@ -140,8 +140,9 @@ void CorvelOperator::NoteLeafOperands() {
     bool numeric = (type >= Add && type <= GreaterThanEqual) || (type >= BitAnd && type <= ShiftRightUnsigned);
     bool step = type >= PostIncrement && type <= PreDecrement;
     bool assign = type >= Assign && type <= RightShiftUnsignedAssign;
-    bool memberAssign = type == Assign && left && left->AsPlainSelection() && right &&
-                        (right->IsLeaf() || rightHeight);
+    const CorvelMemberSelection* selection = type == Assign && left && right ? left->AsPlainSelection() : nullptr;
+    bool memberAssign = selection && (right->IsLeaf() || rightHeight);
+    thisMember = selection ? selection->GetThisMemberName() : nullptr;
     leafOperands = (numeric && leftHeight && rightHeight) || (step && leftIdentifier) ||
                    (assign && leftIdentifier && rightHeight) || memberAssign;
     int height = 1 + std::max(leftHeight, rightHeight);
@@ -518,6 +519,20 @@ CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecution
         CorvelObject* scope = leftIdentifier->FindScope(context);
         EvaluateRight(result, context);
         PutName(leftIdentifier, scope, context, result);
+        return CorvelStatus::Normal;
+    }
+    // this.name = value: `this` and the name are the same however often
+    // the evaluation is entered, so nothing is kept while the value is
+    // suspended. `this` is an object throughout the call.
+    if (thisMember && context->GetThis().GetType() == CorvelValue::Object) {
+        if (EvaluateRight(result, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
+        if (CorvelObject* self = context->GetThis().ForceGetObject()) {
+            self->PutHashed(*thisMember, result);
+            return CorvelStatus::Normal;
+        }
+        CorvelValue reference(context->GetThis());
+        left->AsPlainSelection()->MakeReferenceOf(reference);
+        reference.PutValue(context, result);
         return CorvelStatus::Normal;
     }
     const CorvelMemberSelection* selection = left ? left->AsPlainSelection() : nullptr;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "CorvelExpression.h"
+#include "CorvelPropertyStore.h"
 
 #include <cstdint>
 
@@ -159,6 +160,8 @@ private:
 
     // Assignments to a plain name write straight to its scope.
     const CorvelIdentifier* leftIdentifier;
+    // An assignment to this.name: the member's name.
+    const CorvelPropertyStore::Name* thisMember = nullptr;
     bool chained = false;
     // Whether EvaluateLeaves applies to the node's kind and operands.
     // Sets numberTreeHeight too.
