@@ -509,16 +509,27 @@ CorvelStatus CorvelOperator::EvaluateComma(CorvelValue& result, CorvelExecutionC
 // stored.
 CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecutionContext* context,
                                             CorvelProgress& progress) const {
-    if (leftIdentifier && !RightMaySuspend() && !progress.IsResumed()) {
-        if (leftIdentifier->FindLocal(context)) {
-            EvaluateRight(result, context);
-            PutLocal(leftIdentifier, context, result);
-            return CorvelStatus::Normal;
+    // A plain name: its scope, without making a reference. Should the value
+    // suspend, the reference is made then and kept, as the general way below
+    // keeps it, and the evaluation resumes that way.
+    if (leftIdentifier && !progress.IsResumed()) {
+        bool local = leftIdentifier->FindLocal(context) != nullptr;
+        CorvelObject* scope = nullptr;
+        if (local) {
+            CorvelActivationObject* activation = context->GetInnermostActivation();
+            scope = activation ? static_cast<CorvelObject*>(activation) : context->GetInnermostGlobal();
+        } else {
+            scope = leftIdentifier->FindScope(context);
         }
-        // A plain name: its scope, without making a reference.
-        CorvelObject* scope = leftIdentifier->FindScope(context);
-        EvaluateRight(result, context);
-        PutName(leftIdentifier, scope, context, result);
+        if (EvaluateRight(result, context) == CorvelStatus::Suspend) {
+            CorvelValue target;
+            target.SetReference(scope, leftIdentifier->GetNameValue());
+            return progress.Suspend(1, std::move(target));
+        }
+        if (local)
+            PutLocal(leftIdentifier, context, result);
+        else
+            PutName(leftIdentifier, scope, context, result);
         return CorvelStatus::Normal;
     }
     // this.name = value: `this` and the name are the same however often

@@ -24,3 +24,14 @@ function setTwice(v) { this.value = slow(v) * 2; return this.value; }
 var holder = new Object();
 holder.set = setTwice;
 Debug.trace(holder.set(4) + " " + holder.value + "\n");
+
+// Names assigned values that wait, the name deleted while the value waits:
+// the value goes where the name was found before it was made.
+function deletedMeanwhile() {
+    var x = 1;
+    x = (eval("delete x"), slow(5));
+    return x;
+}
+var g = 1;
+g = slow(6) + g;
+Debug.trace(deletedMeanwhile() + " " + g + "\n");
