@@ -3,6 +3,7 @@
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 #include "CorvelObject.h"
+#include "CorvelObjectTable.h"
 #include "CorvelOperator.h"
 #include "CorvelProgress.h"
 #include "CorvelValue.h"
@@ -136,7 +137,7 @@ bool CorvelMemberSelection::FindPlace(Place& place, const CorvelExecutionContext
             !CorvelValue(number).IsArrayIndexNumber(place.index))
             return false;
     }
-    place.object = base->ForceGetObject();
+    place.object = CorvelObjectTable::FindObject(base->GetObjectKey());
     return place.object != nullptr;
 }
 

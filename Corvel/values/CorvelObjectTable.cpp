@@ -172,11 +172,6 @@ void CorvelObjectTable::RemoveObject(uint32_t key, const CorvelObject* object) {
     if (table && table->Find(key) == object) table->Remove(key);
 }
 
-CorvelObject* CorvelObjectTable::FindObject(uint32_t key) {
-    CorvelObjectTable* table = GetTable();
-    return table ? table->Find(key) : nullptr;
-}
-
 void CorvelObjectTable::AddObjectRef(uint32_t key) {
     if (CorvelObjectTable* table = GetTable()) table->AddRef(key);
 }

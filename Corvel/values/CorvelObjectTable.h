@@ -56,7 +56,11 @@ public:
     }
     static uint32_t AddObject(CorvelObject* object);
     static void RemoveObject(uint32_t key);
-    static CorvelObject* FindObject(uint32_t key);
+    // Inline: every read through a value starts here.
+    static CorvelObject* FindObject(uint32_t key) {
+        CorvelObjectTable* table = GetTable();
+        return table ? table->Find(key) : nullptr;
+    }
     static void AddObjectRef(uint32_t key);
     static void ReleaseObjectRef(uint32_t key);
     static void RemoveAll();
