@@ -83,6 +83,7 @@ CorvelStatus CorvelFor::RunStatement(CorvelExecutionContext* context) const {
     CorvelProgress progress(context, this);
     int32_t index = progress.GetIndex();
     CorvelValue completion = progress.TakeKeptValue();
+    bool keeps = KeepsCompletionValues(context);
     if (index == -1 || index >= 4) {
         if (RunStart(context, progress) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
         index = 0;
@@ -103,7 +104,7 @@ CorvelStatus CorvelFor::RunStatement(CorvelExecutionContext* context) const {
                 progress.Clear();
                 return status;
             }
-            SaveCompletionValue(context, completion);
+            if (keeps) SaveCompletionValue(context, completion);
             if (status == CorvelStatus::Break) break;
         }
         if (increment) {
@@ -113,7 +114,7 @@ CorvelStatus CorvelFor::RunStatement(CorvelExecutionContext* context) const {
         }
         index = 0;
     }
-    RestoreCompletionValue(context, completion);
+    if (keeps) RestoreCompletionValue(context, completion);
     progress.Clear();
     return CorvelStatus::Normal;
 }

@@ -10,6 +10,10 @@ CorvelStatementPosition* CorvelStatement::CreateStatementPosition() const { retu
 
 // Moved rather than copied: until the block or loop ends nothing reads the
 // context's value, and the block puts the kept one back when it does.
+bool CorvelStatement::KeepsCompletionValues(const CorvelExecutionContext* context) {
+    return context->GetCodeType() != CorvelExecutionContext::FunctionCode;
+}
+
 void CorvelStatement::SaveCompletionValue(CorvelExecutionContext* context, CorvelValue& completion) {
     CorvelValue& left = context->GetReturnValue();
     if (left.GetType() != CorvelValue::Undefined) completion = std::move(left);

@@ -29,7 +29,10 @@ protected:
     // deeper, and the closing brace at the statement's own level.
     static void WriteBracedBody(CorvelJSOutput* output, const CorvelStatement* body);
     // Blocks and loops answer the value of the last statement inside them
-    // that left one: this takes it over from the context.
+    // that left one: this takes it over from the context. In function code
+    // no statement leaves one (only what a call returns leaves it), and
+    // KeepsCompletionValues answers false there.
+    static bool KeepsCompletionValues(const CorvelExecutionContext* context);
     static void SaveCompletionValue(CorvelExecutionContext* context, CorvelValue& completion);
     // Leaves the completion value in the context.
     static void RestoreCompletionValue(CorvelExecutionContext* context, CorvelValue& completion);

@@ -40,6 +40,7 @@ CorvelStatus CorvelStatementBlock::RunStatement(CorvelExecutionContext* context)
     }
     CorvelProgress progress(context, this);
     CorvelValue completion = progress.TakeKeptValue();
+    bool keeps = KeepsCompletionValues(context);
     int count = statements->GetNumberOfStatements();
     for (int index = progress.IsResumed() ? progress.GetIndex() : 0; index < count; ++index) {
         CorvelStatus status = statements->GetStatement(index)->RunStatement(context);
@@ -47,15 +48,15 @@ CorvelStatus CorvelStatementBlock::RunStatement(CorvelExecutionContext* context)
             progress.Clear();
             return status;
         }
-        SaveCompletionValue(context, completion);
+        if (keeps) SaveCompletionValue(context, completion);
         if (status == CorvelStatus::Suspend) return progress.Suspend(index, std::move(completion));
         if (status != CorvelStatus::Normal) {
-            RestoreCompletionValue(context, completion);
+            if (keeps) RestoreCompletionValue(context, completion);
             progress.Clear();
             return status;
         }
     }
-    RestoreCompletionValue(context, completion);
+    if (keeps) RestoreCompletionValue(context, completion);
     progress.Clear();
     return CorvelStatus::Normal;
 }

@@ -42,6 +42,7 @@ CorvelStatus CorvelWhile::RunStatement(CorvelExecutionContext* context) const {
     CorvelProgress progress(context, this);
     int32_t index = progress.GetIndex();
     CorvelValue completion = progress.TakeKeptValue();
+    bool keeps = KeepsCompletionValues(context);
     for (;;) {
         if (ShouldYield(context)) return progress.Suspend(index == 2 ? 2 : 0, std::move(completion));
         if (index != 2) {
@@ -57,10 +58,10 @@ CorvelStatus CorvelWhile::RunStatement(CorvelExecutionContext* context) const {
             progress.Clear();
             return status;
         }
-        SaveCompletionValue(context, completion);
+        if (keeps) SaveCompletionValue(context, completion);
         if (status == CorvelStatus::Break) break;
     }
-    RestoreCompletionValue(context, completion);
+    if (keeps) RestoreCompletionValue(context, completion);
     progress.Clear();
     return CorvelStatus::Normal;
 }
