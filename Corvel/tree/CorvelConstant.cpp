@@ -39,22 +39,28 @@ void WriteStringLiteral(CorvelJSOutput* output, const char* text) {
 
 }  // namespace
 
-CorvelConstant::CorvelConstant() { constant = &this->value; }
+// Every constructor notes the value it holds; it never changes.
+void CorvelConstant::NoteValue() {
+    constant = &value;
+    numberTreeHeight = value.GetType() == CorvelValue::Number ? 1 : 0;
+}
 
-CorvelConstant::CorvelConstant(bool value) : value(value) { constant = &this->value; }
+CorvelConstant::CorvelConstant() { NoteValue(); }
 
-CorvelConstant::CorvelConstant(const char* text) : value(text ? text : "") { constant = &this->value; }
+CorvelConstant::CorvelConstant(bool value) : value(value) { NoteValue(); }
 
-CorvelConstant::CorvelConstant(double value) : value(value) { constant = &this->value; }
+CorvelConstant::CorvelConstant(const char* text) : value(text ? text : "") { NoteValue(); }
 
-CorvelConstant::CorvelConstant(long value) : value(value) { constant = &this->value; }
+CorvelConstant::CorvelConstant(double value) : value(value) { NoteValue(); }
 
-CorvelConstant::CorvelConstant(int value) : value(value) { constant = &this->value; }
+CorvelConstant::CorvelConstant(long value) : value(value) { NoteValue(); }
 
-CorvelConstant::CorvelConstant(const CorvelValue& value) : value(value) { constant = &this->value; }
+CorvelConstant::CorvelConstant(int value) : value(value) { NoteValue(); }
+
+CorvelConstant::CorvelConstant(const CorvelValue& value) : value(value) { NoteValue(); }
 
 CorvelConstant::CorvelConstant(const CorvelConstant& other) : CorvelExpression(other), value(other.value) {
-    constant = &this->value;
+    NoteValue();
 }
 
 QelString CorvelConstant::ValueText() const {

@@ -27,4 +27,7 @@ protected:
     QelString ValueText() const;
 
     CorvelValue value;
+
+private:
+    void NoteValue();
 };

@@ -29,11 +29,6 @@ CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) con
     return CorvelStatus::Normal;
 }
 
-int CorvelExpression::NumberTreeHeight() const {
-    if (constant) return constant->GetType() == CorvelValue::Number ? 1 : 0;
-    return identifier ? 1 : numberTreeHeight;
-}
-
 void CorvelExpression::InstantiateVariables(CorvelExecutionContext*) const {}
 
 CorvelStatus CorvelExpression::EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const {

@@ -58,7 +58,7 @@ public:
     // general way when one is not. The answer is the tree's height, 0 when
     // the expression is not one (nor higher than kMaxNumberTreeHeight, which
     // bounds the recursion of the computation).
-    int NumberTreeHeight() const;
+    int NumberTreeHeight() const { return numberTreeHeight; }
     // Whether the expression is `this`.
     bool IsThis() const { return isThis; }
     static const int kMaxNumberTreeHeight = 16;
@@ -74,7 +74,8 @@ protected:
     // Set by a member selection that can read its member without a
     // reference (see CorvelMemberSelection::ReadMember).
     const CorvelMemberSelection* selection = nullptr;
-    // Set by an operator that is a number tree to its height.
+    // Set by number constants and names to 1, and by an operator that is a
+    // number tree to its height.
     uint8_t numberTreeHeight = 0;
     bool isThis = false;
     // Set by a comparison of two number trees (see

@@ -68,13 +68,7 @@ void CorvelFunctionDefinition::FindLocals() {
                 distinctParameters = strcmp(name, parameters->GetIdentifier(j)->GetName()) != 0;
         }
         localsApart = distinctParameters;
-        localHomes.resize(localNames.size());
-        std::unordered_map<std::string_view, uint32_t> homes;
-        for (uint32_t slot = 0; slot < localNames.size(); ++slot) {
-            std::string_view text(localNames[slot]->text, localNames[slot]->length);
-            localHomes[slot] = homes.emplace(text, slot).first->second;
-            if (text == "arguments") localsApart = false;
-        }
+        FindLocalHomes();
     } catch (...) {
         declaredVariables.clear();
         localNames.clear();
@@ -83,6 +77,28 @@ void CorvelFunctionDefinition::FindLocals() {
         return;
     }
     localsKey = g_nextDefinitionNumber.fetch_add(1, std::memory_order_relaxed) << 24;
+}
+
+// Most functions have a few locals, compared with each other at once; a
+// map pays only for many.
+void CorvelFunctionDefinition::FindLocalHomes() {
+    uint32_t count = (uint32_t)localNames.size();
+    localHomes.resize(count);
+    std::unordered_map<std::string_view, uint32_t> homes;
+    for (uint32_t slot = 0; slot < count; ++slot) {
+        const CorvelPropertyStore::Name& name = *localNames[slot];
+        std::string_view text(name.text, name.length);
+        uint32_t home = slot;
+        if (count > kFewLocals) {
+            home = homes.emplace(text, slot).first->second;
+        } else {
+            for (uint32_t earlier = 0; earlier < slot && home == slot; ++earlier)
+                if (localNames[earlier]->indexHash == name.indexHash && text == localNames[earlier]->text)
+                    home = earlier;
+        }
+        localHomes[slot] = home;
+        if (text == "arguments") localsApart = false;
+    }
 }
 
 uint32_t CorvelFunctionDefinition::FindLocal(const CorvelPropertyStore::Name& key) const {

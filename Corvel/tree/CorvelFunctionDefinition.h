@@ -62,6 +62,9 @@ protected:
 
 private:
     void FindLocals();
+    // Sets localHomes, and clears localsApart for a local named "arguments".
+    void FindLocalHomes();
+    static const uint32_t kFewLocals = 16;
 
     std::vector<const CorvelIdentifier*> declaredVariables;
     std::vector<const CorvelPropertyStore::Name*> localNames;

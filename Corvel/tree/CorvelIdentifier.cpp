@@ -15,8 +15,9 @@
 CorvelIdentifier::CorvelIdentifier(const char* name)
     : nameValue(name ? name : ""),
       hashedName(nameValue.GetString()),
-      isArgumentsName(strcmp(nameValue.GetString(), "arguments") == 0) {
+      isArgumentsName(hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0) {
     identifier = this;
+    numberTreeHeight = 1;
     nameValue.KeepTextHash(hashedName.bucket, hashedName.indexHash);
 }
 
@@ -26,6 +27,7 @@ CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
       hashedName(nameValue.GetString()),
       isArgumentsName(other.isArgumentsName) {
     identifier = this;
+    numberTreeHeight = 1;
 }
 
 void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
