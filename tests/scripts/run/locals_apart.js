@@ -78,3 +78,12 @@ var kept = keep(1, 2, 3);
 Debug.trace(kept[0] + " " + kept[1] + " " + kept[2] + " " + kept.length + "\n");
 Debug.trace(deleting("param", 1) + " | " + shared + "\n");
 Debug.trace(recurse(5, 0) + "\n");
+
+// More locals than are compared one by one, some of them declared twice.
+function crowd(a, b, c) {
+    var d = a + 1, e = d + 1, f = e + 1, g = f + 1, h = g + 1, i = h + 1, j = i + 1;
+    var k = j + 1, l = k + 1, m = l + 1, n = m + 1, o = n + 1, p = o + 1, q = p + 1;
+    var a, d, r = q + b + c;
+    return a + " " + d + " " + q + " " + r;
+}
+Debug.trace(crowd(1, 10, 100) + "\n");
