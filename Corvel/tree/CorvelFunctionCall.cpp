@@ -9,6 +9,7 @@
 #include "CorvelMemberSelection.h"
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
+#include "CorvelObjectTable.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardStringPrototype.h"
 
@@ -86,7 +87,7 @@ bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call,
 // are read through the global object's remembered properties.
 void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name,
                                       const CorvelExecutionContext* context) const {
-    CorvelObject* base = call.functionValue.ForceGetObject();
+    CorvelObject* base = CorvelObjectTable::FindObject(call.functionValue.ForceGetObjectKey());
     if (!base) CorvelRuntimeException::Raise(CorvelMessages::ObjectDestroyed);
     const CorvelGlobalObject* global = context->GetGlobalObject();
     const CorvelValue* function;
@@ -94,7 +95,7 @@ void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const C
         function = global->FindName(name->GetHashedName());
     else
         function = &base->GetHashed(name->GetHashedName());
-    CorvelObject* object = function ? function->ForceGetObject() : nullptr;
+    CorvelObject* object = function ? CorvelObjectTable::FindObject(function->ForceGetObjectKey()) : nullptr;
     if (!object) Raise(CorvelMessages::NotAFunction);
     call.SetFunctionObject(object);
     if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)

@@ -37,14 +37,6 @@ void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
 
 void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", GetName()); }
 
-// A name the running function does not have is looked for from the scope
-// past its activation, when the activation surely lacks it.
-__QelPOSITION* CorvelIdentifier::StartOfWalk(const CorvelExecutionContext* context) const {
-    __QelPOSITION* at = context->GetScopeChainHeadPosition();
-    if (at && SkipsActivation(context)) context->GetNextScope(at);
-    return at;
-}
-
 CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
     if (FindLocal(context)) {
         CorvelActivationObject* activation = context->GetInnermostActivation();

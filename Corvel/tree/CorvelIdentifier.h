@@ -85,8 +85,13 @@ private:
     mutable std::atomic<uint64_t> localSlot{0};
     bool isArgumentsName;
     static const uint64_t kSlotMask = CorvelFunctionDefinition::kNoLocal;
-    // Where a walk of the scope chain for the name starts.
-    __QelPOSITION* StartOfWalk(const CorvelExecutionContext* context) const;
+    // Where a walk of the scope chain for the name starts: past the
+    // running function's activation when it surely lacks the name.
+    __QelPOSITION* StartOfWalk(const CorvelExecutionContext* context) const {
+        __QelPOSITION* at = context->GetScopeChainHeadPosition();
+        if (at && SkipsActivation(context)) context->GetNextScope(at);
+        return at;
+    }
     // Finds the name's slot in a function met for the first time.
     CorvelValue* FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const;
 };

@@ -5,6 +5,7 @@
 #include "CorvelJSOutput.h"
 #include "CorvelMessages.h"
 #include "CorvelObject.h"
+#include "CorvelObjectTable.h"
 
 #include <utility>
 
@@ -35,7 +36,7 @@ CorvelStatus CorvelNew::EvaluateCallee(CorvelValue& out, CorvelExecutionContext*
 
 // `this` stays undefined: the constructor makes the new object itself.
 void CorvelNew::SelectObject(InvocationStatementPosition& construction, const CorvelExecutionContext*) const {
-    CorvelObject* object = construction.functionValue.ForceGetObject();
+    CorvelObject* object = CorvelObjectTable::FindObject(construction.functionValue.ForceGetObjectKey());
     if (!object) Raise(CorvelMessages::NewOnNonObject);
     construction.SetFunctionObject(object);
 }
