@@ -153,11 +153,7 @@ void CorvelExecutionContext::CheckNesting() const {
 void CorvelExecutionContext::Reset() {
     if (activation) activation->Release();
     activation = nullptr;
-    innermostActivation = nullptr;
-    innermostGlobal = nullptr;
-    innermostLocalsKey = 0;
-    innermostSlots = nullptr;
-    innermostSlotCount = 0;
+    innermost = Innermost();
     delete ownedCode;
     ownedCode = nullptr;
     code = nullptr;
@@ -289,21 +285,23 @@ void CorvelExecutionContext::AddScope(CorvelObject* scope) {
 }
 
 inline void CorvelExecutionContext::NoteInnermostScope() {
-    CorvelObject* innermost = scopeCount > 0 ? scopes[scopeCount - 1] : nullptr;
-    if (activation && innermost == activation) {
-        innermostActivation = activation;
-        innermostGlobal = nullptr;
-        innermostLocalsKey = activation->GetLocalsKey();
-        innermostSlots = activation->GetSlots();
-        innermostSlotCount = activation->GetSlotCount();
+    CorvelObject* scope = scopeCount > 0 ? scopes[scopeCount - 1] : nullptr;
+    if (activation && scope == activation) {
+        innermost.activation = activation;
+        innermost.global = nullptr;
+        innermost.scope = activation;
+        innermost.localsKey = activation->GetLocalsKey();
+        innermost.slots = activation->GetSlots();
+        innermost.slotCount = activation->GetSlotCount();
         return;
     }
-    CorvelGlobalObject* global = innermost ? GetGlobalObject() : nullptr;
-    innermostActivation = nullptr;
-    innermostLocalsKey = 0;
-    innermostSlots = nullptr;
-    innermostSlotCount = 0;
-    innermostGlobal = global && innermost == global ? global : nullptr;
+    CorvelGlobalObject* global = scope ? GetGlobalObject() : nullptr;
+    innermost.activation = nullptr;
+    innermost.global = global && scope == global ? global : nullptr;
+    innermost.scope = innermost.global;
+    innermost.localsKey = 0;
+    innermost.slots = nullptr;
+    innermost.slotCount = 0;
 }
 
 void CorvelExecutionContext::PushScope(CorvelObject* scope) {
@@ -327,11 +325,7 @@ void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
 
 // Nothing is innermost any more before the first scope is let go.
 void CorvelExecutionContext::CleanUpScopeChain() {
-    innermostActivation = nullptr;
-    innermostGlobal = nullptr;
-    innermostLocalsKey = 0;
-    innermostSlots = nullptr;
-    innermostSlotCount = 0;
+    innermost = Innermost();
     while (scopeCount > 0) {
         CorvelObject* scope = scopes[--scopeCount];
         if (scope) scope->Release();

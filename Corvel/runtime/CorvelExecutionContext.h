@@ -100,18 +100,19 @@ public:
 
     // The activation of this call when it is the innermost scope (no `with`
     // is open), else null: where a name of the function's own is found.
-    CorvelActivationObject* GetInnermostActivation() const {
-        return innermostActivation;
-    }
+    CorvelActivationObject* GetInnermostActivation() const { return innermost.activation; }
     // The global object when it is the innermost scope (global code, or
     // eval code of it, with no `with` open), else null.
-    CorvelGlobalObject* GetInnermostGlobal() const { return innermostGlobal; }
+    CorvelGlobalObject* GetInnermostGlobal() const { return innermost.global; }
+    // Whichever of the two is the innermost scope, or null: where a name
+    // found in place (CorvelIdentifier::FindLocal) lives.
+    CorvelObject* GetInnermostLocalScope() const { return innermost.scope; }
     // The innermost activation's locals key and slots (see
     // CorvelActivationObject::GetLocalsKey), kept here for the look-up of
     // every name: 0 and none without an innermost activation.
-    uint64_t GetInnermostLocalsKey() const { return innermostLocalsKey; }
+    uint64_t GetInnermostLocalsKey() const { return innermost.localsKey; }
     CorvelValue* GetInnermostLocal(uint32_t slot) const {
-        return slot < innermostSlotCount ? innermostSlots[slot] : nullptr;
+        return slot < innermost.slotCount ? innermost.slots[slot] : nullptr;
     }
 
     // Find-or-create the record of a statement, of a built-in call (the first
@@ -167,7 +168,7 @@ private:
     // The handle of the scope below `count` entries; null for none.
     static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }
     void PushScope(CorvelObject* scope);
-    // Sets innermostActivation and innermostGlobal from the scope chain.
+    // Sets `innermost` from the scope chain.
     void NoteInnermostScope();
 
     CorvelSession* session = nullptr;
@@ -189,11 +190,18 @@ private:
     CorvelActivationObject* activation = nullptr;
     // `activation` while it is the top of the scope chain, else null; kept
     // as the chain changes, since every name of a function asks for it.
-    CorvelActivationObject* innermostActivation = nullptr;
-    CorvelGlobalObject* innermostGlobal = nullptr;
-    uint64_t innermostLocalsKey = 0;
-    CorvelValue* const* innermostSlots = nullptr;
-    uint32_t innermostSlotCount = 0;
+    // What the innermost scope is, when it is this call's activation or the
+    // global object: nothing else is noted.
+    struct Innermost {
+        CorvelActivationObject* activation = nullptr;
+        CorvelGlobalObject* global = nullptr;
+        // The one of the two that is set, as an object.
+        CorvelObject* scope = nullptr;
+        uint64_t localsKey = 0;
+        CorvelValue* const* slots = nullptr;
+        uint32_t slotCount = 0;
+    };
+    Innermost innermost;
     CorvelValue returnValue;
     CorvelStatement* code = nullptr;
     CorvelStatementBlock* ownedCode = nullptr;

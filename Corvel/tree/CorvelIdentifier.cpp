@@ -38,10 +38,7 @@ void CorvelIdentifier::WriteECMAScript(CorvelJSOutput* output) const {
 void CorvelIdentifier::Debug(int indent) { OutputDebug(indent, "Identifier - name=%s\n", GetName()); }
 
 CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context) const {
-    if (FindLocal(context)) {
-        CorvelActivationObject* activation = context->GetInnermostActivation();
-        return activation ? static_cast<CorvelObject*>(activation) : context->GetInnermostGlobal();
-    }
+    if (FindLocal(context)) return context->GetInnermostLocalScope();
     const CorvelGlobalObject* global = context->GetGlobalObject();
     for (__QelPOSITION* at = StartOfWalk(context); at;) {
         CorvelObject* scope = context->GetNextScope(at);

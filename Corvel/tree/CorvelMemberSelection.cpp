@@ -192,13 +192,17 @@ CorvelStatus CorvelMemberSelection::ReadMember(CorvelValue& result, CorvelExecut
     return ReadTarget(target, result);
 }
 
+CorvelPropertyStore::Name CorvelMemberSelection::Target::Key() const {
+    return hashedName ? *hashedName : CorvelPropertyStore::Name::OfValueText(nameValue->GetString());
+}
+
 // An object that went away meanwhile is read as its reference would be.
 CorvelStatus CorvelMemberSelection::ReadTarget(Target& target, CorvelValue& result) {
     if (const CorvelObject* found = target.base.ForceGetObject()) {
         if (target.isIndex)
             result.Assign(found->GetElement(target.index));
         else
-            result.Assign(found->GetHashed(CorvelPropertyStore::Name::OfValueText(target.nameValue->GetString())));
+            result.Assign(found->GetHashed(target.Key()));
         result.SetAttributes(0);
         return CorvelStatus::Normal;
     }

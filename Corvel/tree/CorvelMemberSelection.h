@@ -47,6 +47,9 @@ public:
         uint32_t index = 0;
         bool isIndex = false;
 
+        // The member's name as the object's property is looked up by.
+        CorvelPropertyStore::Name Key() const;
+
         Target() = default;
         Target(const Target&) = delete;
         Target& operator=(const Target&) = delete;

@@ -90,10 +90,7 @@ void PutLocal(const CorvelIdentifier* name, CorvelExecutionContext* context, con
         if (!(local->GetAttributes() & CorvelValue::ReadOnly)) local->Assign(value);
         return;
     }
-    if (CorvelActivationObject* activation = context->GetInnermostActivation())
-        activation->Put(name->GetName(), value);
-    else
-        PutName(name, context->GetInnermostGlobal(), context, value);
+    PutName(name, context->GetInnermostLocalScope(), context, value);
 }
 
 const char* ArgumentTypeText(CorvelOperator::ArgumentType argumentType) {
@@ -334,14 +331,17 @@ inline bool CorvelOperator::EvaluateLeaves(CorvelValue& result, CorvelExecutionC
 
 // o.x = y and o[k] = y of a member found in place and a constant, a name
 // or a number tree y: making y runs no script, so the member stays as found.
+// A name not found in place is read as any read of it (it may raise 1029).
 bool CorvelOperator::AssignMember(CorvelValue& result, CorvelExecutionContext* context) const {
     CorvelMemberSelection::Place place;
     if (!left->AsPlainSelection()->FindPlace(place, context)) return false;
     if (right->IsLeaf()) {
-        const CorvelValue* value = right->PeekValue(context);
-        if (!value) return false;
-        result.Assign(*value);
-        result.SetAttributes(0);
+        if (const CorvelValue* value = right->PeekValue(context)) {
+            result.Assign(*value);
+            result.SetAttributes(0);
+        } else {
+            EvaluateRight(result, context);
+        }
     } else {
         double number;
         if (!NumberOfTree(right, context, number)) return false;
@@ -514,13 +514,7 @@ CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecution
     // keeps it, and the evaluation resumes that way.
     if (leftIdentifier && !progress.IsResumed()) {
         bool local = leftIdentifier->FindLocal(context) != nullptr;
-        CorvelObject* scope = nullptr;
-        if (local) {
-            CorvelActivationObject* activation = context->GetInnermostActivation();
-            scope = activation ? static_cast<CorvelObject*>(activation) : context->GetInnermostGlobal();
-        } else {
-            scope = leftIdentifier->FindScope(context);
-        }
+        CorvelObject* scope = local ? context->GetInnermostLocalScope() : leftIdentifier->FindScope(context);
         if (EvaluateRight(result, context) == CorvelStatus::Suspend) {
             CorvelValue target;
             target.SetReference(scope, leftIdentifier->GetNameValue());
@@ -548,21 +542,6 @@ CorvelStatus CorvelOperator::EvaluateAssign(CorvelValue& result, CorvelExecution
     }
     const CorvelMemberSelection* selection = left ? left->AsPlainSelection() : nullptr;
     if (selection && !RightMaySuspend() && !progress.IsResumed()) {
-        // A value that runs no script to be made leaves a member found in
-        // place as it was found.
-        CorvelMemberSelection::Place place;
-        if (right->IsLeaf() && selection->FindPlace(place, context)) {
-            EvaluateRight(result, context);
-            place.Write(result);
-            return CorvelStatus::Normal;
-        }
-        double number;
-        if (right->NumberTreeHeight() && selection->FindPlace(place, context) &&
-            NumberOfTree(right, context, number)) {
-            result.SetNumber(number);
-            place.Write(result);
-            return CorvelStatus::Normal;
-        }
         CorvelMemberSelection::Target member;
         selection->ResolveTarget(member, context);
         EvaluateRight(result, context);
