@@ -18,7 +18,9 @@
 #include <utility>
 
 CorvelFunctionCall::CorvelFunctionCall(CorvelExpression* function, CorvelExpressionList* arguments)
-    : CorvelInvocation(function, arguments) {}
+    : CorvelInvocation(function, arguments) {
+    preparesAfterPureArguments = pureArguments && function && function->AsIdentifier();
+}
 
 void CorvelFunctionCall::WriteECMAScript(CorvelJSOutput* output) const {
     if (callee) callee->WriteECMAScript(output);
@@ -102,6 +104,26 @@ void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const C
         call.thisValue = std::move(call.functionValue);
     else
         call.thisValue.SetNull();
+}
+
+// name(...) with pure arguments: the scope that has the name and the
+// function are found in one walk once the arguments are done, as the
+// general way would find them then.
+bool CorvelFunctionCall::PrepareAfterPureArguments(InvocationStatementPosition& call,
+                                                   CorvelExecutionContext* context) const {
+    const CorvelIdentifier* name = callee->AsIdentifier();
+    if (!call.EvaluatePureArguments(arguments, context)) return false;
+    const CorvelValue* function = nullptr;
+    CorvelObject* base = name->FindScopeValue(context, function);
+    if (!base) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name->GetName());
+    CorvelObject* object = CorvelObjectTable::FindObject(function->ForceGetObjectKey());
+    if (!object) Raise(CorvelMessages::NotAFunction);
+    call.SetFunctionObject(object);
+    if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)
+        call.thisValue.SetObject(base);
+    else
+        call.thisValue.SetNull();
+    return true;
 }
 
 void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const {

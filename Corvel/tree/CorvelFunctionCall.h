@@ -28,6 +28,7 @@ private:
     // The callee is read only after the arguments: the object it names
     // then is called, with the callee's base as `this`.
     void SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const override;
+    bool PrepareAfterPureArguments(InvocationStatementPosition& call, CorvelExecutionContext* context) const override;
     CorvelStatus Invoke(InvocationStatementPosition& call, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
     // The callee as o.name whose o cannot suspend, else null.

@@ -47,6 +47,23 @@ CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context)
     return nullptr;
 }
 
+CorvelObject* CorvelIdentifier::FindScopeValue(const CorvelExecutionContext* context, const CorvelValue*& value) const {
+    if (const CorvelValue* local = FindLocal(context)) {
+        value = local;
+        return context->GetInnermostLocalScope();
+    }
+    const CorvelGlobalObject* global = context->GetGlobalObject();
+    for (__QelPOSITION* at = StartOfWalk(context); at;) {
+        CorvelObject* scope = context->GetNextScope(at);
+        const CorvelValue* found = scope == global ? global->FindName(hashedName) : scope->FindHashed(hashedName);
+        if (found) {
+            value = found;
+            return scope;
+        }
+    }
+    return nullptr;
+}
+
 CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     result.SetReference(FindScope(context), nameValue);
     return CorvelStatus::Normal;

@@ -27,6 +27,10 @@ public:
 
     // The innermost scope that has the name, or null.
     CorvelObject* FindScope(const CorvelExecutionContext* context) const;
+    // FindScope and, in the same walk, the name's property there as a read
+    // of the reference would find it (`value` is left alone when no scope
+    // has the name).
+    CorvelObject* FindScopeValue(const CorvelExecutionContext* context, const CorvelValue*& value) const;
     // The value a dereference of the reference would give, read without
     // making the reference; raises 1029 when no scope has the name. Inline:
     // every read of a name starts here.

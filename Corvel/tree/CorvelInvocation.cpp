@@ -3,6 +3,7 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelExpressionList.h"
 #include "CorvelObject.h"
+#include "CorvelOperator.h"
 #include "CorvelRuntimeException.h"
 #include "CorvelStandardFunctionInstance.h"
 
@@ -10,15 +11,31 @@
 #include <typeinfo>
 #include <utility>
 
+namespace {
+
+bool IsPure(const CorvelExpression* argument) {
+    return argument && (argument->IsLeaf() || argument->NumberTreeHeight() > 0);
+}
+
+bool ArePure(const CorvelExpressionList* list) {
+    if (!list) return true;
+    for (int i = 0; i < list->GetNumberOfExpressions(); ++i)
+        if (!IsPure(list->GetExpression(i))) return false;
+    return true;
+}
+
+}  // namespace
+
 CorvelInvocation::CorvelInvocation(CorvelExpression* callee, CorvelExpressionList* arguments)
-    : callee(callee), arguments(arguments) {
+    : callee(callee), arguments(arguments), pureArguments(ArePure(arguments)) {
     NoteChild(callee);
     NoteChild(arguments);
     maySuspend = true;
 }
 
 CorvelInvocation::CorvelInvocation(const CorvelInvocation& other)
-    : CorvelExpression(other), callee(CopyOf(other.callee)), arguments(nullptr) {
+    : CorvelExpression(other), callee(CopyOf(other.callee)), arguments(nullptr),
+      pureArguments(other.pureArguments), preparesAfterPureArguments(other.preparesAfterPureArguments) {
     try {
         arguments = CopyOf(other.arguments);
     } catch (...) {
@@ -120,7 +137,14 @@ CorvelStatus CorvelInvocation::InvocationStatementPosition::EvaluateArguments(co
     else
         AllocateArguments(list->GetNumberOfExpressions());
     for (int i = first; i < argumentCount; ++i) {
-        if (list->GetExpression(i)->EvaluateDereferenced(argumentValues[i], context) == CorvelStatus::Suspend) {
+        // Arithmetic over numbers needs no value on the way: f(n - 1).
+        const CorvelExpression* argument = list->GetExpression(i);
+        double number;
+        if (argument->NumberTreeHeight() > 1 && CorvelOperator::NumberOf(argument, context, number)) {
+            argumentValues[i].SetNumber(number);
+            continue;
+        }
+        if (argument->EvaluateDereferenced(argumentValues[i], context) == CorvelStatus::Suspend) {
             index = i + 3;
             return CorvelStatus::Suspend;
         }
@@ -128,7 +152,27 @@ CorvelStatus CorvelInvocation::InvocationStatementPosition::EvaluateArguments(co
     return CorvelStatus::Normal;
 }
 
+bool CorvelInvocation::InvocationStatementPosition::EvaluatePureArguments(const CorvelExpressionList* list,
+                                                                         CorvelExecutionContext* context) {
+    AllocateArguments(list ? list->GetNumberOfExpressions() : 0);
+    for (int i = 0; i < argumentCount; ++i) {
+        const CorvelExpression* argument = list->GetExpression(i);
+        if (argument->IsLeaf()) {
+            argument->EvaluateDereferenced(argumentValues[i], context);
+            continue;
+        }
+        double number;
+        if (!CorvelOperator::NumberOf(argument, context, number)) return false;
+        argumentValues[i].SetNumber(number);
+    }
+    return true;
+}
+
 // Evaluation.
+
+bool CorvelInvocation::PrepareAfterPureArguments(InvocationStatementPosition&, CorvelExecutionContext*) const {
+    return false;
+}
 
 CorvelStatementPosition* CorvelInvocation::CreateStatementPosition() const {
     return new InvocationStatementPosition(this);
@@ -170,6 +214,10 @@ CorvelStatus CorvelInvocation::EvaluateInvocation(CorvelValue& result, CorvelExe
 inline CorvelStatus CorvelInvocation::Prepare(InvocationStatementPosition& record,
                                               CorvelExecutionContext* context) const {
     if (record.index == 2) return CorvelStatus::Normal;
+    if (record.index == -1 && preparesAfterPureArguments && PrepareAfterPureArguments(record, context)) {
+        record.index = 0;
+        return CorvelStatus::Normal;
+    }
     if (record.index == -1 || record.index == 1) {
         if (EvaluateCallee(record.functionValue, context) == CorvelStatus::Suspend) {
             record.index = 1;

@@ -28,6 +28,11 @@ public:
 
         // Evaluates the arguments, from the one a suspension stopped at.
         CorvelStatus EvaluateArguments(const CorvelExpressionList* list, CorvelExecutionContext* context);
+        // Evaluates arguments that are all names, constants or number trees
+        // (see CorvelInvocation::HasPureArguments), when nothing in them runs
+        // script code: false, and nothing to keep, when a number tree would
+        // have to be evaluated the general way.
+        bool EvaluatePureArguments(const CorvelExpressionList* list, CorvelExecutionContext* context);
         // The object to invoke, held until the record goes.
         void SetFunctionObject(CorvelObject* object);
         // Whether the object invoked may read the argument array after it
@@ -75,6 +80,17 @@ protected:
     // The callee, into the record's functionValue. By default it is kept as
     // evaluated (a reference stays a reference).
     virtual CorvelStatus EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const;
+    // On a first entry into an invocation whose arguments have no side
+    // effect and cannot suspend (HasPureArguments): the arguments, and then
+    // the callee, the object to invoke and its `this` at once, since nothing
+    // can tell that the callee was evaluated after the arguments. False,
+    // with the record as it was, where this is not done: the invocation
+    // then takes the general way.
+    virtual bool PrepareAfterPureArguments(InvocationStatementPosition& record, CorvelExecutionContext* context) const;
+    // Whether every argument is a name, a constant or a number tree: their
+    // evaluation reads values and computes numbers, and nothing else, as
+    // far as a number tree's names are numbers.
+    bool HasPureArguments() const { return pureArguments; }
     // Once the arguments are done: the object to invoke and its `this`,
     // from the evaluated callee. Raises when there is no object.
     virtual void SelectObject(InvocationStatementPosition& record, const CorvelExecutionContext* context) const = 0;
@@ -89,6 +105,9 @@ protected:
 
     CorvelExpression* callee;
     CorvelExpressionList* arguments;
+    bool pureArguments = false;
+    // Set by a kind of invocation whose PrepareAfterPureArguments may apply.
+    bool preparesAfterPureArguments = false;
 
 private:
     // The callee and the arguments, up to the object to invoke.
