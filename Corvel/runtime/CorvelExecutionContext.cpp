@@ -201,10 +201,15 @@ void CorvelExecutionContext::InitialiseEvalCode() {
 
 void CorvelExecutionContext::InitialiseFunctionCode() {
     CorvelObject* global = GetGlobalObject();
-    if (global) AddScope(global);
+    CorvelFunctionDefinition* definition = function ? function->GetFunctionDefinition() : nullptr;
+    if (global) {
+        // The activation follows at once: the global object is innermost
+        // only without one.
+        PushScope(global, !definition);
+        global->AddRef();
+    }
     CorvelValue::Type type = thisValue.GetType();
     if ((type == CorvelValue::Undefined || type == CorvelValue::Null) && global) thisValue.SetObject(global->GetKey());
-    CorvelFunctionDefinition* definition = function ? function->GetFunctionDefinition() : nullptr;
     if (!definition) return;
     activation = new CorvelActivationObject(definition->GetParameters(), arguments, argumentCount, function,
                                             definition);
@@ -304,7 +309,7 @@ inline void CorvelExecutionContext::NoteInnermostScope() {
     innermost.slotCount = 0;
 }
 
-void CorvelExecutionContext::PushScope(CorvelObject* scope) {
+void CorvelExecutionContext::PushScope(CorvelObject* scope, bool note) {
     if (scopeCount == scopeCapacity) {
         CorvelObject** larger = new CorvelObject*[scopeCapacity * 2];
         for (int i = 0; i < scopeCount; ++i) larger[i] = scopes[i];
@@ -313,7 +318,7 @@ void CorvelExecutionContext::PushScope(CorvelObject* scope) {
         scopeCapacity *= 2;
     }
     scopes[scopeCount++] = scope;
-    NoteInnermostScope();
+    if (note) NoteInnermostScope();
 }
 
 void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {

@@ -167,7 +167,8 @@ private:
     void ReportNow(CorvelRuntimeException* exception);
     // The handle of the scope below `count` entries; null for none.
     static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }
-    void PushScope(CorvelObject* scope);
+    // Makes `scope` the innermost, noted as such unless `note` is false.
+    void PushScope(CorvelObject* scope, bool note = true);
     // Sets `innermost` from the scope chain.
     void NoteInnermostScope();
 

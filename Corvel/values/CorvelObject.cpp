@@ -58,9 +58,9 @@ CorvelObject::~CorvelObject() {
     if (m_destructionQueued) Dequeue();
     if (m_key) CorvelObjectTable::RemoveObject(m_key, this);
     m_key = 0;
-    DeleteAllEnumerators();
-    DestroyEntries(m_properties.UnlinkAll());
-    delete m_elements;
+    if (m_enumerators) DeleteAllEnumerators();
+    if (CorvelPropertyStore::Entry* entries = m_properties.UnlinkAll()) DestroyEntries(entries);
+    if (m_elements) delete m_elements;
     m_elements = nullptr;
 }
 

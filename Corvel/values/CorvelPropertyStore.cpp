@@ -26,7 +26,7 @@ CorvelPropertyStore::Name::Name(const char* name) : text(name ? name : "") {
     indexHash = f;
 }
 
-CorvelPropertyStore::~CorvelPropertyStore() {
+void CorvelPropertyStore::DestroyAll() {
     Entry* chain = UnlinkAll();
     while (chain) {
         Entry* next = chain->next;
@@ -121,10 +121,9 @@ void CorvelPropertyStore::DestroyEntry(Entry* entry) {
     CorvelMemoryBudget::Free(entry, size);
 }
 
-CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkAll() {
-    // Stores are emptied twice as their objects end: once by the object,
-    // once by their own destructor.
-    if (m_count == 0 && !m_index) return nullptr;
+// Stores are emptied twice as their objects end: once by the object, once
+// by their own destructor; the second finds nothing (see UnlinkAll).
+CorvelPropertyStore::Entry* CorvelPropertyStore::UnlinkEntries() {
     CountUnlink();
     Entry* chain = nullptr;
     // The buckets in use, last first, so that the chain runs in bucket order.

@@ -50,7 +50,11 @@ public:
     };
 
     CorvelPropertyStore() = default;
-    ~CorvelPropertyStore();
+    // Most stores that end are empty (a call's activation): they are seen
+    // to be so inline.
+    ~CorvelPropertyStore() {
+        if (!IsBare()) DestroyAll();
+    }
 
     CorvelPropertyStore(const CorvelPropertyStore&) = delete;
     CorvelPropertyStore& operator=(const CorvelPropertyStore&) = delete;
@@ -63,7 +67,7 @@ public:
     void Unlink(Entry* entry);
     static void DestroyEntry(Entry* entry);
     // Unlinks every entry and answers them as one chain through `next`.
-    Entry* UnlinkAll();
+    Entry* UnlinkAll() { return IsBare() ? nullptr : UnlinkEntries(); }
 
     int GetCount() const { return (int)m_count; }
     // Counts the entries unlinked so far (all at once counts as one): an
@@ -94,6 +98,11 @@ public:
     }
 
 private:
+    // Neither entries nor an index.
+    bool IsBare() const { return m_count == 0 && !m_index; }
+    Entry* UnlinkEntries();
+    void DestroyAll();
+
     void CountUnlink() {
         if (m_unlinks != kManyUnlinks) ++m_unlinks;
     }
