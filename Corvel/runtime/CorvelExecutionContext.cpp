@@ -154,6 +154,7 @@ void CorvelExecutionContext::Reset() {
     if (activation) activation->Release();
     activation = nullptr;
     innermost = Innermost();
+    thisRead = &thisValue;
     delete ownedCode;
     ownedCode = nullptr;
     code = nullptr;
@@ -194,7 +195,7 @@ void CorvelExecutionContext::InitialiseEvalCode() {
     }
     for (int i = 0; i < caller->scopeCount; ++i) AddScope(caller->scopes[i]);
     InstantiateStatements(statements);
-    thisValue = caller->thisValue;
+    thisValue = caller->GetThis();
     ownedCode = new CorvelStatementBlock(statements, false);
     code = ownedCode;
 }
@@ -209,10 +210,10 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
         global->AddRef();
     }
     CorvelValue::Type type = thisValue.GetType();
-    if ((type == CorvelValue::Undefined || type == CorvelValue::Null) && global) thisValue.SetObject(global->GetKey());
+    if ((type == CorvelValue::Undefined || type == CorvelValue::Null) && global) thisRead = &session->GetGlobalThis();
     if (!definition) return;
-    activation = new CorvelActivationObject(definition->GetParameters(), arguments, argumentCount, function,
-                                            definition);
+    activation = CorvelActivationObject::Make(definition->GetParameters(), arguments, argumentCount, function,
+                                              definition);
     activation->AddRef();
     // The activation has what it needs of the caller's argument array,
     // which may move once the call suspends.

@@ -72,7 +72,7 @@ public:
     bool CheckAbort();
     void OutputConsole(const char* pane, const char* text) const;
 
-    const CorvelValue& GetThis() const { return thisValue; }
+    const CorvelValue& GetThis() const { return *thisRead; }
     CorvelValue& GetReturnValue() { return returnValue; }
     void SetReturnValue(const CorvelValue& value) { returnValue = value; }
     void ClearReturnValue() { returnValue.SetUndefined(); }
@@ -180,6 +180,8 @@ private:
     CorvelValue* arguments = nullptr;
     int32_t argumentCount = 0;
     CorvelValue thisValue;
+    // Where `this` is read: thisValue, or the session's global object value.
+    const CorvelValue* thisRead = &thisValue;
     int32_t state = 0;
     // The scope chain as a stack, innermost on top: most chains are two or
     // three deep and need no allocation.

@@ -32,6 +32,11 @@ CorvelSession::CorvelSession() : CorvelSession(nullptr, nullptr, nullptr, nullpt
 
 CorvelSession::~CorvelSession() { delete context; }
 
+const CorvelValue& CorvelSession::GetGlobalThis() {
+    if (globalThis.GetType() != CorvelValue::Object && globalObject) globalThis.SetObject(globalObject->GetKey());
+    return globalThis;
+}
+
 // Running.
 
 void CorvelSession::Run() {

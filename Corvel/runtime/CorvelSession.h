@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CorvelStatus.h"
+#include "CorvelValue.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,6 +48,10 @@ public:
     CorvelConsole* GetConsole() const { return console; }
     CorvelGlobalObject* GetGlobalObject() const { return globalObject; }
     CorvelObject* GetThisObject() const { return thisObject; }
+    // The global object as a value: the `this` of every function called
+    // without one. Made once, so that calls need not count references to
+    // the global object in values of their own.
+    const CorvelValue& GetGlobalThis();
     CorvelExecutionContext* GetContext() const { return context; }
 
     // Runaway recursion must end in an error, not in a crash of the host:
@@ -81,6 +86,7 @@ private:
 
     CorvelStatementList* statements = nullptr;
     CorvelGlobalObject* globalObject = nullptr;
+    CorvelValue globalThis;
     CorvelObject* thisObject = nullptr;
     CorvelConsole* console = nullptr;
     CorvelExecutionContext* context = nullptr;

@@ -5,6 +5,7 @@
 #include "CorvelIdentifierList.h"
 #include "CorvelMemoryBudget.h"
 #include "CorvelObjectTable.h"
+#include "CorvelSmallBlocks.h"
 #include "CorvelStandardFunctionInstance.h"
 
 #include <cstdio>
@@ -19,11 +20,128 @@ const CorvelPropertyStore::Name kArgumentsName(kArguments);
 
 }  // namespace
 
+// Activations that ended as they were made, apart from their locals, are
+// kept on their thread for the calls that follow: most calls then make no
+// object of their own. Builds with the address sanitizer keep none, as they
+// keep no small blocks.
+class CorvelActivationObject::Kept {
+public:
+    // This thread's, or null once the thread has begun to end.
+    static Kept* Here();
+    ~Kept();
+    CorvelActivationObject* Take() { return count > 0 ? items[--count] : nullptr; }
+    bool HasRoom() const { return count < kMost; }
+    void Keep(CorvelActivationObject* activation) { items[count++] = activation; }
+
+private:
+    // Enough for the depth a recursion unwinds and descends again.
+    static const int kMost = 16;
+    CorvelActivationObject* items[kMost];
+    int count = 0;
+};
+
+namespace {
+
+// Plain data, asked first: the kept list itself is made on first use.
+thread_local CorvelActivationObject::Kept* tl_kept = nullptr;
+thread_local bool tl_keptClosed = false;
+
+}  // namespace
+
+CorvelActivationObject::Kept* CorvelActivationObject::Kept::Here() {
+    if (tl_kept || tl_keptClosed) return tl_kept;
+    thread_local Kept kept;
+    tl_kept = &kept;
+    return tl_kept;
+}
+
+CorvelActivationObject::Kept::~Kept() {
+    tl_kept = nullptr;
+    tl_keptClosed = true;
+    // The memory goes back as it was taken, without the budget of an
+    // environment that may be gone.
+    while (count > 0) {
+        CorvelActivationObject* activation = items[--count];
+        activation->~CorvelActivationObject();
+        CorvelSmallBlocks::Give(activation, sizeof(CorvelActivationObject));
+    }
+}
+
+CorvelActivationObject* CorvelActivationObject::Make(const CorvelIdentifierList* parameterList,
+                                                     const CorvelValue* arguments, int count,
+                                                     CorvelStandardFunctionInstance* calledFunction,
+                                                     const CorvelFunctionDefinition* calledDefinition) {
+#if CORVEL_SMALL_BLOCKS
+    Kept* kept = Kept::Here();
+    if (CorvelActivationObject* activation = kept ? kept->Take() : nullptr) {
+        try {
+            CorvelMemoryBudget::Charge(sizeof(CorvelActivationObject));
+        } catch (...) {
+            kept->Keep(activation);
+            throw;
+        }
+        try {
+            activation->Start(parameterList, arguments, count, calledFunction, calledDefinition);
+        } catch (...) {
+            delete activation;
+            throw;
+        }
+        return activation;
+    }
+#endif
+    return new CorvelActivationObject(parameterList, arguments, count, calledFunction, calledDefinition);
+}
+
+// An activation that nothing but its call came to hold, with its locals
+// apart and nothing else in it, is emptied and kept.
+void CorvelActivationObject::DestroyObject() {
+#if CORVEL_SMALL_BLOCKS
+    if (localsApart && argumentObjectKey == 0 && IsAsMade()) {
+        Kept* kept = Kept::Here();
+        if (kept && kept->HasRoom()) {
+            Clear();
+            CorvelMemoryBudget::Release(sizeof(CorvelActivationObject));
+            kept->Keep(this);
+            return;
+        }
+    }
+#endif
+    delete this;
+}
+
+// Back to the state of a new object before Start.
+void CorvelActivationObject::Clear() {
+    DestroyLocalsApart();
+    extraArguments.reset();
+    heapSlots.reset();
+    parameters = nullptr;
+    function = nullptr;
+    argumentCount = 0;
+    argumentsPending = true;
+    localsApart = false;
+    bound = false;
+    argumentObjectKey = 0;
+    definition = nullptr;
+    slots = inlineSlots;
+    slotCount = 0;
+    boundSequence = 0;
+    boundUnlinks = 0;
+}
+
 CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* parameterList,
                                                const CorvelValue* arguments, int count,
                                                CorvelStandardFunctionInstance* calledFunction,
                                                const CorvelFunctionDefinition* calledDefinition)
-    : CorvelObject(false), parameters(parameterList), function(calledFunction), argumentCount(count) {
+    : CorvelObject(false) {
+    Start(parameterList, arguments, count, calledFunction, calledDefinition);
+}
+
+void CorvelActivationObject::Start(const CorvelIdentifierList* parameterList, const CorvelValue* arguments,
+                                   int count, CorvelStandardFunctionInstance* calledFunction,
+                                   const CorvelFunctionDefinition* calledDefinition) {
+    parameters = parameterList;
+    function = calledFunction;
+    argumentCount = count;
     // Registered in the object table only when a value first names it (a
     // reference to one of its properties): most calls never need its key.
     int parameterCount = GetParameterCount();

@@ -52,6 +52,12 @@ public:
                            CorvelStandardFunctionInstance* function,
                            const CorvelFunctionDefinition* definition = nullptr);
     ~CorvelActivationObject() override;
+    // A new activation, or one kept from an ended call made anew: as the
+    // constructor makes it.
+    static CorvelActivationObject* Make(const CorvelIdentifierList* parameters, const CorvelValue* arguments,
+                                        int argumentCount, CorvelStandardFunctionInstance* function,
+                                        const CorvelFunctionDefinition* definition);
+    class Kept;
 
     // Once the declared variables are made: their slots.
     void BindVariables();
@@ -95,18 +101,23 @@ public:
 protected:
     const CorvelValue* FindOwn(const CorvelPropertyStore::Name& key, const char* propertyName,
                                bool make) const override;
+    void DestroyObject() override;
 
 private:
+    // The constructor's work, also done for a kept activation.
+    void Start(const CorvelIdentifierList* parameters, const CorvelValue* arguments, int argumentCount,
+               CorvelStandardFunctionInstance* function, const CorvelFunctionDefinition* definition);
+    void Clear();
     // True while "arguments" is still the untouched, unmade object.
     bool IsPendingArguments(const char* propertyName) const;
     void CreateArgumentObject();
 
-    const CorvelIdentifierList* parameters;
+    const CorvelIdentifierList* parameters = nullptr;
     // What the arguments object is made from besides the parameters: the
     // arguments beyond them (most calls have none, and need no copy).
     std::unique_ptr<CorvelValue[]> extraArguments;
-    CorvelStandardFunctionInstance* function;
-    int argumentCount;
+    CorvelStandardFunctionInstance* function = nullptr;
+    int argumentCount = 0;
     bool argumentsPending = true;
     // Whether the locals are held apart (see below), and whether the
     // variables were bound (see HoldsOnlyLocals).

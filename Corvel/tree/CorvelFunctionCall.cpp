@@ -11,9 +11,11 @@
 #include "CorvelObject.h"
 #include "CorvelObjectTable.h"
 #include "CorvelRuntimeException.h"
+#include "CorvelStandardFunctionInstance.h"
 #include "CorvelStandardStringPrototype.h"
 
 #include <cstring>
+#include <typeinfo>
 
 #include <utility>
 
@@ -119,7 +121,9 @@ bool CorvelFunctionCall::PrepareAfterPureArguments(InvocationStatementPosition& 
     CorvelObject* object = CorvelObjectTable::FindObject(function->ForceGetObjectKey());
     if (!object) Raise(CorvelMessages::NotAFunction);
     call.SetFunctionObject(object);
-    if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)
+    // A script function takes the global object for a null `this`.
+    bool globalForScript = base == context->GetGlobalObject() && typeid(*object) == typeid(CorvelStandardFunctionInstance);
+    if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation && !globalForScript)
         call.thisValue.SetObject(base);
     else
         call.thisValue.SetNull();

@@ -216,6 +216,12 @@ protected:
     };
 
     virtual void DestroyObject();
+    // Whether the object is as it was made: never named by a value (no
+    // key), no properties, elements or enumerations, not waiting to end.
+    bool IsAsMade() const {
+        return m_key == 0 && m_properties.IsEmpty() && !m_elements && !m_enumerators && !m_destructionQueued &&
+               !m_storedDigitNames;
+    }
 
     // The own property `name` (hashed as `key`), or null: the one step of
     // the prototype walks. A class whose own properties are not all in the
