@@ -115,6 +115,7 @@ void CorvelActivationObject::Clear() {
     extraArguments.reset();
     heapSlots.reset();
     parameters = nullptr;
+    parameterCount = 0;
     function = nullptr;
     argumentCount = 0;
     argumentsPending = true;
@@ -140,11 +141,11 @@ void CorvelActivationObject::Start(const CorvelIdentifierList* parameterList, co
                                    int count, CorvelStandardFunctionInstance* calledFunction,
                                    const CorvelFunctionDefinition* calledDefinition) {
     parameters = parameterList;
+    parameterCount = parameters ? parameters->GetNumber() : 0;
     function = calledFunction;
     argumentCount = count;
     // Registered in the object table only when a value first names it (a
     // reference to one of its properties): most calls never need its key.
-    int parameterCount = GetParameterCount();
     // Slots only for a definition whose parameters these are.
     if (calledDefinition && calledDefinition->GetLocalsKey() != 0 && calledDefinition->GetParameters() == parameters) {
         uint32_t count = calledDefinition->GetLocalCount();
@@ -199,8 +200,11 @@ void CorvelActivationObject::MakeLocalsApart(const CorvelValue* arguments, int a
     values = count <= kInlineValues ? reinterpret_cast<CorvelValue*>(inlineValues)
                                     : static_cast<CorvelValue*>(CorvelMemoryBudget::Allocate(count * sizeof(CorvelValue)));
     for (uint32_t slot = 0; slot < count; ++slot) new (&values[slot]) CorvelValue();
-    for (uint32_t slot = 0; slot < count; ++slot) slots[slot] = &values[definition->GetLocalHome(slot)];
-    int parameterCount = GetParameterCount();
+    if (definition->HasDistinctLocals()) {
+        for (uint32_t slot = 0; slot < count; ++slot) slots[slot] = &values[slot];
+    } else {
+        for (uint32_t slot = 0; slot < count; ++slot) slots[slot] = &values[definition->GetLocalHome(slot)];
+    }
     for (int i = 0; i < parameterCount && i < argumentCount; ++i) {
         values[i].Assign(arguments[i]);
         values[i].SetAttributes(0);
@@ -249,7 +253,6 @@ CorvelObject::ClassType CorvelActivationObject::Class() const { return ClassActi
 // A variable named like a parameter shares the parameter's property; the
 // "arguments" name never has a slot, as its object is made on first use.
 void CorvelActivationObject::BindVariables() {
-    int parameterCount = GetParameterCount();
     for (uint32_t slot = (uint32_t)parameterCount; slot < slotCount && !localsApart; ++slot) {
         const CorvelIdentifier* variable = definition->GetDeclaredVariables()[slot - parameterCount];
         const CorvelValue* own = FindOwnProperty(variable->GetHashedName());
@@ -342,7 +345,6 @@ void CorvelActivationObject::ResetObject() {
     CorvelObject::ResetObject();
 }
 
-int CorvelActivationObject::GetParameterCount() const { return parameters ? parameters->GetNumber() : 0; }
 
 const char* CorvelActivationObject::GetParameterName(int index) const {
     return parameters->GetIdentifier(index)->GetName();

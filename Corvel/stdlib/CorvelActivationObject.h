@@ -94,7 +94,7 @@ public:
     PropertyEnumerator* BeginPropertyEnumeration() override;
     void ResetObject() override;
 
-    int GetParameterCount() const;
+    int GetParameterCount() const { return parameterCount; }
     // The name of formal parameter `index`.
     const char* GetParameterName(int index) const;
 
@@ -113,6 +113,7 @@ private:
     void CreateArgumentObject();
 
     const CorvelIdentifierList* parameters = nullptr;
+    int parameterCount = 0;
     // What the arguments object is made from besides the parameters: the
     // arguments beyond them (most calls have none, and need no copy).
     std::unique_ptr<CorvelValue[]> extraArguments;

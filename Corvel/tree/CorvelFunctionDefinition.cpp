@@ -97,6 +97,7 @@ void CorvelFunctionDefinition::FindLocalHomes() {
                     home = earlier;
         }
         localHomes[slot] = home;
+        if (home != slot) distinctLocals = false;
         if (text == "arguments") localsApart = false;
     }
 }

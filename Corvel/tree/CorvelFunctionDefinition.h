@@ -51,6 +51,8 @@ public:
     // The first slot of the local name in `slot`: a variable named like a
     // parameter or an earlier variable shares that one's property.
     uint32_t GetLocalHome(uint32_t slot) const { return localHomes[slot]; }
+    // Whether every local is its own home: no two locals share a name.
+    bool HasDistinctLocals() const { return distinctLocals; }
     // Whether a call may hold its locals outside its property store: the
     // parameters are distinct and no local is named "arguments".
     bool HoldsLocalsApart() const { return localsApart; }
@@ -72,4 +74,5 @@ private:
     uint64_t localsKey = 0;
     bool distinctParameters = false;
     bool localsApart = false;
+    bool distinctLocals = true;
 };
