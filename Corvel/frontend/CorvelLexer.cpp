@@ -121,6 +121,7 @@ void CorvelLexer::ResetState() {
     m_eol = false;
     m_unrecognisedStart = -1;
     m_unrecognisedEnd = -1;
+    m_names.Clear();
 }
 
 int CorvelLexer::ReturnValue(int token, CorvelTreeElement* node) {
@@ -130,7 +131,7 @@ int CorvelLexer::ReturnValue(int token, CorvelTreeElement* node) {
 
 int CorvelLexer::ReturnIdentifier() {
     if (!m_ylvalue) return CorvelTokens::Identifier;
-    return ReturnValue(CorvelTokens::Identifier, new CorvelIdentifier(GetYYText()));
+    return ReturnValue(CorvelTokens::Identifier, new CorvelIdentifier(m_names.Intern(GetYYText(), GetMatchedLength())));
 }
 
 int CorvelLexer::ReturnNull() {

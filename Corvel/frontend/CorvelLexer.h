@@ -3,6 +3,7 @@
 // semicolons, and a mode that tokenises one line for the script editor.
 #pragma once
 
+#include "CorvelNameTable.h"
 #include "CorvelStringLiteral.h"
 #include "QelArray.h"
 #include "QelLEXAnalyser.h"
@@ -76,4 +77,5 @@ private:
     int m_unrecognisedEnd = -1;    // just past the run's last bad byte
     QelArray<int> m_pendingTokens;
     CorvelStringLiteral m_stringLiteral;
+    CorvelNameTable m_names;  // of the text being lexed
 };
