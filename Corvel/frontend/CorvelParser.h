@@ -4,6 +4,7 @@
 
 #include "CorvelCodePosition.h"
 #include "CorvelLexer.h"
+#include "CorvelNodeArena.h"
 #include "QelList.h"
 #include "QelString.h"
 #include "QelYACCParser.h"
@@ -24,6 +25,9 @@ public:
 
     CorvelStatementList* GetTree();
     QelPtrList<CorvelFunctionDefinition*>* GetFunctionList();
+
+    // Where the nodes of a parse are made.
+    CorvelNodeArena* GetNodeArena() { return &m_nodeArena; }
 
     // The source name and the lexer's current line (column stays -1).
     void GetCodePosition(CorvelCodePosition& position) const;
@@ -58,6 +62,8 @@ private:
     // until the token is read again.
     void HoldTokenValue(int tokensBefore);
 
+    // Its chunks live on with the nodes in them, the parser's or not.
+    CorvelNodeArena m_nodeArena;
     CorvelLexer m_corvelLexer;
     QelPtrList<CorvelFunctionDefinition*> m_functions;
     CorvelStatementList* m_statements = nullptr;

@@ -7,6 +7,7 @@
 #include <cstdarg>
 
 thread_local CorvelParser* CorvelTreeElement::ms_parser = nullptr;
+thread_local CorvelNodeArena* CorvelTreeElement::ms_arena = nullptr;
 
 CorvelTreeElement::CorvelTreeElement() {
     if (ms_parser) ms_parser->GetCodePosition(codePosition);
@@ -17,9 +18,17 @@ CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
 
 CorvelTreeElement::~CorvelTreeElement() = default;
 
-void CorvelTreeElement::SetCodeSource(CorvelParser* parser) { ms_parser = parser; }
+void CorvelTreeElement::SetCodeSource(CorvelParser* parser) {
+    ms_parser = parser;
+    ms_arena = parser ? parser->GetNodeArena() : nullptr;
+}
 
-void CorvelTreeElement::ClearCodeSource(CorvelParser*) { ms_parser = nullptr; }
+// The arena moves on from its chunk: a parse that follows starts afresh.
+void CorvelTreeElement::ClearCodeSource(CorvelParser*) {
+    if (ms_arena) ms_arena->Close();
+    ms_parser = nullptr;
+    ms_arena = nullptr;
+}
 
 void CorvelTreeElement::SetDebugPath(const char* path) { CorvelDebugFile::SetPath(path); }
 

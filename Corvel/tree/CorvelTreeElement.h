@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CorvelCodePosition.h"
+#include "CorvelNodeArena.h"
 #include "CorvelSmallBlocks.h"
 
 #include <cstddef>
@@ -21,10 +22,28 @@ public:
     CorvelTreeElement& operator=(const CorvelTreeElement&) = delete;
     virtual ~CorvelTreeElement();
 
-    // Nodes come and go by the thousand as texts are parsed and their trees
-    // dropped (eval, Function): they are kept by size for the next parse.
-    static void* operator new(size_t size) { return CorvelSmallBlocks::Take(size); }
-    static void operator delete(void* memory, size_t size) { CorvelSmallBlocks::Give(memory, size); }
+    // A parse makes its nodes in its parser's arena; other nodes (copies)
+    // come from the blocks kept by size. Each node is preceded by the arena
+    // chunk it lies in, or null.
+    static void* operator new(size_t size) {
+        CorvelNodeArena::Chunk* chunk = nullptr;
+        void* memory;
+#if CORVEL_SMALL_BLOCKS
+        if (CorvelNodeArena* arena = ms_arena)
+            memory = arena->Take(size + kNodeHeader, &chunk);
+        else
+#endif
+            memory = CorvelSmallBlocks::Take(size + kNodeHeader);
+        *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
+        return static_cast<char*>(memory) + kNodeHeader;
+    }
+    static void operator delete(void* memory, size_t size) {
+        char* block = static_cast<char*>(memory) - kNodeHeader;
+        if (CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk**>(block))
+            CorvelNodeArena::Give(chunk);
+        else
+            CorvelSmallBlocks::Give(block, size + kNodeHeader);
+    }
 
     virtual void WriteECMAScript(CorvelJSOutput* output) const = 0;
     virtual void Debug(int indent) = 0;
@@ -77,6 +96,8 @@ protected:
     int depth = 1;
     bool maySuspend = false;
 
-    // The parse running on this thread.
+    // The parse running on this thread, and the arena of its nodes.
     static thread_local CorvelParser* ms_parser;
+    static thread_local CorvelNodeArena* ms_arena;
+    static const size_t kNodeHeader = sizeof(CorvelNodeArena::Chunk*);
 };
