@@ -131,6 +131,7 @@ int CorvelLexer::ReturnValue(int token, CorvelTreeElement* node) {
 
 int CorvelLexer::ReturnIdentifier() {
     if (!m_ylvalue) return CorvelTokens::Identifier;
+    if (!m_sharesNames) return ReturnValue(CorvelTokens::Identifier, new CorvelIdentifier(GetYYText()));
     return ReturnValue(CorvelTokens::Identifier, new CorvelIdentifier(m_names.Intern(GetYYText(), GetMatchedLength())));
 }
 

@@ -38,7 +38,7 @@ const CorvelValue& CorvelNameTable::Intern(const char* name, int length) {
     }
 }
 
-void CorvelNameTable::Clear() {
+void CorvelNameTable::ClearAll() {
     std::vector<Slot>().swap(m_slots);
     m_count = 0;
 }

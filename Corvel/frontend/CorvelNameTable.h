@@ -15,7 +15,9 @@ public:
     // stays valid until the next call or Clear. Throws std::bad_alloc.
     const CorvelValue& Intern(const char* name, int length);
     // Lets go of every name (their texts live on in the nodes that share them).
-    void Clear();
+    void Clear() {
+        if (m_count) ClearAll();
+    }
 
 private:
     struct Slot {
@@ -23,6 +25,7 @@ private:
         uint32_t hash = 0;
     };
     void Grow();
+    void ClearAll();
 
     std::vector<Slot> m_slots;  // open addressing, a power of two in size
     size_t m_count = 0;

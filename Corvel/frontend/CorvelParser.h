@@ -26,8 +26,9 @@ public:
     CorvelStatementList* GetTree();
     QelPtrList<CorvelFunctionDefinition*>* GetFunctionList();
 
-    // Where the nodes of a parse are made.
-    CorvelNodeArena* GetNodeArena() { return &m_nodeArena; }
+    // Where the nodes of the parse are made: null for a short text (an
+    // eval's), whose few nodes cost less taken from the blocks kept by size.
+    CorvelNodeArena* GetNodeArena() { return m_usesArena ? &m_nodeArena : nullptr; }
 
     // The source name and the lexer's current line (column stays -1).
     void GetCodePosition(CorvelCodePosition& position) const;
@@ -64,6 +65,7 @@ private:
 
     // Its chunks live on with the nodes in them, the parser's or not.
     CorvelNodeArena m_nodeArena;
+    bool m_usesArena = false;
     CorvelLexer m_corvelLexer;
     QelPtrList<CorvelFunctionDefinition*> m_functions;
     CorvelStatementList* m_statements = nullptr;

@@ -18,6 +18,13 @@ CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
 
 CorvelTreeElement::~CorvelTreeElement() = default;
 
+void* CorvelTreeElement::TakeFromArena(size_t size) {
+    CorvelNodeArena::Chunk* chunk;
+    void* memory = ms_arena->Take(size + kNodeHeader, &chunk);
+    *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
+    return static_cast<char*>(memory) + kNodeHeader;
+}
+
 void CorvelTreeElement::SetCodeSource(CorvelParser* parser) {
     ms_parser = parser;
     ms_arena = parser ? parser->GetNodeArena() : nullptr;

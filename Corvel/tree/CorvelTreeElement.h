@@ -25,19 +25,15 @@ public:
     // A parse makes its nodes in its parser's arena; other nodes (copies)
     // come from the blocks kept by size. Each node is preceded by the arena
     // chunk it lies in, or null.
-    static void* operator new(size_t size) {
-        CorvelNodeArena::Chunk* chunk = nullptr;
-        void* memory;
+    __attribute__((always_inline)) static void* operator new(size_t size) {
 #if CORVEL_SMALL_BLOCKS
-        if (CorvelNodeArena* arena = ms_arena)
-            memory = arena->Take(size + kNodeHeader, &chunk);
-        else
+        if (ms_arena) return TakeFromArena(size);
 #endif
-            memory = CorvelSmallBlocks::Take(size + kNodeHeader);
-        *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
+        void* memory = CorvelSmallBlocks::Take(size + kNodeHeader);
+        *static_cast<CorvelNodeArena::Chunk**>(memory) = nullptr;
         return static_cast<char*>(memory) + kNodeHeader;
     }
-    static void operator delete(void* memory, size_t size) {
+    __attribute__((always_inline)) static void operator delete(void* memory, size_t size) {
         char* block = static_cast<char*>(memory) - kNodeHeader;
         if (CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk**>(block))
             CorvelNodeArena::Give(chunk);
@@ -100,4 +96,5 @@ protected:
     static thread_local CorvelParser* ms_parser;
     static thread_local CorvelNodeArena* ms_arena;
     static const size_t kNodeHeader = sizeof(CorvelNodeArena::Chunk*);
+    static void* TakeFromArena(size_t size);
 };
