@@ -54,6 +54,19 @@ void CorvelJSOutput::WriteTabs(int extra) {
 }
 
 void CorvelJSOutput::WriteToBuffer(const char* text) {
+    // Pieces are short: copied byte by byte while they fit, the text
+    // unchanged unless the whole piece did.
+    if (*text == 0) return;
+    char* out = buffer + length;
+    char* const end = buffer + capacity;
+    const char* in = text;
+    while (*in && out < end) *out++ = *in++;
+    if (*in == 0) {
+        *out = 0;
+        length = (int)(out - buffer);
+        return;
+    }
+    if (buffer) buffer[length] = 0;
     size_t size = strlen(text);
     if (size == 0) return;
     if (size > (size_t)(INT_MAX / 2 - 10)) return;
@@ -80,9 +93,12 @@ bool CorvelJSOutput::ExpandBuffer(int needed) {
     return true;
 }
 
-void CorvelJSOutput::AddOnce(QelList<QelString>& names, std::unordered_set<std::string>& seen, const char* name) {
+void CorvelJSOutput::AddOnce(QelList<QelString>& names, std::unordered_set<std::string_view>& seen, const char* name) {
     if (!name) name = "";
-    if (seen.insert(name).second) names.AddHead(QelString(name));
+    if (seen.count(std::string_view(name))) return;
+    names.AddHead(QelString(name));
+    // The list's copy stays where it is for as long as the list has it.
+    seen.insert(std::string_view(names.GetHead().GetText()));
 }
 
 void CorvelJSOutput::AddReferencedVariable(const char* name) { AddOnce(referenced, referencedSeen, name); }

@@ -2,7 +2,10 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelJSOutput.h"
+#include "CorvelNumberText.h"
 #include "CorvelRuntimeException.h"
+
+#include <cmath>
 
 namespace {
 
@@ -27,6 +30,14 @@ void AppendLiteralByte(QelString& literal, unsigned char byte) {
     }
     char escape[5] = {'\\', 'x', kHex[byte >> 4], kHex[byte & 15], 0};
     literal += escape;
+}
+
+// The text ToString gives a number, made without the heap.
+const char* NumberText(double number, char (&buffer)[CorvelNumberText::BufferSize]) {
+    if (std::isnan(number)) return "NaN";
+    if (std::isinf(number)) return number < 0 ? "-Infinity" : "Infinity";
+    if (number == 0) return "0";
+    return CorvelNumberText::FormatGeneral(number, buffer);
 }
 
 void WriteStringLiteral(CorvelJSOutput* output, const char* text) {
@@ -78,10 +89,17 @@ QelString CorvelConstant::ValueText() const {
 }
 
 void CorvelConstant::WriteECMAScript(CorvelJSOutput* output) const {
-    if (value.GetType() == CorvelValue::String)
-        WriteStringLiteral(output, value.GetString());
-    else
-        output->WriteText(ValueText().GetText());
+    switch (value.GetType()) {
+    case CorvelValue::String: WriteStringLiteral(output, value.GetString()); return;
+    case CorvelValue::Number: {
+        char buffer[CorvelNumberText::BufferSize];
+        output->WriteText(NumberText(value.GetNumber(), buffer));
+        return;
+    }
+    case CorvelValue::Boolean: output->WriteText(value.GetBool() ? "true" : "false"); return;
+    case CorvelValue::Null: output->WriteText("null"); return;
+    default: output->WriteText(ValueText().GetText()); return;
+    }
 }
 
 void CorvelConstant::Debug(int indent) { OutputDebug(indent, "Constant - value = %s\n", ValueText().GetText()); }

@@ -47,7 +47,7 @@ void CorvelStatementList::WriteECMAScript(CorvelJSOutput* output) const {
         if (dynamic_cast<const CorvelExpression*>(statement)) {
             output->WriteTabs(0);
             statement->WriteECMAScript(output);
-            output->Write(";\n");
+            output->WriteText(";\n");
         } else {
             statement->WriteECMAScript(output);
         }
