@@ -72,6 +72,7 @@ private:
 
     int TokenEnd() const { return GetConsumedCount() - GetUnputCount(); }
     void ReportUnrecognised();
+    void PassOverLayout();
     void ReportCommentHasNoEnd();
 
     bool m_tokenise = false;

@@ -44,6 +44,22 @@ protected:
     virtual void ResetState() {}
     virtual void ReportOverflow(const char* message);
 
+    // The bytes the engine reads next, when it reads them straight from the
+    // buffer (nothing pushed back, no failure); else null. A derived lexer
+    // may pass over bytes there itself, with PassOver.
+    const unsigned char* GetDirectInput() const {
+        bool direct = !m_lex.failed && m_lex.unputCount == 0 && m_lex.input == yymlexinput && m_lex.unput == yymlexunput;
+        return direct ? m_lex.cursor : nullptr;
+    }
+    // Moves the engine past `count` bytes of the direct input that rules
+    // returning no token would have matched: `lines` line feeds among them,
+    // the last match ending with one or not.
+    void PassOver(int count, int lines, bool endsLine) {
+        m_lex.cursor += count;
+        m_lex.lineNumber += lines;
+        m_lex.eol = endsLine ? 1 : 0;
+    }
+
     // Ignored unless the tables know the condition.
     void SetStartCondition(int condition);
     int GetStartCondition() const { return m_lex.start; }
