@@ -23,7 +23,7 @@ public:
     // The text must outlive lexing. Each new text starts afresh: line 1,
     // initial start condition, nothing pushed back, no failure.
     void SetBuffer(const char* text);
-    int GetLineNumber() const;
+    int GetLineNumber() const { return m_lex.lineNumber; }
     const char* GetYYText() const;
     // Does not link back: the parser's LinkToLEX does that side.
     void LinkToYACC(QelYACCParser& parser);

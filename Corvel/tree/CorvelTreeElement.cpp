@@ -9,9 +9,8 @@
 thread_local CorvelParser* CorvelTreeElement::ms_parser = nullptr;
 thread_local CorvelNodeArena* CorvelTreeElement::ms_arena = nullptr;
 
-CorvelTreeElement::CorvelTreeElement() {
-    if (ms_parser) ms_parser->GetCodePosition(codePosition);
-}
+CorvelTreeElement::CorvelTreeElement()
+    : codePosition(ms_parser ? ms_parser->MakeCodePosition() : CorvelCodePosition()) {}
 
 CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
     : codePosition(other.codePosition), depth(other.depth), maySuspend(other.maySuspend) {}
