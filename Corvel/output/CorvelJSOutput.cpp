@@ -93,12 +93,18 @@ bool CorvelJSOutput::ExpandBuffer(int needed) {
     return true;
 }
 
-void CorvelJSOutput::AddOnce(QelList<QelString>& names, std::unordered_set<std::string_view>& seen, const char* name) {
+void CorvelJSOutput::AddOnce(QelList<QelString>& names, CorvelNameSet& seen, const char* name) {
     if (!name) name = "";
-    if (seen.count(std::string_view(name))) return;
+    size_t length = strlen(name);
+    if (seen.Contains(name, length)) return;
     names.AddHead(QelString(name));
     // The list's copy stays where it is for as long as the list has it.
-    seen.insert(std::string_view(names.GetHead().GetText()));
+    try {
+        seen.Add(names.GetHead().GetText(), length);
+    } catch (...) {
+        names.RemoveHead();
+        throw;
+    }
 }
 
 void CorvelJSOutput::AddReferencedVariable(const char* name) { AddOnce(referenced, referencedSeen, name); }
