@@ -13,7 +13,10 @@ CorvelTreeElement::CorvelTreeElement()
     : codePosition(ms_parser ? ms_parser->MakeCodePosition() : CorvelCodePosition()) {}
 
 CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
-    : codePosition(other.codePosition), depth(other.depth), maySuspend(other.maySuspend) {}
+    : codePosition(other.codePosition),
+      depth(other.depth),
+      maySuspend(other.maySuspend),
+      isExpression(other.isExpression) {}
 
 CorvelTreeElement::~CorvelTreeElement() = default;
 

@@ -55,6 +55,10 @@ public:
     // can, so this holds when the subtree has one. Operators keep a copy of
     // an evaluated operand only when what follows it may suspend.
     bool MaySuspend() const { return maySuspend; }
+    // Whether the node is an expression (an expression statement is one):
+    // asked for every statement written back, where a cast would cost more
+    // than writing the statement.
+    bool IsExpression() const { return isExpression; }
 
     // While a parse runs, new nodes take their position from that parser.
     static void SetCodeSource(CorvelParser* parser);
@@ -91,6 +95,7 @@ protected:
     CorvelCodePosition codePosition;
     int depth = 1;
     bool maySuspend = false;
+    bool isExpression = false;  // set by CorvelExpression
 
     // The parse running on this thread, and the arena of its nodes.
     static thread_local CorvelParser* ms_parser;
