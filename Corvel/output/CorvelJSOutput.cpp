@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -16,14 +17,14 @@ const int kTabChunk = (int)sizeof(kTabs) - 1;
 
 }  // namespace
 
-CorvelJSOutput::CorvelJSOutput() : buffer(new (std::nothrow) char[kInitialCapacity + 1]) {
+CorvelJSOutput::CorvelJSOutput() : buffer(static_cast<char*>(malloc(kInitialCapacity + 1))) {
     if (buffer) {
         buffer[0] = 0;
         capacity = kInitialCapacity;
     }
 }
 
-CorvelJSOutput::~CorvelJSOutput() { delete[] buffer; }
+CorvelJSOutput::~CorvelJSOutput() { free(buffer); }
 
 void CorvelJSOutput::Write(const char* format, ...) {
     // Node writers pass fixed fragments: a format without directives is its
@@ -78,16 +79,14 @@ void CorvelJSOutput::WriteToBuffer(const char* text) {
     length += textLength;
 }
 
+// Grown in place where the heap can: a long output's pages are then
+// neither copied nor touched again.
 bool CorvelJSOutput::ExpandBuffer(int needed) {
     if (needed > INT_MAX / 2 - 10 || length > INT_MAX / 2) return false;
     int newCapacity = length + needed + 10;
-    char* grown = new (std::nothrow) char[(size_t)newCapacity + 1];
+    char* grown = static_cast<char*>(realloc(buffer, (size_t)newCapacity + 1));
     if (!grown) return false;
-    if (buffer)
-        memcpy(grown, buffer, (size_t)length + 1);
-    else
-        grown[0] = 0;
-    delete[] buffer;
+    if (!buffer) grown[0] = 0;
     buffer = grown;
     capacity = newCapacity;
     return true;
