@@ -9,27 +9,36 @@
 
 namespace {
 
-// The body of a double-quoted literal for one byte: the byte itself when it
-// can stand as it is, else its escape.
-void AppendLiteralByte(QelString& literal, unsigned char byte) {
+// A double-quoted literal is written in pieces of this many bytes at most.
+const int kLiteralPiece = 256;
+
+// Appends to `piece` (at `*used`) the body of a double-quoted literal for
+// one byte: the byte itself when it can stand as it is, else its escape.
+void AppendLiteralByte(char* piece, int* used, unsigned char byte) {
     static const char kHex[] = "0123456789abcdef";
+    char escaped = 0;
     switch (byte) {
-    case 8: literal += "\\b"; return;
-    case 9: literal += "\\t"; return;
-    case 10: literal += "\\n"; return;
-    case 12: literal += "\\f"; return;
-    case 13: literal += "\\r"; return;
-    case '"': literal += "\\\""; return;
-    case '\'': literal += "\\'"; return;
-    case '\\': literal += "\\\\"; return;
+    case 8: escaped = 'b'; break;
+    case 9: escaped = 't'; break;
+    case 10: escaped = 'n'; break;
+    case 12: escaped = 'f'; break;
+    case 13: escaped = 'r'; break;
+    case '"':
+    case '\'':
+    case '\\': escaped = (char)byte; break;
     default: break;
     }
-    if (byte >= 32 && byte <= 126) {
-        literal += (char)byte;
-        return;
+    if (escaped) {
+        piece[(*used)++] = '\\';
+        piece[(*used)++] = escaped;
+    } else if (byte >= 32 && byte <= 126) {
+        piece[(*used)++] = (char)byte;
+    } else {
+        piece[(*used)++] = '\\';
+        piece[(*used)++] = 'x';
+        piece[(*used)++] = kHex[byte >> 4];
+        piece[(*used)++] = kHex[byte & 15];
     }
-    char escape[5] = {'\\', 'x', kHex[byte >> 4], kHex[byte & 15], 0};
-    literal += escape;
 }
 
 // The text ToString gives a number, made without the heap.
@@ -41,11 +50,21 @@ const char* NumberText(double number, char (&buffer)[CorvelNumberText::BufferSiz
 }
 
 void WriteStringLiteral(CorvelJSOutput* output, const char* text) {
-    QelString literal;
-    literal += '"';
-    for (const unsigned char* p = (const unsigned char*)text; p && *p; ++p) AppendLiteralByte(literal, *p);
-    literal += '"';
-    output->WriteText(literal.GetText());
+    // Room for the longest escape and the terminator after the last byte.
+    char piece[kLiteralPiece + 8];
+    int used = 0;
+    piece[used++] = '"';
+    for (const unsigned char* p = (const unsigned char*)text; p && *p; ++p) {
+        AppendLiteralByte(piece, &used, *p);
+        if (used >= kLiteralPiece) {
+            piece[used] = 0;
+            output->WriteText(piece);
+            used = 0;
+        }
+    }
+    piece[used++] = '"';
+    piece[used] = 0;
+    output->WriteText(piece);
 }
 
 }  // namespace
