@@ -132,6 +132,56 @@ TEST(CorvelLongText, TreesMayBeDestroyedOnAnotherThread) {
     EXPECT_FALSE(parsed);
 }
 
+// A text with many kinds of expressions in many places: enough remembered
+// unit chains to make the thread's table grow in the middle of a parse.
+std::string VariedText() {
+    const char* const forms[] = {"a[i] = b.c(d, e) + -f * (g - h) / 2 % 3;", "if (!x && y || z != w) v = typeof u;",
+                                 "for (k in o) { p += q << 1 >> 2 >>> 3 & 4 | 5 ^ 6; }",
+                                 "while (n <= m && n >= 0) n = n ? n - 1 : new F(n, 'a', 0x1f, 017, .5e3);",
+                                 "with (M) { r = max(r, ~s, void 0, this.t, null, true, false); }"};
+    std::string text;
+    for (int i = 0; i < 200; ++i) {
+        text += "function f" + std::to_string(i) + "(a, b) {\n";
+        for (const char* form : forms) text += std::string("    ") + form + "\n";
+        text += "    return a" + std::to_string(i % 7) + " * b;\n}\n";
+        for (const char* form : forms) text += std::string(form) + "\n";
+    }
+    return text;
+}
+
+std::string WrittenBack(const std::string& text) {
+    Parsed parsed(text);
+    EXPECT_TRUE(parsed.accepted);
+    EXPECT_EQ(parsed.parser.GetErrorCount(), 0);
+    CorvelJSOutput output;
+    QelPtrList<CorvelFunctionDefinition*>* functions = parsed.parser.GetFunctionList();
+    for (__QelPOSITION* at = functions->GetHeadPosition(); at;) functions->GetNext(at)->WriteECMAScript(&output);
+    if (CorvelStatementList* tree = parsed.parser.GetTree()) tree->WriteECMAScript(&output);
+    return output.GetOutput();
+}
+
+// The parser remembers how chains of reductions end, per thread: a thread
+// that starts afresh, one whose table grows on the way and one that has
+// seen it all must build the same trees.
+TEST(CorvelLongText, RememberedReductionsChangeNoTree) {
+    const std::string text = VariedText();
+    std::string fresh, warm, again;
+    std::thread([&] { fresh = WrittenBack(text); }).join();
+    std::thread([&] {
+        WrittenBack(Filler(400) + "x = 1 + 2 * 3;\n");
+        warm = WrittenBack(text);
+        again = WrittenBack(text);
+    }).join();
+    EXPECT_GT(fresh.size(), text.size());
+    EXPECT_EQ(warm, fresh);
+    EXPECT_EQ(again, fresh);
+    // Each piece parsed alone, as short texts, comes back the same too.
+    std::string pieces;
+    const std::string piece = text.substr(0, text.find("function f1("));
+    std::thread([&] { pieces = WrittenBack(piece); }).join();
+    EXPECT_EQ(fresh.substr(fresh.find("function f0("), 60), pieces.substr(pieces.find("function f0("), 60));
+}
+
 TEST(CorvelNodeArena, BlocksAreDistinctAlignedAndFreedWithTheirLast) {
     std::vector<std::pair<char*, CorvelNodeArena::Chunk*>> blocks;
     {
