@@ -62,9 +62,31 @@ int CorvelLexer::GetToken() {
     }
     m_unrecognisedStart = -1;
     m_eol = false;
+    if (!m_tokenise && GetStartCondition() == Initial) PassOverLayout();
     int token = QelLEXAnalyser::GetToken();
     if (m_unrecognisedStart >= 0) ReportUnrecognised();
     return token;
+}
+
+// Blanks and line breaks before a token are most of the matches a script
+// makes, and their rules return no token outside the editor's mode: they are
+// passed over here as those rules would, without a match each.
+void CorvelLexer::PassOverLayout() {
+    const unsigned char* start = GetDirectInput();
+    if (!start) return;
+    const unsigned char* at = start;
+    int lines = 0;
+    bool lineBreak = false;
+    for (;; ++at) {
+        unsigned char c = *at;
+        if (c == ' ' || c == '\t' || c == '\v' || c == '\f') continue;
+        if (c != '\n' && c != '\r') break;
+        lineBreak = true;
+        lines += c == '\n';
+    }
+    if (at == start) return;
+    if (lineBreak) RecordEOL();
+    PassOver((int)(at - start), lines, at[-1] == '\n');
 }
 
 int CorvelLexer::SnoopNextToken() {
@@ -121,6 +143,7 @@ void CorvelLexer::ResetState() {
     m_eol = false;
     m_unrecognisedStart = -1;
     m_unrecognisedEnd = -1;
+    m_names.Clear();
 }
 
 int CorvelLexer::ReturnValue(int token, CorvelTreeElement* node) {
@@ -130,7 +153,8 @@ int CorvelLexer::ReturnValue(int token, CorvelTreeElement* node) {
 
 int CorvelLexer::ReturnIdentifier() {
     if (!m_ylvalue) return CorvelTokens::Identifier;
-    return ReturnValue(CorvelTokens::Identifier, new CorvelIdentifier(GetYYText()));
+    if (!m_sharesNames) return ReturnValue(CorvelTokens::Identifier, new CorvelIdentifier(GetYYText()));
+    return ReturnValue(CorvelTokens::Identifier, new CorvelIdentifier(m_names.Intern(GetYYText(), GetMatchedLength())));
 }
 
 int CorvelLexer::ReturnNull() {

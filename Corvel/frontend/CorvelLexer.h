@@ -3,6 +3,7 @@
 // semicolons, and a mode that tokenises one line for the script editor.
 #pragma once
 
+#include "CorvelNameTable.h"
 #include "CorvelStringLiteral.h"
 #include "QelArray.h"
 #include "QelLEXAnalyser.h"
@@ -22,6 +23,10 @@ public:
     // after which a run of unrecognised bytes met on the way is reported.
     int GetToken() override;
     void InsertNextToken(int token) { m_pendingTokens.Add(token); }
+    // Whether the identifiers of the texts that follow share one copy of
+    // each name. Worth it for a long text; an eval's short one, whose names
+    // are mostly met once, is better off without the table.
+    void ShareNames(bool share) { m_sharesNames = share; }
     int SnoopNextToken();
 
     // Whether a line break stood before the token just scanned.
@@ -67,6 +72,7 @@ private:
 
     int TokenEnd() const { return GetConsumedCount() - GetUnputCount(); }
     void ReportUnrecognised();
+    void PassOverLayout();
     void ReportCommentHasNoEnd();
 
     bool m_tokenise = false;
@@ -76,4 +82,6 @@ private:
     int m_unrecognisedEnd = -1;    // just past the run's last bad byte
     QelArray<int> m_pendingTokens;
     CorvelStringLiteral m_stringLiteral;
+    CorvelNameTable m_names;  // of the text being lexed
+    bool m_sharesNames = false;
 };

@@ -8,6 +8,14 @@
 // Generated from CorvelGrammar.grammar.
 extern const yymparsetables CorvelParserTables;
 
+namespace {
+
+// Texts from this long on have their nodes made in the parser's arena and
+// their identifiers share their names.
+const int kLongText = 2048;
+
+}  // namespace
+
 CorvelParser::CorvelParser(const char* sourceName)
     : QelYACCParser(CorvelParserTables),
       m_sourceName(sourceName),
@@ -33,6 +41,8 @@ bool CorvelParser::Parse(const char* text, QelString& errors) {
         CopyErrors(errors);
         return false;
     }
+    m_usesArena = m_text.GetLength() >= kLongText;
+    m_corvelLexer.ShareNames(m_usesArena);
     CorvelTreeElement::SetCodeSource(this);
     int result = QelYACCParser::Parse(m_text.GetText(), errors);
     CorvelTreeElement::ClearCodeSource(this);

@@ -4,6 +4,7 @@
 
 #include "CorvelCodePosition.h"
 #include "CorvelLexer.h"
+#include "CorvelNodeArena.h"
 #include "QelList.h"
 #include "QelString.h"
 #include "QelYACCParser.h"
@@ -25,8 +26,18 @@ public:
     CorvelStatementList* GetTree();
     QelPtrList<CorvelFunctionDefinition*>* GetFunctionList();
 
+    // Where the nodes of the parse are made: null for a short text (an
+    // eval's), whose few nodes cost less taken from the blocks kept by size.
+    CorvelNodeArena* GetNodeArena() { return m_usesArena ? &m_nodeArena : nullptr; }
+
     // The source name and the lexer's current line (column stays -1).
     void GetCodePosition(CorvelCodePosition& position) const;
+    // The same, made as a new position: every node made takes one.
+    CorvelCodePosition MakeCodePosition() const {
+        CorvelCodePosition position{m_sourceName};
+        position.line = m_corvelLexer.GetLineNumber();
+        return position;
+    }
 
     using QelYACCParser::ReportError;
     void ReportError(const char* message) override;
@@ -58,6 +69,9 @@ private:
     // until the token is read again.
     void HoldTokenValue(int tokensBefore);
 
+    // Its chunks live on with the nodes in them, the parser's or not.
+    CorvelNodeArena m_nodeArena;
+    bool m_usesArena = false;
     CorvelLexer m_corvelLexer;
     QelPtrList<CorvelFunctionDefinition*> m_functions;
     CorvelStatementList* m_statements = nullptr;

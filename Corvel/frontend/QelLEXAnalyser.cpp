@@ -29,8 +29,6 @@ void QelLEXAnalyser::SetBuffer(const char* text) {
     ResetState();
 }
 
-int QelLEXAnalyser::GetLineNumber() const { return m_lex.lineNumber; }
-
 const char* QelLEXAnalyser::GetYYText() const { return m_lex.text ? m_lex.text : ""; }
 
 void QelLEXAnalyser::LinkToYACC(QelYACCParser& parser) {

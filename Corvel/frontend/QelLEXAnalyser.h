@@ -23,7 +23,7 @@ public:
     // The text must outlive lexing. Each new text starts afresh: line 1,
     // initial start condition, nothing pushed back, no failure.
     void SetBuffer(const char* text);
-    int GetLineNumber() const;
+    int GetLineNumber() const { return m_lex.lineNumber; }
     const char* GetYYText() const;
     // Does not link back: the parser's LinkToLEX does that side.
     void LinkToYACC(QelYACCParser& parser);
@@ -43,6 +43,22 @@ protected:
     // Derived lexers clear their own per-text state here (called by SetBuffer).
     virtual void ResetState() {}
     virtual void ReportOverflow(const char* message);
+
+    // The bytes the engine reads next, when it reads them straight from the
+    // buffer (nothing pushed back, no failure); else null. A derived lexer
+    // may pass over bytes there itself, with PassOver.
+    const unsigned char* GetDirectInput() const {
+        bool direct = !m_lex.failed && m_lex.unputCount == 0 && m_lex.input == yymlexinput && m_lex.unput == yymlexunput;
+        return direct ? m_lex.cursor : nullptr;
+    }
+    // Moves the engine past `count` bytes of the direct input that rules
+    // returning no token would have matched: `lines` line feeds among them,
+    // the last match ending with one or not.
+    void PassOver(int count, int lines, bool endsLine) {
+        m_lex.cursor += count;
+        m_lex.lineNumber += lines;
+        m_lex.eol = endsLine ? 1 : 0;
+    }
 
     // Ignored unless the tables know the condition.
     void SetStartCondition(int condition);

@@ -164,27 +164,91 @@ inline bool IsUnitWithoutAction(const yymparsetables* t, const Action& action) {
 }
 
 // The chains depend on the parse tables alone: the thread keeps one table
-// of them, emptied when a parse over other tables comes along.
+// of them, emptied when a parse over other tables comes along. The table
+// lives on the heap (little thread-local storage for a library), made on
+// the thread's first parse and freed at its end; without one, chains are
+// followed without being remembered. It starts at YYM_UNIT_CHAINS entries,
+// enough for short texts, and grows once when a long text keeps replacing
+// what it remembered.
+const uint32_t kLargestThreadChains = 4 * (uint32_t)YYM_UNIT_CHAINS;
+
 struct ThreadUnitChains {
     const yymparsetables* tables;
-    yymunitchain chains[YYM_UNIT_CHAINS];
+    yymunitchain* chains;
+    uint32_t size;
+    uint32_t stores;  // chains remembered since the table was made
+    bool closed;      // the thread is ending
 };
+// Plain data, so that it is there until the thread's last moment.
 thread_local ThreadUnitChains t_unitChains;
 
-yymunitchain* ThreadChains(const yymparsetables* tables) {
-    ThreadUnitChains& own = t_unitChains;
-    if (own.tables != tables) {
-        std::fill(std::begin(own.chains), std::end(own.chains), yymunitchain{});
-        own.tables = tables;
+struct ThreadUnitChainsCloser {
+    bool armed = false;
+    ~ThreadUnitChainsCloser() {
+        std::free(t_unitChains.chains);
+        t_unitChains = ThreadUnitChains{nullptr, nullptr, 0, 0, true};
     }
-    return own.chains;
+};
+thread_local ThreadUnitChainsCloser t_unitChainsCloser;
+
+// The table a parse uses: a caller's own, or the thread's (`owner`).
+struct ChainTable {
+    yymunitchain* chains;
+    uint32_t mask;
+    ThreadUnitChains* owner;
+};
+
+bool MakeThreadChains(ThreadUnitChains& own, uint32_t size) {
+    yymunitchain* chains = static_cast<yymunitchain*>(std::malloc(size * sizeof(yymunitchain)));
+    if (!chains) return false;
+    std::fill(chains, chains + size, yymunitchain{});
+    std::free(own.chains);
+    own.chains = chains;
+    own.size = size;
+    own.stores = 0;
+    // Using the closer makes it, and so its end, part of this thread.
+    t_unitChainsCloser.armed = true;
+    return true;
 }
 
-inline yymunitchain& ChainSlot(yymparse* p, int top, int below, int token) {
-    unsigned hash = (unsigned)top * 31u + (unsigned)below * 7u + (unsigned)token * 131u;
-    yymunitchain* chains = p->unitChains ? p->unitChains : ThreadChains(p->tables);
-    return chains[hash % YYM_UNIT_CHAINS];
+ChainTable ThreadChains(const yymparsetables* tables) {
+    ThreadUnitChains& own = t_unitChains;
+    if (own.tables != tables) {
+        own.tables = nullptr;
+        if (own.closed || !MakeThreadChains(own, own.size ? own.size : (uint32_t)YYM_UNIT_CHAINS)) return {nullptr, 0, nullptr};
+        own.tables = tables;
+    }
+    return {own.chains, own.size - 1, &own};
 }
+
+ChainTable ChainsOf(yymparse* p) {
+    if (p->unitChains) return {p->unitChains, YYM_UNIT_CHAINS - 1, nullptr};
+    return ThreadChains(p->tables);
+}
+
+inline yymunitchain& ChainSlot(const ChainTable& table, int top, int below, int token) {
+    uint32_t hash = ((uint32_t)top * 0x9E3779B1u) ^ ((uint32_t)below * 0x85EBCA77u) ^ ((uint32_t)token * 0xC2B2AE3Du);
+    return table.chains[(hash ^ (hash >> 16)) & table.mask];
+}
+
+// Stores `chain` in its slot. The thread's table grows once it has stored
+// more chains than it has slots; what it held is dropped.
+void Remember(ChainTable& table, const yymunitchain& chain) {
+    ChainSlot(table, chain.top, chain.below, chain.token) = chain;
+    ThreadUnitChains* own = table.owner;
+    if (!own || ++own->stores <= own->size || own->size >= kLargestThreadChains) return;
+    if (MakeThreadChains(*own, own->size * 4 < kLargestThreadChains ? own->size * 4 : kLargestThreadChains)) {
+        table.chains = own->chains;
+        table.mask = own->size - 1;
+    } else {
+        own->stores = 0;
+    }
+}
+
+// The token of a remembered chain start: the states a chain passes from
+// `top` over `below` before one needs the lookahead depend on those two
+// alone, and end in `state`.
+const int kUpToLookahead = -2;
 
 // Takes `action`, a unit reduction without an action, and the ones that
 // follow it: each passes the value on top up to another nonterminal, so
@@ -192,15 +256,30 @@ inline yymunitchain& ChainSlot(yymparse* p, int top, int below, int token) {
 // (or a unit reduction whose goto is missing, for Reduce to fail on).
 // The rest of a chain is remembered from the first state on it that knows
 // the lookahead: a chain often starts after a shift, in states that reduce
-// whatever comes, and reads the next token on the way.
-void FollowUnitChain(yymparse* p, Action& action) {
+// whatever comes, and reads the next token on the way. Those first states,
+// up to the one that reads it, are remembered too.
+void FollowUnitChain(yymparse* p, ChainTable& chains, Action& action) {
     const yymparsetables* t = p->tables;
     const int below = p->stateStack[p->top - 1];
     int keyTop = -1;
+    if (!chains.chains) keyTop = INT_MAX;  // nothing to look up or remember
+    int startTop = -1;  // while the start of a chain is to be remembered
+    if (chains.chains && !p->lookaheadValid) {
+        int top = p->stateStack[p->top];
+        const yymunitchain& start = ChainSlot(chains, top, below, kUpToLookahead);
+        if (start.top == top && start.below == below && start.token == kUpToLookahead) {
+            p->ruleValue = p->valueStack[p->top];
+            p->stateStack[p->top] = start.state;
+            action = FindAction(p, start.state, false);
+            if (!IsUnitWithoutAction(t, action)) return;
+        } else {
+            startTop = top;
+        }
+    }
     for (;;) {
         if (keyTop < 0 && p->lookaheadValid) {
             keyTop = p->stateStack[p->top];
-            const yymunitchain& known = ChainSlot(p, keyTop, below, p->lookahead);
+            const yymunitchain& known = ChainSlot(chains, keyTop, below, p->lookahead);
             if (known.top == keyTop && known.below == below && known.token == p->lookahead &&
                 (known.state | known.token)) {
                 p->ruleValue = p->valueStack[p->top];
@@ -214,12 +293,15 @@ void FollowUnitChain(yymparse* p, Action& action) {
         p->ruleValue = p->valueStack[p->top];
         p->stateStack[p->top] = (int16_t)next;
         action = FindAction(p, next, false);
+        if (startTop >= 0 && p->lookaheadValid) {
+            Remember(chains, {(int16_t)startTop, (int16_t)below, (int16_t)kUpToLookahead, (int16_t)next, 0, 0});
+            startTop = -1;
+        }
         if (!IsUnitWithoutAction(t, action)) break;
     }
-    if (keyTop >= 0) {
-        ChainSlot(p, keyTop, below, p->lookahead) = {(int16_t)keyTop, (int16_t)below, (int16_t)p->lookahead,
-                                                     p->stateStack[p->top], (uint8_t)action.type,
-                                                     (int16_t)action.value};
+    if (keyTop >= 0 && keyTop != INT_MAX) {
+        Remember(chains, {(int16_t)keyTop, (int16_t)below, (int16_t)p->lookahead, p->stateStack[p->top],
+                          (uint8_t)action.type, (int16_t)action.value});
     }
 }
 
@@ -309,9 +391,10 @@ void yymparsedestroy(yymparse* p) {
 int yymparserun(yymparse* p) {
     Reset(p);
     if (!Push(p, 0, nullptr)) return Abort(p);
+    ChainTable chains = ChainsOf(p);
     for (;;) {
         Action action = FindAction(p, p->stateStack[p->top], false);
-        if (IsUnitWithoutAction(p->tables, action)) FollowUnitChain(p, action);
+        if (IsUnitWithoutAction(p->tables, action)) FollowUnitChain(p, chains, action);
         switch (action.type) {
         case YYM_SHIFT:
             if (p->skip > 0) --p->skip;

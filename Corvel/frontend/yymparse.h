@@ -71,7 +71,10 @@ struct yymparsetables {
 
 // Where a chain of unit reductions without actions ended: from `top` over
 // `below` with lookahead `token` the parse comes to `state` and `type`
-// `value` there. Depends on the tables alone; token 0 with state 0 is empty.
+// `value` there. Token -2 marks the start of a chain, read before the
+// lookahead is: from `top` over `below` the parse comes to `state`, the
+// first state that needs the lookahead. Depends on the tables alone; token
+// 0 with state 0 is empty.
 struct yymunitchain {
     int16_t top;
     int16_t below;

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -16,14 +17,14 @@ const int kTabChunk = (int)sizeof(kTabs) - 1;
 
 }  // namespace
 
-CorvelJSOutput::CorvelJSOutput() : buffer(new (std::nothrow) char[kInitialCapacity + 1]) {
+CorvelJSOutput::CorvelJSOutput() : buffer(static_cast<char*>(malloc(kInitialCapacity + 1))) {
     if (buffer) {
         buffer[0] = 0;
         capacity = kInitialCapacity;
     }
 }
 
-CorvelJSOutput::~CorvelJSOutput() { delete[] buffer; }
+CorvelJSOutput::~CorvelJSOutput() { free(buffer); }
 
 void CorvelJSOutput::Write(const char* format, ...) {
     // Node writers pass fixed fragments: a format without directives is its
@@ -54,6 +55,19 @@ void CorvelJSOutput::WriteTabs(int extra) {
 }
 
 void CorvelJSOutput::WriteToBuffer(const char* text) {
+    // Pieces are short: copied byte by byte while they fit, the text
+    // unchanged unless the whole piece did.
+    if (*text == 0) return;
+    char* out = buffer + length;
+    char* const end = buffer + capacity;
+    const char* in = text;
+    while (*in && out < end) *out++ = *in++;
+    if (*in == 0) {
+        *out = 0;
+        length = (int)(out - buffer);
+        return;
+    }
+    if (buffer) buffer[length] = 0;
     size_t size = strlen(text);
     if (size == 0) return;
     if (size > (size_t)(INT_MAX / 2 - 10)) return;
@@ -65,24 +79,31 @@ void CorvelJSOutput::WriteToBuffer(const char* text) {
     length += textLength;
 }
 
+// Grown in place where the heap can: a long output's pages are then
+// neither copied nor touched again.
 bool CorvelJSOutput::ExpandBuffer(int needed) {
     if (needed > INT_MAX / 2 - 10 || length > INT_MAX / 2) return false;
     int newCapacity = length + needed + 10;
-    char* grown = new (std::nothrow) char[(size_t)newCapacity + 1];
+    char* grown = static_cast<char*>(realloc(buffer, (size_t)newCapacity + 1));
     if (!grown) return false;
-    if (buffer)
-        memcpy(grown, buffer, (size_t)length + 1);
-    else
-        grown[0] = 0;
-    delete[] buffer;
+    if (!buffer) grown[0] = 0;
     buffer = grown;
     capacity = newCapacity;
     return true;
 }
 
-void CorvelJSOutput::AddOnce(QelList<QelString>& names, std::unordered_set<std::string>& seen, const char* name) {
+void CorvelJSOutput::AddOnce(QelList<QelString>& names, CorvelNameSet& seen, const char* name) {
     if (!name) name = "";
-    if (seen.insert(name).second) names.AddHead(QelString(name));
+    size_t length = strlen(name);
+    if (seen.Contains(name, length)) return;
+    names.AddHead(QelString(name));
+    // The list's copy stays where it is for as long as the list has it.
+    try {
+        seen.Add(names.GetHead().GetText(), length);
+    } catch (...) {
+        names.RemoveHead();
+        throw;
+    }
 }
 
 void CorvelJSOutput::AddReferencedVariable(const char* name) { AddOnce(referenced, referencedSeen, name); }

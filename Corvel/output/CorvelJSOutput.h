@@ -2,11 +2,9 @@
 // the names of the variables that text references or assigns.
 #pragma once
 
+#include "CorvelNameSet.h"
 #include "QelList.h"
 #include "QelString.h"
-
-#include <string>
-#include <unordered_set>
 
 #include <cstdint>
 
@@ -57,13 +55,14 @@ protected:
 
 private:
     // Adds `name` at the front of `names` unless `seen` already has it; the
-    // set keeps writing linear in the number of identifiers.
-    static void AddOnce(QelList<QelString>& names, std::unordered_set<std::string>& seen, const char* name);
+    // set keeps writing linear in the number of identifiers. The set views
+    // the texts of the list, so a name met again is neither copied nor kept.
+    static void AddOnce(QelList<QelString>& names, CorvelNameSet& seen, const char* name);
 
     QelList<QelString> referenced;
     QelList<QelString> assigned;
-    std::unordered_set<std::string> referencedSeen;
-    std::unordered_set<std::string> assignedSeen;
+    CorvelNameSet referencedSeen;
+    CorvelNameSet assignedSeen;
     char* buffer;
     int length = 0;
     int capacity = 0;

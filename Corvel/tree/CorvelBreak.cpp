@@ -4,7 +4,7 @@
 
 void CorvelBreak::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("break;\n");
+    output->WriteText("break;\n");
 }
 
 void CorvelBreak::Debug(int indent) { OutputDebug(indent, "Break\n"); }

@@ -26,13 +26,13 @@ CorvelConditionalOperator::~CorvelConditionalOperator() {
 }
 
 void CorvelConditionalOperator::WriteECMAScript(CorvelJSOutput* output) const {
-    output->Write("(");
+    output->WriteText("(");
     if (condition) condition->WriteECMAScript(output);
-    output->Write(" ? ");
+    output->WriteText(" ? ");
     if (whenTrue) whenTrue->WriteECMAScript(output);
-    output->Write(" : ");
+    output->WriteText(" : ");
     if (whenFalse) whenFalse->WriteECMAScript(output);
-    output->Write(")");
+    output->WriteText(")");
 }
 
 void CorvelConditionalOperator::Debug(int indent) {

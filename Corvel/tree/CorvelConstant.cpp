@@ -2,39 +2,69 @@
 
 #include "CorvelExecutionContext.h"
 #include "CorvelJSOutput.h"
+#include "CorvelNumberText.h"
 #include "CorvelRuntimeException.h"
+
+#include <cmath>
 
 namespace {
 
-// The body of a double-quoted literal for one byte: the byte itself when it
-// can stand as it is, else its escape.
-void AppendLiteralByte(QelString& literal, unsigned char byte) {
+// A double-quoted literal is written in pieces of this many bytes at most.
+const int kLiteralPiece = 256;
+
+// Appends to `piece` (at `*used`) the body of a double-quoted literal for
+// one byte: the byte itself when it can stand as it is, else its escape.
+void AppendLiteralByte(char* piece, int* used, unsigned char byte) {
     static const char kHex[] = "0123456789abcdef";
+    char escaped = 0;
     switch (byte) {
-    case 8: literal += "\\b"; return;
-    case 9: literal += "\\t"; return;
-    case 10: literal += "\\n"; return;
-    case 12: literal += "\\f"; return;
-    case 13: literal += "\\r"; return;
-    case '"': literal += "\\\""; return;
-    case '\'': literal += "\\'"; return;
-    case '\\': literal += "\\\\"; return;
+    case 8: escaped = 'b'; break;
+    case 9: escaped = 't'; break;
+    case 10: escaped = 'n'; break;
+    case 12: escaped = 'f'; break;
+    case 13: escaped = 'r'; break;
+    case '"':
+    case '\'':
+    case '\\': escaped = (char)byte; break;
     default: break;
     }
-    if (byte >= 32 && byte <= 126) {
-        literal += (char)byte;
-        return;
+    if (escaped) {
+        piece[(*used)++] = '\\';
+        piece[(*used)++] = escaped;
+    } else if (byte >= 32 && byte <= 126) {
+        piece[(*used)++] = (char)byte;
+    } else {
+        piece[(*used)++] = '\\';
+        piece[(*used)++] = 'x';
+        piece[(*used)++] = kHex[byte >> 4];
+        piece[(*used)++] = kHex[byte & 15];
     }
-    char escape[5] = {'\\', 'x', kHex[byte >> 4], kHex[byte & 15], 0};
-    literal += escape;
+}
+
+// The text ToString gives a number, made without the heap.
+const char* NumberText(double number, char (&buffer)[CorvelNumberText::BufferSize]) {
+    if (std::isnan(number)) return "NaN";
+    if (std::isinf(number)) return number < 0 ? "-Infinity" : "Infinity";
+    if (number == 0) return "0";
+    return CorvelNumberText::FormatGeneral(number, buffer);
 }
 
 void WriteStringLiteral(CorvelJSOutput* output, const char* text) {
-    QelString literal;
-    literal += '"';
-    for (const unsigned char* p = (const unsigned char*)text; p && *p; ++p) AppendLiteralByte(literal, *p);
-    literal += '"';
-    output->WriteText(literal.GetText());
+    // Room for the longest escape and the terminator after the last byte.
+    char piece[kLiteralPiece + 8];
+    int used = 0;
+    piece[used++] = '"';
+    for (const unsigned char* p = (const unsigned char*)text; p && *p; ++p) {
+        AppendLiteralByte(piece, &used, *p);
+        if (used >= kLiteralPiece) {
+            piece[used] = 0;
+            output->WriteText(piece);
+            used = 0;
+        }
+    }
+    piece[used++] = '"';
+    piece[used] = 0;
+    output->WriteText(piece);
 }
 
 }  // namespace
@@ -78,10 +108,17 @@ QelString CorvelConstant::ValueText() const {
 }
 
 void CorvelConstant::WriteECMAScript(CorvelJSOutput* output) const {
-    if (value.GetType() == CorvelValue::String)
-        WriteStringLiteral(output, value.GetString());
-    else
-        output->WriteText(ValueText().GetText());
+    switch (value.GetType()) {
+    case CorvelValue::String: WriteStringLiteral(output, value.GetString()); return;
+    case CorvelValue::Number: {
+        char buffer[CorvelNumberText::BufferSize];
+        output->WriteText(NumberText(value.GetNumber(), buffer));
+        return;
+    }
+    case CorvelValue::Boolean: output->WriteText(value.GetBool() ? "true" : "false"); return;
+    case CorvelValue::Null: output->WriteText("null"); return;
+    default: output->WriteText(ValueText().GetText()); return;
+    }
 }
 
 void CorvelConstant::Debug(int indent) { OutputDebug(indent, "Constant - value = %s\n", ValueText().GetText()); }

@@ -4,7 +4,7 @@
 
 void CorvelContinue::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("continue;\n");
+    output->WriteText("continue;\n");
 }
 
 void CorvelContinue::Debug(int indent) { OutputDebug(indent, "Continue\n"); }

@@ -4,7 +4,7 @@
 
 void CorvelEmptyStatement::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write(";\n");
+    output->WriteText(";\n");
 }
 
 void CorvelEmptyStatement::Debug(int indent) { OutputDebug(indent, "Empty Statement\n"); }

@@ -13,7 +13,7 @@ class CorvelValue;
 
 class CorvelExpression : public CorvelStatement {
 public:
-    CorvelExpression() = default;
+    CorvelExpression() { isExpression = true; }
     // A copy is not the identifier the original may be.
     CorvelExpression(const CorvelExpression& other) : CorvelStatement(other) {}
 

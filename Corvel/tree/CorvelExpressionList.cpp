@@ -22,7 +22,7 @@ void CorvelExpressionList::AddExpression(CorvelExpression* expression) {
 
 void CorvelExpressionList::WriteECMAScript(CorvelJSOutput* output) const {
     for (int i = 0; i < expressions.GetSize(); ++i) {
-        if (i > 0) output->Write(", ");
+        if (i > 0) output->WriteText(", ");
         expressions[i]->WriteECMAScript(output);
     }
 }

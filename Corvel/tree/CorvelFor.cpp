@@ -36,19 +36,19 @@ CorvelFor::~CorvelFor() {
 
 void CorvelFor::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("for (");
+    output->WriteText("for (");
     output->SetFormattingMode(CorvelJSOutput::StatementHead);
     // The "var" form must read back as declarations, not as assignments.
     if (declarations) {
-        output->Write("var ");
+        output->WriteText("var ");
         declarations->WriteECMAScript(output);
     } else if (initialiser) {
         initialiser->WriteECMAScript(output);
     }
     output->SetFormattingMode(CorvelJSOutput::Normal);
-    output->Write(";");
+    output->WriteText(";");
     if (condition) condition->WriteECMAScript(output);
-    output->Write(";");
+    output->WriteText(";");
     if (increment) increment->WriteECMAScript(output);
     WriteBracedBody(output, body);
 }

@@ -32,11 +32,11 @@ CorvelForIn::~CorvelForIn() {
 
 void CorvelForIn::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("for (");
+    output->WriteText("for (");
     output->SetFormattingMode(CorvelJSOutput::StatementHead);
     if (variable) variable->WriteECMAScript(output);
     output->SetFormattingMode(CorvelJSOutput::Normal);
-    output->Write(" in ");
+    output->WriteText(" in ");
     if (object) object->WriteECMAScript(output);
     WriteBracedBody(output, body);
 }

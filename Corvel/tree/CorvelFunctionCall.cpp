@@ -26,9 +26,9 @@ CorvelFunctionCall::CorvelFunctionCall(CorvelExpression* function, CorvelExpress
 
 void CorvelFunctionCall::WriteECMAScript(CorvelJSOutput* output) const {
     if (callee) callee->WriteECMAScript(output);
-    output->Write("(");
+    output->WriteText("(");
     if (arguments) arguments->WriteECMAScript(output);
-    output->Write(")");
+    output->WriteText(")");
 }
 
 void CorvelFunctionCall::Debug(int indent) {

@@ -116,15 +116,15 @@ uint32_t CorvelFunctionDefinition::FindLocal(const CorvelPropertyStore::Name& ke
 const char* CorvelFunctionDefinition::GetName() const { return name ? name->GetName() : ""; }
 
 void CorvelFunctionDefinition::WriteECMAScript(CorvelJSOutput* output) const {
-    output->Write("function ");
+    output->WriteText("function ");
     if (name) name->WriteECMAScript(output);
-    output->Write("(");
+    output->WriteText("(");
     if (parameters) parameters->WriteECMAScript(output);
-    output->Write(") {\n");
+    output->WriteText(") {\n");
     output->IncrementTab(1);
     if (codeBlock) codeBlock->WriteECMAScript(output);
     output->DecrementTab(1);
-    output->Write("}\n");
+    output->WriteText("}\n");
 }
 
 void CorvelFunctionDefinition::Debug(int indent) {

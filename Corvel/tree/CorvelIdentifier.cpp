@@ -21,6 +21,14 @@ CorvelIdentifier::CorvelIdentifier(const char* name)
     nameValue.KeepTextHash(hashedName.bucket, hashedName.indexHash);
 }
 
+CorvelIdentifier::CorvelIdentifier(const CorvelValue& name)
+    : nameValue(name),
+      hashedName(CorvelPropertyStore::Name::OfValueText(nameValue.GetString())),
+      isArgumentsName(hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0) {
+    identifier = this;
+    numberTreeHeight = 1;
+}
+
 CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
     : CorvelExpression(other),
       nameValue(other.nameValue),

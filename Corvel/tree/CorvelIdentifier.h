@@ -17,6 +17,8 @@ class CorvelObject;
 class CorvelIdentifier : public CorvelExpression {
 public:
     explicit CorvelIdentifier(const char* name);
+    // Shares the text of `name`, a String value, and the hashes kept with it.
+    explicit CorvelIdentifier(const CorvelValue& name);
     CorvelIdentifier(const CorvelIdentifier& other);
 
     void WriteECMAScript(CorvelJSOutput* output) const override;

@@ -26,7 +26,7 @@ void CorvelIdentifierList::AddIdentifier(CorvelExpression* identifier) {
 
 void CorvelIdentifierList::WriteECMAScript(CorvelJSOutput* output) const {
     for (int i = 0; i < identifiers.GetSize(); ++i) {
-        if (i > 0) output->Write(", ");
+        if (i > 0) output->WriteText(", ");
         identifiers[i]->WriteECMAScript(output);
     }
 }

@@ -32,19 +32,19 @@ CorvelIf::~CorvelIf() {
 
 void CorvelIf::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("if (");
+    output->WriteText("if (");
     output->SetFormattingMode(CorvelJSOutput::StatementHead);
     if (condition) condition->WriteECMAScript(output);
     output->SetFormattingMode(CorvelJSOutput::Normal);
-    output->Write(") {\n");
+    output->WriteText(") {\n");
     WriteIndented(output, thenStatement);
     if (elseStatement) {
         output->WriteTabs(0);
-        output->Write("} else {\n");
+        output->WriteText("} else {\n");
         WriteIndented(output, elseStatement);
     }
     output->WriteTabs(0);
-    output->Write("}\n");
+    output->WriteText("}\n");
 }
 
 void CorvelIf::Debug(int indent) {

@@ -38,9 +38,9 @@ CorvelMemberSelection::~CorvelMemberSelection() {
 
 void CorvelMemberSelection::WriteECMAScript(CorvelJSOutput* output) const {
     if (object) object->WriteECMAScript(output);
-    output->Write(IsBracketForm() ? "[" : ".");
+    output->WriteText(IsBracketForm() ? "[" : ".");
     if (member) member->WriteECMAScript(output);
-    if (IsBracketForm()) output->Write("]");
+    if (IsBracketForm()) output->WriteText("]");
 }
 
 void CorvelMemberSelection::Debug(int indent) {

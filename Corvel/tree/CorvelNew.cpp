@@ -13,11 +13,11 @@ CorvelNew::CorvelNew(CorvelExpression* constructor, CorvelExpressionList* argume
     : CorvelInvocation(constructor, arguments) {}
 
 void CorvelNew::WriteECMAScript(CorvelJSOutput* output) const {
-    output->Write(" (new ");
+    output->WriteText(" (new ");
     if (callee) callee->WriteECMAScript(output);
-    output->Write(" (");
+    output->WriteText(" (");
     if (arguments) arguments->WriteECMAScript(output);
-    output->Write("))");
+    output->WriteText("))");
 }
 
 void CorvelNew::Debug(int indent) {

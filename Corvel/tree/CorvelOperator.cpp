@@ -211,19 +211,29 @@ CorvelOperator::ArgumentType CorvelOperator::GetOperatorInfo(Type type, QelStrin
     return known ? kOperators[index].argumentType : Binary;
 }
 
+namespace {
+
+// GetOperatorInfo's symbol, without a copy.
+const char* SymbolOf(CorvelOperator::Type type) {
+    int index = (int)type;
+    return index >= 0 && index < kOperatorCount ? kOperators[index].symbol : "Undefined";
+}
+
+}  // namespace
+
 void CorvelOperator::WriteECMAScript(CorvelJSOutput* output) const {
     if (chained) return WriteChain(output);
-    QelString symbol;
-    ArgumentType argumentType = GetOperatorInfo(type, &symbol);
-    output->Write("(");
+    const char* symbol = SymbolOf(type);
+    ArgumentType argumentType = GetOperatorInfo(type, nullptr);
+    output->WriteText("(");
     if (argumentType == UnaryPrefix) {
-        output->WriteText(symbol.GetText());
-        if (IsWord(type)) output->Write(" ");
+        output->WriteText(symbol);
+        if (IsWord(type)) output->WriteText(" ");
     }
     if (left) left->WriteECMAScript(output);
-    if (argumentType != UnaryPrefix) output->WriteText(symbol.GetText());
+    if (argumentType != UnaryPrefix) output->WriteText(symbol);
     if (argumentType == Binary && right) right->WriteECMAScript(output);
-    output->Write(")");
+    output->WriteText(")");
 }
 
 // As the links would write themselves one inside the other: all the opening
@@ -231,14 +241,12 @@ void CorvelOperator::WriteECMAScript(CorvelJSOutput* output) const {
 // operand and closing bracket.
 void CorvelOperator::WriteChain(CorvelJSOutput* output) const {
     const CorvelOperator* link = ChainBottom();
-    for (const CorvelOperator* up = link; up; up = up == this ? nullptr : up->chainParent) output->Write("(");
+    for (const CorvelOperator* up = link; up; up = up == this ? nullptr : up->chainParent) output->WriteText("(");
     if (link->left) link->left->WriteECMAScript(output);
     for (;; link = link->chainParent) {
-        QelString symbol;
-        GetOperatorInfo(link->type, &symbol);
-        output->WriteText(symbol.GetText());
+        output->WriteText(SymbolOf(link->type));
         if (link->right) link->right->WriteECMAScript(output);
-        output->Write(")");
+        output->WriteText(")");
         if (link == this) return;
     }
 }

@@ -15,12 +15,12 @@ CorvelReturn::~CorvelReturn() { delete expression; }
 
 void CorvelReturn::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("return");
+    output->WriteText("return");
     if (expression) {
-        output->Write(" ");
+        output->WriteText(" ");
         expression->WriteECMAScript(output);
     }
-    output->Write(";\n");
+    output->WriteText(";\n");
 }
 
 void CorvelReturn::Debug(int indent) {

@@ -32,8 +32,8 @@ void CorvelStatement::WriteIndented(CorvelJSOutput* output, const CorvelStatemen
 }
 
 void CorvelStatement::WriteBracedBody(CorvelJSOutput* output, const CorvelStatement* body) {
-    output->Write(") {\n");
+    output->WriteText(") {\n");
     WriteIndented(output, body);
     output->WriteTabs(0);
-    output->Write("}\n");
+    output->WriteText("}\n");
 }

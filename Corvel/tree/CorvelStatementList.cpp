@@ -44,10 +44,10 @@ void CorvelStatementList::WriteECMAScript(CorvelJSOutput* output) const {
     for (int i = 0; i < statements.GetSize(); ++i) {
         const CorvelStatement* statement = statements[i];
         // Expressions do not end their own line; other statements do.
-        if (dynamic_cast<const CorvelExpression*>(statement)) {
+        if (statement->IsExpression()) {
             output->WriteTabs(0);
             statement->WriteECMAScript(output);
-            output->Write(";\n");
+            output->WriteText(";\n");
         } else {
             statement->WriteECMAScript(output);
         }

@@ -3,7 +3,7 @@
 #include "CorvelExecutionContext.h"
 #include "CorvelJSOutput.h"
 
-void CorvelThis::WriteECMAScript(CorvelJSOutput* output) const { output->Write("this"); }
+void CorvelThis::WriteECMAScript(CorvelJSOutput* output) const { output->WriteText("this"); }
 
 void CorvelThis::Debug(int indent) { OutputDebug(indent, "This\n"); }
 

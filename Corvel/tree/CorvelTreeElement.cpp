@@ -7,19 +7,37 @@
 #include <cstdarg>
 
 thread_local CorvelParser* CorvelTreeElement::ms_parser = nullptr;
+thread_local CorvelNodeArena* CorvelTreeElement::ms_arena = nullptr;
 
-CorvelTreeElement::CorvelTreeElement() {
-    if (ms_parser) ms_parser->GetCodePosition(codePosition);
-}
+CorvelTreeElement::CorvelTreeElement()
+    : codePosition(ms_parser ? ms_parser->MakeCodePosition() : CorvelCodePosition()) {}
 
 CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
-    : codePosition(other.codePosition), depth(other.depth), maySuspend(other.maySuspend) {}
+    : codePosition(other.codePosition),
+      depth(other.depth),
+      maySuspend(other.maySuspend),
+      isExpression(other.isExpression) {}
 
 CorvelTreeElement::~CorvelTreeElement() = default;
 
-void CorvelTreeElement::SetCodeSource(CorvelParser* parser) { ms_parser = parser; }
+void* CorvelTreeElement::TakeFromArena(size_t size) {
+    CorvelNodeArena::Chunk* chunk;
+    void* memory = ms_arena->Take(size + kNodeHeader, &chunk);
+    *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
+    return static_cast<char*>(memory) + kNodeHeader;
+}
 
-void CorvelTreeElement::ClearCodeSource(CorvelParser*) { ms_parser = nullptr; }
+void CorvelTreeElement::SetCodeSource(CorvelParser* parser) {
+    ms_parser = parser;
+    ms_arena = parser ? parser->GetNodeArena() : nullptr;
+}
+
+// The arena moves on from its chunk: a parse that follows starts afresh.
+void CorvelTreeElement::ClearCodeSource(CorvelParser*) {
+    if (ms_arena) ms_arena->Close();
+    ms_parser = nullptr;
+    ms_arena = nullptr;
+}
 
 void CorvelTreeElement::SetDebugPath(const char* path) { CorvelDebugFile::SetPath(path); }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CorvelCodePosition.h"
+#include "CorvelNodeArena.h"
 #include "CorvelSmallBlocks.h"
 
 #include <cstddef>
@@ -21,10 +22,24 @@ public:
     CorvelTreeElement& operator=(const CorvelTreeElement&) = delete;
     virtual ~CorvelTreeElement();
 
-    // Nodes come and go by the thousand as texts are parsed and their trees
-    // dropped (eval, Function): they are kept by size for the next parse.
-    static void* operator new(size_t size) { return CorvelSmallBlocks::Take(size); }
-    static void operator delete(void* memory, size_t size) { CorvelSmallBlocks::Give(memory, size); }
+    // A parse makes its nodes in its parser's arena; other nodes (copies)
+    // come from the blocks kept by size. Each node is preceded by the arena
+    // chunk it lies in, or null.
+    __attribute__((always_inline)) static void* operator new(size_t size) {
+#if CORVEL_SMALL_BLOCKS
+        if (ms_arena) return TakeFromArena(size);
+#endif
+        void* memory = CorvelSmallBlocks::Take(size + kNodeHeader);
+        *static_cast<CorvelNodeArena::Chunk**>(memory) = nullptr;
+        return static_cast<char*>(memory) + kNodeHeader;
+    }
+    __attribute__((always_inline)) static void operator delete(void* memory, size_t size) {
+        char* block = static_cast<char*>(memory) - kNodeHeader;
+        if (CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk**>(block))
+            CorvelNodeArena::Give(chunk);
+        else
+            CorvelSmallBlocks::Give(block, size + kNodeHeader);
+    }
 
     virtual void WriteECMAScript(CorvelJSOutput* output) const = 0;
     virtual void Debug(int indent) = 0;
@@ -40,6 +55,10 @@ public:
     // can, so this holds when the subtree has one. Operators keep a copy of
     // an evaluated operand only when what follows it may suspend.
     bool MaySuspend() const { return maySuspend; }
+    // Whether the node is an expression (an expression statement is one):
+    // asked for every statement written back, where a cast would cost more
+    // than writing the statement.
+    bool IsExpression() const { return isExpression; }
 
     // While a parse runs, new nodes take their position from that parser.
     static void SetCodeSource(CorvelParser* parser);
@@ -76,7 +95,11 @@ protected:
     CorvelCodePosition codePosition;
     int depth = 1;
     bool maySuspend = false;
+    bool isExpression = false;  // set by CorvelExpression
 
-    // The parse running on this thread.
+    // The parse running on this thread, and the arena of its nodes.
     static thread_local CorvelParser* ms_parser;
+    static thread_local CorvelNodeArena* ms_arena;
+    static const size_t kNodeHeader = sizeof(CorvelNodeArena::Chunk*);
+    static void* TakeFromArena(size_t size);
 };

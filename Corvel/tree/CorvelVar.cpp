@@ -14,9 +14,9 @@ CorvelVar::~CorvelVar() { delete declarations; }
 
 void CorvelVar::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("var ");
+    output->WriteText("var ");
     if (declarations) declarations->WriteECMAScript(output);
-    output->Write(";\n");
+    output->WriteText(";\n");
 }
 
 void CorvelVar::Debug(int indent) {

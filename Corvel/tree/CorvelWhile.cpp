@@ -22,7 +22,7 @@ CorvelWhile::~CorvelWhile() {
 
 void CorvelWhile::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("while (");
+    output->WriteText("while (");
     output->SetFormattingMode(CorvelJSOutput::StatementHead);
     if (condition) condition->WriteECMAScript(output);
     output->SetFormattingMode(CorvelJSOutput::Normal);

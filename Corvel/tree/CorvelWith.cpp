@@ -23,7 +23,7 @@ CorvelWith::~CorvelWith() {
 
 void CorvelWith::WriteECMAScript(CorvelJSOutput* output) const {
     output->WriteTabs(0);
-    output->Write("with (");
+    output->WriteText("with (");
     output->SetFormattingMode(CorvelJSOutput::StatementHead);
     if (object) object->WriteECMAScript(output);
     output->SetFormattingMode(CorvelJSOutput::Normal);
