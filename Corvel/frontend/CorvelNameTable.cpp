@@ -9,17 +9,11 @@ namespace {
 // Small: an eval's text has a handful of names.
 const size_t kInitialSlots = 16;
 
-uint32_t HashOf(const char* name, int length) {
-    uint32_t hash = 2166136261u;
-    for (int i = 0; i < length; ++i) hash = (hash ^ (unsigned char)name[i]) * 16777619u;
-    return hash;
-}
-
 }  // namespace
 
 const CorvelValue& CorvelNameTable::Intern(const char* name, int length) {
     if ((m_count + 1) * 4 > m_slots.size() * 3) Grow();
-    uint32_t hash = HashOf(name, length);
+    uint32_t hash = CorvelPropertyStore::Name::IndexHashOf(name, (size_t)length);
     size_t mask = m_slots.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         Slot& slot = m_slots[at];

@@ -1,5 +1,7 @@
 #include "CorvelNameSet.h"
 
+#include "CorvelPropertyStore.h"
+
 #include <cstring>
 
 namespace {
@@ -8,15 +10,9 @@ const size_t kInitialSlots = 64;
 
 }  // namespace
 
-uint32_t CorvelNameSet::Hash(const char* name, size_t length) {
-    uint32_t hash = 2166136261u;
-    for (size_t i = 0; i < length; ++i) hash = (hash ^ (unsigned char)name[i]) * 16777619u;
-    return hash;
-}
-
 bool CorvelNameSet::Contains(const char* name, size_t length) const {
     if (m_slots.empty()) return false;
-    uint32_t hash = Hash(name, length);
+    uint32_t hash = CorvelPropertyStore::Name::IndexHashOf(name, length);
     size_t mask = m_slots.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         const Slot& slot = m_slots[at];
@@ -27,7 +23,7 @@ bool CorvelNameSet::Contains(const char* name, size_t length) const {
 
 void CorvelNameSet::Add(const char* name, size_t length) {
     if ((m_count + 1) * 2 > m_slots.size()) Grow();
-    uint32_t hash = Hash(name, length);
+    uint32_t hash = CorvelPropertyStore::Name::IndexHashOf(name, length);
     size_t mask = m_slots.size() - 1;
     size_t at = hash & mask;
     while (m_slots[at].name) at = (at + 1) & mask;

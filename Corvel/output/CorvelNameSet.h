@@ -15,8 +15,6 @@ public:
     // set. Throws std::bad_alloc, the set unchanged.
     void Add(const char* name, size_t length);
 
-    static uint32_t Hash(const char* name, size_t length);
-
 private:
     struct Slot {
         const char* name = nullptr;  // null: free

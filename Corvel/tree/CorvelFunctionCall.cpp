@@ -21,7 +21,7 @@
 
 CorvelFunctionCall::CorvelFunctionCall(CorvelExpression* function, CorvelExpressionList* arguments)
     : CorvelInvocation(function, arguments) {
-    preparesAfterPureArguments = pureArguments && function && function->AsIdentifier();
+    preparesAfterPureArguments = function && function->AsIdentifier() && ArePure(arguments);
 }
 
 void CorvelFunctionCall::WriteECMAScript(CorvelJSOutput* output) const {
@@ -85,10 +85,29 @@ bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call,
     return false;
 }
 
-// The method of an object kept as the callee: the object is `this`, as
-// the base of the callee's reference would be, unless it is a function's
-// activation, whose functions see the global object instead. Global names
-// are read through the global object's remembered properties.
+// The function read from `base` (null: the callee was no reference) is the
+// one to invoke, and `base` its `this`, as the base of the callee's
+// reference would be. A function's activation is no `this`: its functions
+// see the global object instead. Nor need the global object be one for a
+// script function, which takes it for a null `this` anyway, without
+// counting references to it.
+__attribute__((always_inline)) inline void CorvelFunctionCall::TakeFunction(InvocationStatementPosition& call, CorvelObject* base,
+                                      const CorvelValue* function, const CorvelExecutionContext* context) const {
+    CorvelObject* object = function ? CorvelObjectTable::FindObject(function->ForceGetObjectKey()) : nullptr;
+    if (!object) Raise(CorvelMessages::NotAFunction);
+    call.SetFunctionObject(object);
+    bool nullThis = !base || (base->Class() & CorvelObject::KindMask) == CorvelObject::KindActivation ||
+                    (base == context->GetGlobalObject() && typeid(*object) == typeid(CorvelStandardFunctionInstance));
+    if (nullThis)
+        call.thisValue.SetNull();
+    else if (call.functionValue.GetType() == CorvelValue::Object)  // the base, kept as the callee
+        call.thisValue = std::move(call.functionValue);
+    else
+        call.thisValue.SetObject(base);
+}
+
+// The method of an object kept as the callee. Global names are read
+// through the global object's remembered properties.
 void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name,
                                       const CorvelExecutionContext* context) const {
     CorvelObject* base = CorvelObjectTable::FindObject(call.functionValue.ForceGetObjectKey());
@@ -99,14 +118,9 @@ void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const C
         function = global->FindName(name->GetHashedName());
     else
         function = &base->GetHashed(name->GetHashedName());
-    CorvelObject* object = function ? CorvelObjectTable::FindObject(function->ForceGetObjectKey()) : nullptr;
-    if (!object) Raise(CorvelMessages::NotAFunction);
-    call.SetFunctionObject(object);
-    if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)
-        call.thisValue = std::move(call.functionValue);
-    else
-        call.thisValue.SetNull();
+    TakeFunction(call, base, function, context);
 }
+
 
 // name(...) with pure arguments: the scope that has the name and the
 // function are found in one walk once the arguments are done, as the
@@ -118,15 +132,7 @@ bool CorvelFunctionCall::PrepareAfterPureArguments(InvocationStatementPosition& 
     const CorvelValue* function = nullptr;
     CorvelObject* base = name->FindScopeValue(context, function);
     if (!base) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name->GetName());
-    CorvelObject* object = CorvelObjectTable::FindObject(function->ForceGetObjectKey());
-    if (!object) Raise(CorvelMessages::NotAFunction);
-    call.SetFunctionObject(object);
-    // A script function takes the global object for a null `this`.
-    bool globalForScript = base == context->GetGlobalObject() && typeid(*object) == typeid(CorvelStandardFunctionInstance);
-    if ((base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation && !globalForScript)
-        call.thisValue.SetObject(base);
-    else
-        call.thisValue.SetNull();
+    TakeFunction(call, base, function, context);
     return true;
 }
 
@@ -155,15 +161,7 @@ void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const C
         // The reference holds the base for as long as the record keeps it.
         function = &base->GetHashed(CorvelPropertyStore::Name::OfValueText(calleeValue.GetPropertyName()));
     }
-    CorvelObject* object = function->ForceGetObject();
-    if (!object) Raise(CorvelMessages::NotAFunction);
-    call.SetFunctionObject(object);
-    // A function found in an activation object is called without a `this`
-    // of its own, so that it sees the global object.
-    if (base && (base->Class() & CorvelObject::KindMask) != CorvelObject::KindActivation)
-        call.thisValue.SetObject(base->GetKey());
-    else
-        call.thisValue.SetNull();
+    TakeFunction(call, base, function, context);
 }
 
 CorvelStatus CorvelFunctionCall::Invoke(InvocationStatementPosition& call, CorvelValue& result,

@@ -36,4 +36,6 @@ private:
     bool SelectStringMethod(InvocationStatementPosition& call, const CorvelMemberSelection* selection) const;
     void SelectMethod(InvocationStatementPosition& call, const CorvelIdentifier* name,
                       const CorvelExecutionContext* context) const;
+    void TakeFunction(InvocationStatementPosition& call, CorvelObject* base, const CorvelValue* function,
+                      const CorvelExecutionContext* context) const;
 };

@@ -55,11 +55,10 @@ CorvelObject* CorvelIdentifier::FindScope(const CorvelExecutionContext* context)
     return nullptr;
 }
 
-CorvelObject* CorvelIdentifier::FindScopeValue(const CorvelExecutionContext* context, const CorvelValue*& value) const {
-    if (const CorvelValue* local = FindLocal(context)) {
-        value = local;
-        return context->GetInnermostLocalScope();
-    }
+// One walk finds the scope and reads the name: asking a scope for a name it
+// has and reading it differ only in that the read makes a property that is
+// made on first use, which the read that follows would make anyway.
+__attribute__((always_inline)) inline CorvelObject* CorvelIdentifier::FindInScopes(const CorvelExecutionContext* context, const CorvelValue*& value) const {
     const CorvelGlobalObject* global = context->GetGlobalObject();
     for (__QelPOSITION* at = StartOfWalk(context); at;) {
         CorvelObject* scope = context->GetNextScope(at);
@@ -72,6 +71,15 @@ CorvelObject* CorvelIdentifier::FindScopeValue(const CorvelExecutionContext* con
     return nullptr;
 }
 
+CorvelObject* CorvelIdentifier::FindScopeValue(const CorvelExecutionContext* context, const CorvelValue*& value) const {
+    if (const CorvelValue* local = FindLocal(context)) {
+        value = local;
+        return context->GetInnermostLocalScope();
+    }
+    return FindInScopes(context, value);
+}
+
+
 CorvelStatus CorvelIdentifier::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     result.SetReference(FindScope(context), nameValue);
     return CorvelStatus::Normal;
@@ -83,19 +91,9 @@ CorvelValue* CorvelIdentifier::FindLocalSlot(CorvelActivationObject* activation,
     return activation->GetLocal(slot);
 }
 
-// One walk finds the scope and reads the name: asking a scope for a name it
-// has and reading it differ only in that the read makes a property that is
-// made on first use, which the read that follows would make anyway.
 void CorvelIdentifier::EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const {
-    const CorvelGlobalObject* global = context->GetGlobalObject();
-    for (__QelPOSITION* at = StartOfWalk(context); at;) {
-        CorvelObject* scope = context->GetNextScope(at);
-        const CorvelValue* value = scope == global ? global->FindName(hashedName) : scope->FindHashed(hashedName);
-        if (value) {
-            result = *value;
-            result.SetAttributes(0);
-            return;
-        }
-    }
-    CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, GetName());
+    const CorvelValue* value = nullptr;
+    if (!FindInScopes(context, value)) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, GetName());
+    result = *value;
+    result.SetAttributes(0);
 }

@@ -74,6 +74,8 @@ public:
     }
     // EvaluateValue for a name that FindLocal did not find.
     void EvaluateInScopes(CorvelValue& result, const CorvelExecutionContext* context) const;
+    // FindScopeValue past the name's place in the running function.
+    CorvelObject* FindInScopes(const CorvelExecutionContext* context, const CorvelValue*& value) const;
 
     const char* GetName() const { return nameValue.GetString(); }
     // The name as a String value, shared by the references made of it.

@@ -13,21 +13,30 @@
 
 namespace {
 
-bool IsPure(const CorvelExpression* argument) {
-    return argument && (argument->IsLeaf() || argument->NumberTreeHeight() > 0);
-}
-
-bool ArePure(const CorvelExpressionList* list) {
-    if (!list) return true;
-    for (int i = 0; i < list->GetNumberOfExpressions(); ++i)
-        if (!IsPure(list->GetExpression(i))) return false;
+// An argument that is arithmetic over numbers is computed as a number, with
+// no value on the way: f(n - 1). False when it is not one, or when one of
+// its names is not a number.
+__attribute__((always_inline)) inline bool ComputeNumberArgument(const CorvelExpression* argument, const CorvelExecutionContext* context,
+                           CorvelValue& value) {
+    double number;
+    if (argument->NumberTreeHeight() <= 1 || !CorvelOperator::NumberOf(argument, context, number)) return false;
+    value.SetNumber(number);
     return true;
 }
 
 }  // namespace
 
+bool CorvelInvocation::ArePure(const CorvelExpressionList* list) {
+    if (!list) return true;
+    for (int i = 0; i < list->GetNumberOfExpressions(); ++i) {
+        const CorvelExpression* argument = list->GetExpression(i);
+        if (!argument || !(argument->IsLeaf() || argument->NumberTreeHeight() > 0)) return false;
+    }
+    return true;
+}
+
 CorvelInvocation::CorvelInvocation(CorvelExpression* callee, CorvelExpressionList* arguments)
-    : callee(callee), arguments(arguments), pureArguments(ArePure(arguments)) {
+    : callee(callee), arguments(arguments) {
     NoteChild(callee);
     NoteChild(arguments);
     maySuspend = true;
@@ -35,7 +44,7 @@ CorvelInvocation::CorvelInvocation(CorvelExpression* callee, CorvelExpressionLis
 
 CorvelInvocation::CorvelInvocation(const CorvelInvocation& other)
     : CorvelExpression(other), callee(CopyOf(other.callee)), arguments(nullptr),
-      pureArguments(other.pureArguments), preparesAfterPureArguments(other.preparesAfterPureArguments) {
+      preparesAfterPureArguments(other.preparesAfterPureArguments) {
     try {
         arguments = CopyOf(other.arguments);
     } catch (...) {
@@ -137,13 +146,8 @@ CorvelStatus CorvelInvocation::InvocationStatementPosition::EvaluateArguments(co
     else
         AllocateArguments(list->GetNumberOfExpressions());
     for (int i = first; i < argumentCount; ++i) {
-        // Arithmetic over numbers needs no value on the way: f(n - 1).
         const CorvelExpression* argument = list->GetExpression(i);
-        double number;
-        if (argument->NumberTreeHeight() > 1 && CorvelOperator::NumberOf(argument, context, number)) {
-            argumentValues[i].SetNumber(number);
-            continue;
-        }
+        if (ComputeNumberArgument(argument, context, argumentValues[i])) continue;
         if (argument->EvaluateDereferenced(argumentValues[i], context) == CorvelStatus::Suspend) {
             index = i + 3;
             return CorvelStatus::Suspend;
@@ -157,13 +161,10 @@ bool CorvelInvocation::InvocationStatementPosition::EvaluatePureArguments(const 
     AllocateArguments(list ? list->GetNumberOfExpressions() : 0);
     for (int i = 0; i < argumentCount; ++i) {
         const CorvelExpression* argument = list->GetExpression(i);
-        if (argument->IsLeaf()) {
+        if (argument->IsLeaf())
             argument->EvaluateDereferenced(argumentValues[i], context);
-            continue;
-        }
-        double number;
-        if (!CorvelOperator::NumberOf(argument, context, number)) return false;
-        argumentValues[i].SetNumber(number);
+        else if (!ComputeNumberArgument(argument, context, argumentValues[i]))
+            return false;
     }
     return true;
 }

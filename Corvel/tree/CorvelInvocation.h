@@ -29,9 +29,9 @@ public:
         // Evaluates the arguments, from the one a suspension stopped at.
         CorvelStatus EvaluateArguments(const CorvelExpressionList* list, CorvelExecutionContext* context);
         // Evaluates arguments that are all names, constants or number trees
-        // (see CorvelInvocation::HasPureArguments), when nothing in them runs
-        // script code: false, and nothing to keep, when a number tree would
-        // have to be evaluated the general way.
+        // (see CorvelInvocation::ArePure), when nothing in them runs script
+        // code: false, and nothing to keep, when a number tree would have to
+        // be evaluated the general way.
         bool EvaluatePureArguments(const CorvelExpressionList* list, CorvelExecutionContext* context);
         // The object to invoke, held until the record goes.
         void SetFunctionObject(CorvelObject* object);
@@ -81,7 +81,7 @@ protected:
     // evaluated (a reference stays a reference).
     virtual CorvelStatus EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const;
     // On a first entry into an invocation whose arguments have no side
-    // effect and cannot suspend (HasPureArguments): the arguments, and then
+    // effect and cannot suspend (ArePure): the arguments, and then
     // the callee, the object to invoke and its `this` at once, since nothing
     // can tell that the callee was evaluated after the arguments. False,
     // with the record as it was, where this is not done: the invocation
@@ -90,7 +90,7 @@ protected:
     // Whether every argument is a name, a constant or a number tree: their
     // evaluation reads values and computes numbers, and nothing else, as
     // far as a number tree's names are numbers.
-    bool HasPureArguments() const { return pureArguments; }
+    static bool ArePure(const CorvelExpressionList* list);
     // Once the arguments are done: the object to invoke and its `this`,
     // from the evaluated callee. Raises when there is no object.
     virtual void SelectObject(InvocationStatementPosition& record, const CorvelExecutionContext* context) const = 0;
@@ -105,7 +105,6 @@ protected:
 
     CorvelExpression* callee;
     CorvelExpressionList* arguments;
-    bool pureArguments = false;
     // Set by a kind of invocation whose PrepareAfterPureArguments may apply.
     bool preparesAfterPureArguments = false;
 

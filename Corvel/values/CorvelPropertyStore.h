@@ -7,6 +7,7 @@
 
 #include "CorvelValue.h"
 
+#include <cstddef>
 #include <cstdint>
 
 class CorvelPropertyStore {
@@ -24,6 +25,12 @@ public:
             uint32_t length, bucket, indexHash;
             if (CorvelValue::GetTextHash(text, length, bucket, indexHash)) return Name(text, length, bucket, indexHash);
             return Name(text);
+        }
+        // The indexHash of the `length` bytes at `text`.
+        static uint32_t IndexHashOf(const char* text, size_t length) {
+            uint32_t hash = 2166136261u;
+            for (size_t i = 0; i < length; ++i) hash = (hash ^ (unsigned char)text[i]) * 16777619u;
+            return hash;
         }
         const char* text;
         uint32_t length;
