@@ -203,15 +203,18 @@ void CorvelExecutionContext::InitialiseEvalCode() {
 void CorvelExecutionContext::InitialiseFunctionCode() {
     CorvelObject* global = GetGlobalObject();
     CorvelFunctionDefinition* definition = function ? function->GetFunctionDefinition() : nullptr;
-    if (global) {
-        // The activation follows at once: the global object is innermost
-        // only without one.
-        PushScope(global, !definition);
-        global->AddRef();
-    }
     CorvelValue::Type type = thisValue.GetType();
     if ((type == CorvelValue::Undefined || type == CorvelValue::Null) && global) thisRead = &session->GetGlobalThis();
-    if (!definition) return;
+    // Neither the global object nor the activation is counted as a scope:
+    // whatever runs the caller holds the one (a session's code, or a host
+    // call, for as long as any call below it lasts), and `activation` the
+    // other.
+    if (global) scopes[scopeCount++] = global;
+    if (!definition) {
+        uncountedScopes = scopeCount;
+        NoteInnermostScope();
+        return;
+    }
     activation = CorvelActivationObject::Make(definition->GetParameters(), arguments, argumentCount, function,
                                               definition);
     activation->AddRef();
@@ -219,16 +222,18 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
     // which may move once the call suspends.
     arguments = nullptr;
     argumentCount = 0;
-    AddScope(activation);
+    scopes[scopeCount++] = activation;
+    uncountedScopes = scopeCount;
+    NoteInnermostScope();
     code = definition->GetCodeBlock();
     if (!code) return;
     if (definition->GetLocalsKey() == 0) {
         code->InstantiateVariables(this);
         return;
     }
-    // Locals held apart are all there already.
-    if (!activation->HoldsLocalsApart())
-        for (const CorvelIdentifier* variable : definition->GetDeclaredVariables()) InstantiateName(variable);
+    // Locals held apart are all there already, and bound.
+    if (activation->HoldsLocalsApart()) return;
+    for (const CorvelIdentifier* variable : definition->GetDeclaredVariables()) InstantiateName(variable);
     activation->BindVariables();
 }
 
@@ -310,7 +315,7 @@ inline void CorvelExecutionContext::NoteInnermostScope() {
     innermost.slotCount = 0;
 }
 
-void CorvelExecutionContext::PushScope(CorvelObject* scope, bool note) {
+void CorvelExecutionContext::PushScope(CorvelObject* scope) {
     if (scopeCount == scopeCapacity) {
         CorvelObject** larger = new CorvelObject*[scopeCapacity * 2];
         for (int i = 0; i < scopeCount; ++i) larger[i] = scopes[i];
@@ -319,7 +324,7 @@ void CorvelExecutionContext::PushScope(CorvelObject* scope, bool note) {
         scopeCapacity *= 2;
     }
     scopes[scopeCount++] = scope;
-    if (note) NoteInnermostScope();
+    NoteInnermostScope();
 }
 
 void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
@@ -332,10 +337,12 @@ void CorvelExecutionContext::RemoveScope(CorvelObject* scope) {
 // Nothing is innermost any more before the first scope is let go.
 void CorvelExecutionContext::CleanUpScopeChain() {
     innermost = Innermost();
-    while (scopeCount > 0) {
+    while (scopeCount > uncountedScopes) {
         CorvelObject* scope = scopes[--scopeCount];
         if (scope) scope->Release();
     }
+    scopeCount = 0;
+    uncountedScopes = 0;
 }
 
 // Statement-position records.

@@ -167,8 +167,8 @@ private:
     void ReportNow(CorvelRuntimeException* exception);
     // The handle of the scope below `count` entries; null for none.
     static __QelPOSITION* ScopeHandle(int count) { return reinterpret_cast<__QelPOSITION*>((uintptr_t)count); }
-    // Makes `scope` the innermost, noted as such unless `note` is false.
-    void PushScope(CorvelObject* scope, bool note = true);
+    // Makes `scope` the innermost, noted as such.
+    void PushScope(CorvelObject* scope);
     // Sets `innermost` from the scope chain.
     void NoteInnermostScope();
 
@@ -190,6 +190,9 @@ private:
     CorvelObject** scopes = inlineScopes;
     int32_t scopeCount = 0;
     int32_t scopeCapacity = kInlineScopes;
+    // The entries below this hold no reference of their own (a call's
+    // global object and activation).
+    int32_t uncountedScopes = 0;
     CorvelActivationObject* activation = nullptr;
     // `activation` while it is the top of the scope chain, else null; kept
     // as the chain changes, since every name of a function asks for it.

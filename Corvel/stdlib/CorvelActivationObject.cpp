@@ -92,6 +92,17 @@ CorvelActivationObject* CorvelActivationObject::Make(const CorvelIdentifierList*
     return new CorvelActivationObject(parameterList, arguments, count, calledFunction, calledDefinition);
 }
 
+// Locals go at the end of every call: inline.
+inline void CorvelActivationObject::DestroyLocalsApart() {
+    if (!values) return;
+    CorvelValue* held = values;
+    uint32_t count = slotCount;
+    values = nullptr;
+    for (uint32_t i = 0; i < count; ++i) held[i].~CorvelValue();
+    if (held != reinterpret_cast<CorvelValue*>(inlineValues))
+        CorvelMemoryBudget::Free(held, count * sizeof(CorvelValue));
+}
+
 // An activation that nothing but its call came to hold, with its locals
 // apart and nothing else in it, is emptied and kept.
 void CorvelActivationObject::DestroyObject() {
@@ -153,7 +164,9 @@ void CorvelActivationObject::Start(const CorvelIdentifierList* parameterList, co
             heapSlots.reset(new CorvelValue*[count]);
             slots = heapSlots.get();
         }
-        for (uint32_t i = 0; i < count; ++i) slots[i] = nullptr;
+        // Locals held apart fill their slots as they are made.
+        if (!calledDefinition->HoldsLocalsApart())
+            for (uint32_t i = 0; i < count; ++i) slots[i] = nullptr;
         slotCount = count;
         definition = calledDefinition;
     }
@@ -199,28 +212,30 @@ void CorvelActivationObject::MakeLocalsApart(const CorvelValue* arguments, int a
     uint32_t count = slotCount;
     values = count <= kInlineValues ? reinterpret_cast<CorvelValue*>(inlineValues)
                                     : static_cast<CorvelValue*>(CorvelMemoryBudget::Allocate(count * sizeof(CorvelValue)));
-    for (uint32_t slot = 0; slot < count; ++slot) new (&values[slot]) CorvelValue();
+    uint32_t given = (uint32_t)(parameterCount < argumentCount ? parameterCount : argumentCount);
     if (definition->HasDistinctLocals()) {
-        for (uint32_t slot = 0; slot < count; ++slot) slots[slot] = &values[slot];
+        // Each local its own value, the parameters' taken from the arguments.
+        for (uint32_t slot = 0; slot < given; ++slot) {
+            CorvelValue* value = new (&values[slot]) CorvelValue(arguments[slot]);
+            value->SetAttributes(0);
+            slots[slot] = value;
+        }
+        for (uint32_t slot = given; slot < count; ++slot) slots[slot] = new (&values[slot]) CorvelValue();
     } else {
+        for (uint32_t slot = 0; slot < count; ++slot) new (&values[slot]) CorvelValue();
         for (uint32_t slot = 0; slot < count; ++slot) slots[slot] = &values[definition->GetLocalHome(slot)];
-    }
-    for (int i = 0; i < parameterCount && i < argumentCount; ++i) {
-        values[i].Assign(arguments[i]);
-        values[i].SetAttributes(0);
+        for (uint32_t i = 0; i < given; ++i) {
+            values[i].Assign(arguments[i]);
+            values[i].SetAttributes(0);
+        }
     }
     localsApart = true;
+    // Nothing else is in the store to bind.
+    bound = true;
+    boundSequence = GetNextPropertySequence();
+    boundUnlinks = GetPropertyUnlinkCount();
 }
 
-void CorvelActivationObject::DestroyLocalsApart() {
-    if (!values) return;
-    CorvelValue* held = values;
-    uint32_t count = slotCount;
-    values = nullptr;
-    for (uint32_t i = 0; i < count; ++i) held[i].~CorvelValue();
-    if (held != reinterpret_cast<CorvelValue*>(inlineValues))
-        CorvelMemoryBudget::Free(held, count * sizeof(CorvelValue));
-}
 
 CorvelValue* CorvelActivationObject::FindLocalApart(const CorvelPropertyStore::Name& key) const {
     uint32_t slot = definition->FindLocal(key);
