@@ -126,25 +126,35 @@ void CorvelStandardFunctionInstance::EndCall(CorvelExecutionContext* context, Fu
     Release();
 }
 
+// A call resumes the callee its record keeps, or starts a new one.
+CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* context, CorvelValue* arguments,
+                                                  int argumentCount, const CorvelValue& thisValue) {
+    FunctionStatementPosition* record = FindCallRecord(context);
+    if (!record) return CallNew(context, arguments, argumentCount, thisValue);
+    CorvelExecutionContext* callee = record->calleeContext;
+    CorvelStatus status = RunCallee(context, record, callee);
+    if (status == CorvelStatus::Suspend) return status;
+    if (status == CorvelStatus::Return) context->GetReturnValue() = std::move(callee->GetReturnValue());
+    EndCall(context, record, callee);
+    return status;
+}
+
 // A new call asks the abort check first, as a loop iteration does, so that
 // a host's time limit or the Escape key reaches recursion without loops. A
 // yield there leaves nothing behind: the caller keeps its progress and calls
 // again when resumed.
-CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* context, CorvelValue* arguments,
-                                                  int argumentCount, const CorvelValue& thisValue) {
-    FunctionStatementPosition* record = FindCallRecord(context);
-    if (!record && context->CheckAbort()) return CorvelStatus::Suspend;
-    CorvelExecutionContext* callee =
-        record ? record->calleeContext
-               : new CorvelExecutionContext(context, this, arguments, argumentCount, thisValue,
-                                            CorvelExecutionContext::FunctionCode);
-    CorvelStatus status = RunCallee(context, record, callee);
+CorvelStatus CorvelStandardFunctionInstance::CallNew(CorvelExecutionContext* context, CorvelValue* arguments,
+                                                     int argumentCount, const CorvelValue& thisValue) {
+    if (context->CheckAbort()) return CorvelStatus::Suspend;
+    CorvelExecutionContext* callee = new CorvelExecutionContext(context, this, arguments, argumentCount, thisValue,
+                                                                CorvelExecutionContext::FunctionCode);
+    CorvelStatus status = RunCallee(context, nullptr, callee);
     if (status == CorvelStatus::Suspend) return status;
     // Only a returned value leaves the call: the value of the body's last
     // expression statement is the callee's own completion value, and must
     // not become the caller's (eval("if (f()) 1;") is undefined).
     if (status == CorvelStatus::Return) context->GetReturnValue() = std::move(callee->GetReturnValue());
-    EndCall(context, record, callee);
+    EndCall(context, nullptr, callee);
     return status;
 }
 

@@ -45,6 +45,10 @@ public:
                       const CorvelValue& thisValue) override;
     CorvelStatus Construct(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
                            const CorvelValue& thisValue) override;
+    // Call of a call that is not being resumed: its caller knows there is
+    // no record to look for.
+    CorvelStatus CallNew(CorvelExecutionContext* context, CorvelValue* arguments, int argumentCount,
+                         const CorvelValue& thisValue);
 
 protected:
     static CorvelStatementPosition* CreateFunctionStatementPosition();

@@ -38,7 +38,49 @@ void CorvelFunctionCall::Debug(int indent) {
 }
 
 CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
+    CorvelStatus status;
+    if (preparesAfterPureArguments && !context->FindStatementPosition(this) && CallAtOnce(result, context, status))
+        return status;
     return EvaluateInvocation(result, context, CorvelMessages::InternalFunctionCall);
+}
+
+// The function is found before the arguments are evaluated, which nothing
+// can tell: they neither change a scope nor fail in a way the look-up
+// would have failed first. Anything but a script function, or a missing
+// one, goes the general way, where errors come in their order.
+bool CorvelFunctionCall::CallAtOnce(CorvelValue& result, CorvelExecutionContext* context, CorvelStatus& status) const {
+    int count = arguments ? arguments->GetNumberOfExpressions() : 0;
+    if (count > kArgumentsAtOnce) return false;
+    const CorvelValue* function = nullptr;
+    CorvelObject* base = callee->AsIdentifier()->FindScopeValue(context, function);
+    CorvelObject* object = base && function ? CorvelObjectTable::FindObject(function->ForceGetObjectKey()) : nullptr;
+    if (!object || typeid(*object) != typeid(CorvelStandardFunctionInstance)) return false;
+    CorvelValue values[kArgumentsAtOnce];
+    if (!EvaluatePureArguments(arguments, context, values)) return false;
+    // As TakeFunction chooses `this` for a script function.
+    CorvelValue thisValue;
+    if ((base->Class() & CorvelObject::KindMask) == CorvelObject::KindActivation || base == context->GetGlobalObject())
+        thisValue.SetNull();
+    else
+        thisValue.SetObject(base);
+    int height = context->GetStatementPositionCount();
+    status = static_cast<CorvelStandardFunctionInstance*>(object)->CallNew(context, values, count, thisValue);
+    if (status == CorvelStatus::Suspend) {
+        // Kept as the general way keeps a call that suspended in its callee.
+        InvocationStatementPosition* kept = new InvocationStatementPosition(this);
+        kept->index = 2;
+        kept->SetFunctionObject(object);
+        kept->thisValue = std::move(thisValue);
+        kept->TakeArguments(values, count);
+        context->InsertStatementPosition(kept, height);
+        return true;
+    }
+    if (status == CorvelStatus::Return)
+        result = std::move(context->GetReturnValue());
+    else
+        result.SetUndefined();
+    status = CorvelStatus::Normal;
+    return true;
 }
 
 const CorvelMemberSelection* CorvelFunctionCall::MethodCallee() const {

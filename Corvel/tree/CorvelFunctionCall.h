@@ -29,6 +29,12 @@ private:
     // then is called, with the callee's base as `this`.
     void SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const override;
     bool PrepareAfterPureArguments(InvocationStatementPosition& call, CorvelExecutionContext* context) const override;
+    // name(pure arguments) entered afresh, where the name is a script
+    // function: called at once, with the arguments on the machine stack and
+    // a record made only when the call suspends. False, with nothing done,
+    // where the general way is taken instead.
+    bool CallAtOnce(CorvelValue& result, CorvelExecutionContext* context, CorvelStatus& status) const;
+    static const int kArgumentsAtOnce = 4;
     CorvelStatus Invoke(InvocationStatementPosition& call, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
     // The callee as o.name whose o cannot suspend, else null.

@@ -159,11 +159,22 @@ CorvelStatus CorvelInvocation::InvocationStatementPosition::EvaluateArguments(co
 bool CorvelInvocation::InvocationStatementPosition::EvaluatePureArguments(const CorvelExpressionList* list,
                                                                          CorvelExecutionContext* context) {
     AllocateArguments(list ? list->GetNumberOfExpressions() : 0);
-    for (int i = 0; i < argumentCount; ++i) {
+    return CorvelInvocation::EvaluatePureArguments(list, context, argumentValues);
+}
+
+void CorvelInvocation::InvocationStatementPosition::TakeArguments(CorvelValue* values, int count) {
+    AllocateArguments(count);
+    for (int i = 0; i < count; ++i) argumentValues[i] = std::move(values[i]);
+}
+
+bool CorvelInvocation::EvaluatePureArguments(const CorvelExpressionList* list, CorvelExecutionContext* context,
+                                             CorvelValue* values) {
+    int count = list ? list->GetNumberOfExpressions() : 0;
+    for (int i = 0; i < count; ++i) {
         const CorvelExpression* argument = list->GetExpression(i);
         if (argument->IsLeaf())
-            argument->EvaluateDereferenced(argumentValues[i], context);
-        else if (!ComputeNumberArgument(argument, context, argumentValues[i]))
+            argument->EvaluateDereferenced(values[i], context);
+        else if (!ComputeNumberArgument(argument, context, values[i]))
             return false;
     }
     return true;

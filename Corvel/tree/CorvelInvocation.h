@@ -33,6 +33,8 @@ public:
         // code: false, and nothing to keep, when a number tree would have to
         // be evaluated the general way.
         bool EvaluatePureArguments(const CorvelExpressionList* list, CorvelExecutionContext* context);
+        // Takes over `count` evaluated arguments.
+        void TakeArguments(CorvelValue* values, int count);
         // The object to invoke, held until the record goes.
         void SetFunctionObject(CorvelObject* object);
         // Whether the object invoked may read the argument array after it
@@ -91,6 +93,10 @@ protected:
     // evaluation reads values and computes numbers, and nothing else, as
     // far as a number tree's names are numbers.
     static bool ArePure(const CorvelExpressionList* list);
+    // Evaluates such arguments into `values`, as many as the list has:
+    // false when a number tree would have to be evaluated the general way.
+    static bool EvaluatePureArguments(const CorvelExpressionList* list, CorvelExecutionContext* context,
+                                      CorvelValue* values);
     // Once the arguments are done: the object to invoke and its `this`,
     // from the evaluated callee. Raises when there is no object.
     virtual void SelectObject(InvocationStatementPosition& record, const CorvelExecutionContext* context) const = 0;

@@ -200,4 +200,28 @@ TEST_F(ResumptionTest, OperatorsAroundYieldingCallsComputeAsWithoutYields) {
     EXPECT_EQ(std::string(script.Global("e").GetString()), "x");
 }
 
+// Calls of script functions by name with plain arguments: a yield at a
+// call's start or deep in the recursion below it neither repeats nor loses
+// a call, and `this` is the scope the name was found in, as without yields.
+TEST_F(ResumptionTest, RecursiveCallsByNameComputeAsWithoutYields) {
+    const char* text = "var calls = 0;\n"
+                       "function fib(n) { calls++; if (n < 2) return n; return fib(n - 1) + fib(n - 2); }\n"
+                       "function m(k) { return this.base + k; }\n"
+                       "o = new Object(); o.base = 40; o.m = m; base = 5;\n"
+                       "a = fib(16);\n"
+                       "with (o) b = m(2);\n"
+                       "c = m(1);\n";
+    CorvelRunHarness::Script script(harness, text);
+    ASSERT_TRUE(script.parsed);
+    PlatformSetKeyDown(PlatformKeyEscape, true);
+    int yields = script.RunToEnd();
+    PlatformSetKeyDown(PlatformKeyEscape, false);
+    EXPECT_GE(yields, 20);
+    EXPECT_EQ(harness.console.errors, "");
+    EXPECT_EQ(script.Global("a").GetNumber(), 987);
+    EXPECT_EQ(script.Global("calls").GetNumber(), 3193);
+    EXPECT_EQ(script.Global("b").GetNumber(), 42);
+    EXPECT_EQ(script.Global("c").GetNumber(), 6);
+}
+
 }  // namespace
