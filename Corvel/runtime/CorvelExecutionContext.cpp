@@ -50,6 +50,124 @@ CorvelExecutionContext::CorvelExecutionContext(CorvelExecutionContext* caller,
       thisValue(thisValue),
       depth(caller ? caller->depth + 1 : 0) {}
 
+// Contexts of ended calls, kept on their thread for the calls that follow,
+// each with its activation when that can serve again: most calls then make
+// neither. Builds with the address sanitizer keep none, as they keep no
+// small blocks.
+class CorvelExecutionContext::Kept {
+public:
+    // This thread's, or null once the thread has begun to end.
+    static Kept* Here();
+    ~Kept();
+    CorvelExecutionContext* Take() { return count > 0 ? items[--count] : nullptr; }
+    bool HasRoom() const { return count < kMost; }
+    void Keep(CorvelExecutionContext* context) { items[count++] = context; }
+
+private:
+    // Enough for the depth a recursion unwinds and descends again.
+    static const int kMost = 16;
+    CorvelExecutionContext* items[kMost];
+    int count = 0;
+};
+
+namespace {
+
+thread_local CorvelExecutionContext::Kept* tl_keptContexts = nullptr;
+thread_local bool tl_keptContextsClosed = false;
+
+}  // namespace
+
+inline CorvelExecutionContext::Kept* CorvelExecutionContext::Kept::Here() {
+    if (tl_keptContexts || tl_keptContextsClosed) return tl_keptContexts;
+    thread_local Kept kept;
+    tl_keptContexts = &kept;
+    return tl_keptContexts;
+}
+
+// A kept activation's memory is no longer charged to any budget, so it
+// ends as such.
+CorvelExecutionContext::Kept::~Kept() {
+    tl_keptContexts = nullptr;
+    tl_keptContextsClosed = true;
+    while (count > 0) {
+        CorvelExecutionContext* context = items[--count];
+        if (CorvelActivationObject* activation = context->activation) {
+            context->activation = nullptr;
+            CorvelActivationObject::Discard(activation);
+        }
+        delete context;
+    }
+}
+
+CorvelExecutionContext* CorvelExecutionContext::MakeCall(CorvelExecutionContext* caller,
+                                                         CorvelStandardFunctionInstance* function,
+                                                         CorvelValue* arguments, int argumentCount,
+                                                         const CorvelValue& thisValue) {
+#if CORVEL_SMALL_BLOCKS
+    Kept* kept = Kept::Here();
+    if (CorvelExecutionContext* context = kept ? kept->Take() : nullptr) {
+        context->StartCall(caller, function, arguments, argumentCount, thisValue);
+        return context;
+    }
+#endif
+    return new CorvelExecutionContext(caller, function, arguments, argumentCount, thisValue, FunctionCode);
+}
+
+void CorvelExecutionContext::EndCall(CorvelExecutionContext* context) {
+#if CORVEL_SMALL_BLOCKS
+    if (context->CanServeAgain()) {
+        Kept* kept = Kept::Here();
+        if (kept && kept->HasRoom()) {
+            context->EndForReuse();
+            kept->Keep(context);
+            return;
+        }
+    }
+#endif
+    delete context;
+}
+
+// Ended, and holding nothing that another call could not use as it is.
+bool CorvelExecutionContext::CanServeAgain() const {
+    return codeType == FunctionCode && state != 1 && positions.IsEmpty() && scopeCount == 0 &&
+           scopes == inlineScopes && !ownedCode && !declarationList;
+}
+
+// What the call held goes now, as it would with the context: its values,
+// and its activation unless that can serve the next call.
+void CorvelExecutionContext::EndForReuse() {
+    thisValue.SetUndefined();
+    returnValue.SetUndefined();
+    session = nullptr;
+    caller = nullptr;
+    function = nullptr;
+    arguments = nullptr;
+    argumentCount = 0;
+    code = nullptr;
+    if (CorvelActivationObject* ended = activation) {
+        if (ended->CanServeAgain()) {
+            ended->EndForReuse();
+        } else {
+            activation = nullptr;
+            ended->Release();
+        }
+    }
+}
+
+void CorvelExecutionContext::StartCall(CorvelExecutionContext* callingContext,
+                                       CorvelStandardFunctionInstance* calledFunction, CorvelValue* givenArguments,
+                                       int givenCount, const CorvelValue& givenThis) {
+    session = callingContext ? callingContext->session : nullptr;
+    caller = callingContext;
+    function = calledFunction;
+    arguments = givenArguments;
+    argumentCount = givenCount;
+    thisValue = givenThis;
+    thisRead = &thisValue;
+    state = 0;
+    depth = callingContext ? callingContext->depth + 1 : 0;
+}
+
 CorvelExecutionContext::~CorvelExecutionContext() {
     CleanUpPositionStack();
     CleanUpScopeChain();
@@ -215,9 +333,17 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
         NoteInnermostScope();
         return;
     }
-    activation = CorvelActivationObject::Make(definition->GetParameters(), arguments, argumentCount, function,
-                                              definition);
-    activation->AddRef();
+    if (CorvelActivationObject* kept = activation) {
+        // The activation an earlier call of this context left.
+        activation = nullptr;
+        CorvelActivationObject::Restart(kept, definition->GetParameters(), arguments, argumentCount, function,
+                                        definition);
+        activation = kept;
+    } else {
+        activation = CorvelActivationObject::Make(definition->GetParameters(), arguments, argumentCount, function,
+                                                  definition);
+        activation->AddRef();
+    }
     // The activation has what it needs of the caller's argument array,
     // which may move once the call suspends.
     arguments = nullptr;

@@ -48,6 +48,15 @@ public:
                            CorvelValue* arguments, int argumentCount, const CorvelValue& thisValue, CodeType codeType);
     ~CorvelExecutionContext();
 
+    // A context for a new call of a script function: one that an ended call
+    // left, with its activation, where there is one. EndCall ends a context
+    // made so once its call has ended (or never started): it is kept for a
+    // later call where it can be, else deleted.
+    static CorvelExecutionContext* MakeCall(CorvelExecutionContext* caller, CorvelStandardFunctionInstance* function,
+                                            CorvelValue* arguments, int argumentCount, const CorvelValue& thisValue);
+    static void EndCall(CorvelExecutionContext* context);
+    class Kept;
+
     CorvelExecutionContext(const CorvelExecutionContext&) = delete;
     CorvelExecutionContext& operator=(const CorvelExecutionContext&) = delete;
 
@@ -158,6 +167,12 @@ private:
     void InstantiateName(const CorvelIdentifier* identifier);
     // Prepares a finished context to run its code again from the start.
     void Reset();
+    // A kept context (see EndCall) made ready for a new call.
+    void StartCall(CorvelExecutionContext* caller, CorvelStandardFunctionInstance* function, CorvelValue* arguments,
+                   int argumentCount, const CorvelValue& thisValue);
+    // Whether an ended call's context may be kept, and emptying it so.
+    bool CanServeAgain() const;
+    void EndForReuse();
     // Raises 1031 when this context would nest too deeply.
     void CheckNesting() const;
     CorvelStatus Finish(CorvelStatus status);

@@ -61,9 +61,7 @@ CorvelActivationObject::Kept::~Kept() {
     // The memory goes back as it was taken, without the budget of an
     // environment that may be gone.
     while (count > 0) {
-        CorvelActivationObject* activation = items[--count];
-        activation->~CorvelActivationObject();
-        CorvelSmallBlocks::Give(activation, sizeof(CorvelActivationObject));
+        Discard(items[--count]);
     }
 }
 
@@ -118,6 +116,37 @@ void CorvelActivationObject::DestroyObject() {
     }
 #endif
     delete this;
+}
+
+// Kept emptied, its memory no longer charged: the next call charges it to
+// its own environment.
+void CorvelActivationObject::EndForReuse() {
+    Clear();
+    CorvelMemoryBudget::Release(sizeof(CorvelActivationObject));
+}
+
+void CorvelActivationObject::Restart(CorvelActivationObject* kept, const CorvelIdentifierList* parameterList,
+                                     const CorvelValue* arguments, int count,
+                                     CorvelStandardFunctionInstance* calledFunction,
+                                     const CorvelFunctionDefinition* calledDefinition) {
+    try {
+        CorvelMemoryBudget::Charge(sizeof(CorvelActivationObject));
+    } catch (...) {
+        Discard(kept);
+        throw;
+    }
+    try {
+        kept->Start(parameterList, arguments, count, calledFunction, calledDefinition);
+    } catch (...) {
+        // Charged, and no longer as made: its end releases the charge.
+        kept->Release();
+        throw;
+    }
+}
+
+void CorvelActivationObject::Discard(CorvelActivationObject* activation) {
+    activation->~CorvelActivationObject();
+    CorvelSmallBlocks::Give(activation, sizeof(CorvelActivationObject));
 }
 
 // Back to the state of a new object before Start.

@@ -59,6 +59,20 @@ public:
                                         const CorvelFunctionDefinition* definition);
     class Kept;
 
+    // A context may keep its activation for the calls after its own: when
+    // only that context holds it and, its locals apart, it is as made
+    // (CanServeAgain), it is emptied (EndForReuse) and started again for
+    // the next call (Restart). Discard ends one kept so at the thread's end.
+    bool CanServeAgain() const {
+        return GetReferenceCount() == 1 && localsApart && argumentObjectKey == 0 && IsAsMade();
+    }
+    // Restart throws as Make does, with the activation ended.
+    void EndForReuse();
+    static void Restart(CorvelActivationObject* kept, const CorvelIdentifierList* parameters,
+                        const CorvelValue* arguments, int argumentCount, CorvelStandardFunctionInstance* function,
+                        const CorvelFunctionDefinition* definition);
+    static void Discard(CorvelActivationObject* activation);
+
     // Once the declared variables are made: their slots.
     void BindVariables();
     // Whether the call's locals are held apart from the property store (see

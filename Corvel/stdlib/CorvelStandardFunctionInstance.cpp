@@ -122,7 +122,7 @@ void CorvelStandardFunctionInstance::EndCall(CorvelExecutionContext* context, Fu
         context->ClearStatementPosition(nullptr);
         return;
     }
-    delete callee;
+    CorvelExecutionContext::EndCall(callee);
     Release();
 }
 
@@ -146,8 +146,8 @@ CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* contex
 CorvelStatus CorvelStandardFunctionInstance::CallNew(CorvelExecutionContext* context, CorvelValue* arguments,
                                                      int argumentCount, const CorvelValue& thisValue) {
     if (context->CheckAbort()) return CorvelStatus::Suspend;
-    CorvelExecutionContext* callee = new CorvelExecutionContext(context, this, arguments, argumentCount, thisValue,
-                                                                CorvelExecutionContext::FunctionCode);
+    CorvelExecutionContext* callee =
+        CorvelExecutionContext::MakeCall(context, this, arguments, argumentCount, thisValue);
     CorvelStatus status = RunCallee(context, nullptr, callee);
     if (status == CorvelStatus::Suspend) return status;
     // Only a returned value leaves the call: the value of the body's last
