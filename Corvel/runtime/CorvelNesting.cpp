@@ -12,13 +12,11 @@
 #include <pthread.h>
 #endif
 
-namespace {
+thread_local const char* CorvelNesting::ms_stackLimit = nullptr;
+thread_local int CorvelNesting::ms_levels = 0;
+thread_local CorvelExecutionContext* CorvelNesting::ms_currentContext = nullptr;
 
-// Where the outermost level started; the stack grows down from there, and
-// the lowest address a level may start at is the limit.
-thread_local const char* tl_stackLimit = nullptr;
-thread_local int tl_levels = 0;
-thread_local CorvelExecutionContext* tl_currentContext = nullptr;
+namespace {
 
 // The thread's whole stack in bytes, asked once per thread; 0 when unknown.
 size_t ThreadStackSize() {
@@ -55,23 +53,10 @@ const char* StackLimitBelow(const char* base, size_t budget) {
 
 }  // namespace
 
-CorvelNesting::CorvelNesting(CorvelExecutionContext* context)
-    : m_previousContext(tl_currentContext), m_setsContext(context != nullptr) {
-    if (tl_levels++ == 0) tl_stackLimit = StackLimitBelow(StackHere(), StackBudget(context));
-    if (context) tl_currentContext = context;
+void CorvelNesting::StartOutermost(CorvelExecutionContext* context) {
+    ms_stackLimit = StackLimitBelow(StackHere(), StackBudget(context));
 }
-
-CorvelNesting::~CorvelNesting() {
-    if (m_setsContext) tl_currentContext = m_previousContext;
-    if (--tl_levels == 0) tl_stackLimit = nullptr;
-}
-
-bool CorvelNesting::StackExhausted() { return StackHere() < tl_stackLimit; }
 
 void CorvelNesting::CheckStack() {
     if (StackExhausted()) CorvelRuntimeException::Raise(CorvelMessages::CallsNestedTooDeeply);
 }
-
-CorvelExecutionContext* CorvelNesting::GetCurrentContext() { return tl_currentContext; }
-
-int CorvelNesting::GetLevels() { return tl_levels; }

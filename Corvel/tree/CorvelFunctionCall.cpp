@@ -15,6 +15,7 @@
 #include "CorvelStandardStringPrototype.h"
 
 #include <cstring>
+#include <new>
 #include <typeinfo>
 
 #include <utility>
@@ -44,6 +45,32 @@ CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionCo
     return EvaluateInvocation(result, context, CorvelMessages::InternalFunctionCall);
 }
 
+namespace {
+
+// Calls with more arguments go the general way.
+const int kArgumentsAtOnce = 4;
+
+// The arguments of a call made at once: only as many values as there are
+// arguments are made and ended.
+class ArgumentsAtOnce {
+public:
+    explicit ArgumentsAtOnce(int count) : count(count) {
+        for (int i = 0; i < count; ++i) new (&Values()[i]) CorvelValue();
+    }
+    ~ArgumentsAtOnce() {
+        for (int i = 0; i < count; ++i) Values()[i].~CorvelValue();
+    }
+    ArgumentsAtOnce(const ArgumentsAtOnce&) = delete;
+    ArgumentsAtOnce& operator=(const ArgumentsAtOnce&) = delete;
+    CorvelValue* Values() { return reinterpret_cast<CorvelValue*>(storage); }
+
+private:
+    alignas(CorvelValue) unsigned char storage[kArgumentsAtOnce * sizeof(CorvelValue)];
+    int count;
+};
+
+}  // namespace
+
 // The function is found before the arguments are evaluated, which nothing
 // can tell: they neither change a scope nor fail in a way the look-up
 // would have failed first. Anything but a script function, or a missing
@@ -55,11 +82,12 @@ bool CorvelFunctionCall::CallAtOnce(CorvelValue& result, CorvelExecutionContext*
     CorvelObject* base = callee->AsIdentifier()->FindScopeValue(context, function);
     CorvelObject* object = base && function ? CorvelObjectTable::FindObject(function->ForceGetObjectKey()) : nullptr;
     if (!object || typeid(*object) != typeid(CorvelStandardFunctionInstance)) return false;
-    CorvelValue values[kArgumentsAtOnce];
+    ArgumentsAtOnce given(count);
+    CorvelValue* values = given.Values();
     if (!EvaluatePureArguments(arguments, context, values)) return false;
     // As TakeFunction chooses `this` for a script function.
     CorvelValue thisValue;
-    if ((base->Class() & CorvelObject::KindMask) == CorvelObject::KindActivation || base == context->GetGlobalObject())
+    if (base == context->GetGlobalObject() || (base->Class() & CorvelObject::KindMask) == CorvelObject::KindActivation)
         thisValue.SetNull();
     else
         thisValue.SetObject(base);

@@ -34,7 +34,6 @@ private:
     // a record made only when the call suspends. False, with nothing done,
     // where the general way is taken instead.
     bool CallAtOnce(CorvelValue& result, CorvelExecutionContext* context, CorvelStatus& status) const;
-    static const int kArgumentsAtOnce = 4;
     CorvelStatus Invoke(InvocationStatementPosition& call, CorvelValue& result,
                         CorvelExecutionContext* context) const override;
     // The callee as o.name whose o cannot suspend, else null.
