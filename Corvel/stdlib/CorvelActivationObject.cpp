@@ -149,24 +149,21 @@ void CorvelActivationObject::Discard(CorvelActivationObject* activation) {
     CorvelSmallBlocks::Give(activation, sizeof(CorvelActivationObject));
 }
 
-// Back to the state of a new object before Start.
+// Back to the state of a new object before Start, as far as Start does
+// not set it anyway (the parameters, the function and the argument count).
 void CorvelActivationObject::Clear() {
     DestroyLocalsApart();
-    extraArguments.reset();
-    heapSlots.reset();
-    parameters = nullptr;
-    parameterCount = 0;
-    function = nullptr;
-    argumentCount = 0;
+    if (extraArguments) extraArguments.reset();
+    if (heapSlots) {
+        heapSlots.reset();
+        slots = inlineSlots;
+    }
     argumentsPending = true;
     localsApart = false;
     bound = false;
     argumentObjectKey = 0;
     definition = nullptr;
-    slots = inlineSlots;
     slotCount = 0;
-    boundSequence = 0;
-    boundUnlinks = 0;
 }
 
 CorvelActivationObject::CorvelActivationObject(const CorvelIdentifierList* parameterList,
