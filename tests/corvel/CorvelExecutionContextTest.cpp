@@ -123,6 +123,30 @@ TEST_F(ContextTest, VariablesExistBeforeTheirDeclarationRuns) {
     EXPECT_EQ(Global("kept"), "7");
 }
 
+// Contexts and activations of ended calls serve later calls, but what a
+// call held (its `this`, arguments, locals, result) goes when it ends, as
+// it would with the context: an object passed around by calls is left with
+// only the references the script still has.
+TEST_F(ContextTest, AnEndedCallHoldsNothingOfWhatItWasGiven) {
+    Load("function f(a) { var b = a; return 0; }\n"
+         "function g(a, b, c, d, e) { var f = this; return 0; }\n"
+         "function h(n) { if (n == 0) return o; return h(n - 1); }\n"
+         "o.f = f; o.g = g;\n"
+         "h(30); made = new f(o); made = 0;\n"
+         "o.f(o); f(o); o.g(1, 2, 3, 4, o);\n");
+    CorvelStandardObjectInstance* object = new CorvelStandardObjectInstance();
+    object->AddRef();
+    script->globalObject->Put("o", CorvelValue((unsigned long)object->GetKey()));
+    int before = object->GetReferenceCount();
+    while (!script->session->RunNextStatement()) {
+    }
+    EXPECT_EQ(Errors(), "");
+    EXPECT_EQ(object->GetReferenceCount(), before);
+    script->globalObject->Put("o", CorvelValue::ms_undefined);
+    EXPECT_EQ(object->GetReferenceCount(), 1);
+    object->Release();
+}
+
 TEST_F(ContextTest, FunctionCodeSeesItsActivationAndTheGlobalObjectOnly) {
     Run("var shadow = 'global';\n"
         "function inner() { return typeof callerLocal; }\n"
