@@ -6,6 +6,7 @@
 #include "CorvelFunctionDefinition.h"
 #include "CorvelGlobalObject.h"
 #include "CorvelIdentifier.h"
+#include "CorvelKeptList.h"
 #include "CorvelMemoryReserve.h"
 #include "CorvelMessages.h"
 #include "CorvelNesting.h"
@@ -51,52 +52,18 @@ CorvelExecutionContext::CorvelExecutionContext(CorvelExecutionContext* caller,
       depth(caller ? caller->depth + 1 : 0) {}
 
 // Contexts of ended calls, kept on their thread for the calls that follow,
-// each with its activation when that can serve again: most calls then make
-// neither. Builds with the address sanitizer keep none, as they keep no
-// small blocks.
-class CorvelExecutionContext::Kept {
-public:
-    // This thread's, or null once the thread has begun to end.
-    static Kept* Here();
-    ~Kept();
-    CorvelExecutionContext* Take() { return count > 0 ? items[--count] : nullptr; }
-    bool HasRoom() const { return count < kMost; }
-    void Keep(CorvelExecutionContext* context) { items[count++] = context; }
-
-private:
-    // Enough for the depth a recursion unwinds and descends again.
-    static const int kMost = 16;
-    CorvelExecutionContext* items[kMost];
-    int count = 0;
-};
-
-namespace {
-
-thread_local CorvelExecutionContext::Kept* tl_keptContexts = nullptr;
-thread_local bool tl_keptContextsClosed = false;
-
-}  // namespace
-
-inline CorvelExecutionContext::Kept* CorvelExecutionContext::Kept::Here() {
-    if (tl_keptContexts || tl_keptContextsClosed) return tl_keptContexts;
-    thread_local Kept kept;
-    tl_keptContexts = &kept;
-    return tl_keptContexts;
-}
+// each with its activation when that can serve again. Builds with the
+// address sanitizer keep none, as they keep no small blocks.
+typedef CorvelKeptList<CorvelExecutionContext> KeptContexts;
 
 // A kept activation's memory is no longer charged to any budget, so it
 // ends as such.
-CorvelExecutionContext::Kept::~Kept() {
-    tl_keptContexts = nullptr;
-    tl_keptContextsClosed = true;
-    while (count > 0) {
-        CorvelExecutionContext* context = items[--count];
-        if (CorvelActivationObject* activation = context->activation) {
-            context->activation = nullptr;
-            CorvelActivationObject::Discard(activation);
-        }
-        delete context;
+void CorvelExecutionContext::DiscardKept(CorvelExecutionContext* context) {
+    if (CorvelActivationObject* activation = context->activation) {
+        context->activation = nullptr;
+        CorvelActivationObject::DiscardKept(activation);
     }
+    delete context;
 }
 
 CorvelExecutionContext* CorvelExecutionContext::MakeCall(CorvelExecutionContext* caller,
@@ -104,7 +71,7 @@ CorvelExecutionContext* CorvelExecutionContext::MakeCall(CorvelExecutionContext*
                                                          CorvelValue* arguments, int argumentCount,
                                                          const CorvelValue& thisValue) {
 #if CORVEL_SMALL_BLOCKS
-    Kept* kept = Kept::Here();
+    KeptContexts* kept = KeptContexts::Here();
     if (CorvelExecutionContext* context = kept ? kept->Take() : nullptr) {
         context->StartCall(caller, function, arguments, argumentCount, thisValue);
         return context;
@@ -116,7 +83,7 @@ CorvelExecutionContext* CorvelExecutionContext::MakeCall(CorvelExecutionContext*
 void CorvelExecutionContext::EndCall(CorvelExecutionContext* context) {
 #if CORVEL_SMALL_BLOCKS
     if (context->CanServeAgain()) {
-        Kept* kept = Kept::Here();
+        KeptContexts* kept = KeptContexts::Here();
         if (kept && kept->HasRoom()) {
             context->EndForReuse();
             kept->Keep(context);

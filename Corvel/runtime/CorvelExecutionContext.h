@@ -55,7 +55,8 @@ public:
     static CorvelExecutionContext* MakeCall(CorvelExecutionContext* caller, CorvelStandardFunctionInstance* function,
                                             CorvelValue* arguments, int argumentCount, const CorvelValue& thisValue);
     static void EndCall(CorvelExecutionContext* context);
-    class Kept;
+    // Ends a context kept so, at its thread's end.
+    static void DiscardKept(CorvelExecutionContext* context);
 
     CorvelExecutionContext(const CorvelExecutionContext&) = delete;
     CorvelExecutionContext& operator=(const CorvelExecutionContext&) = delete;

@@ -3,6 +3,7 @@
 #include "CorvelFunctionDefinition.h"
 #include "CorvelIdentifier.h"
 #include "CorvelIdentifierList.h"
+#include "CorvelKeptList.h"
 #include "CorvelMemoryBudget.h"
 #include "CorvelObjectTable.h"
 #include "CorvelSmallBlocks.h"
@@ -20,57 +21,17 @@ const CorvelPropertyStore::Name kArgumentsName(kArguments);
 
 }  // namespace
 
-// Activations that ended as they were made, apart from their locals, are
-// kept on their thread for the calls that follow: most calls then make no
-// object of their own. Builds with the address sanitizer keep none, as they
-// keep no small blocks.
-class CorvelActivationObject::Kept {
-public:
-    // This thread's, or null once the thread has begun to end.
-    static Kept* Here();
-    ~Kept();
-    CorvelActivationObject* Take() { return count > 0 ? items[--count] : nullptr; }
-    bool HasRoom() const { return count < kMost; }
-    void Keep(CorvelActivationObject* activation) { items[count++] = activation; }
-
-private:
-    // Enough for the depth a recursion unwinds and descends again.
-    static const int kMost = 16;
-    CorvelActivationObject* items[kMost];
-    int count = 0;
-};
-
-namespace {
-
-// Plain data, asked first: the kept list itself is made on first use.
-thread_local CorvelActivationObject::Kept* tl_kept = nullptr;
-thread_local bool tl_keptClosed = false;
-
-}  // namespace
-
-CorvelActivationObject::Kept* CorvelActivationObject::Kept::Here() {
-    if (tl_kept || tl_keptClosed) return tl_kept;
-    thread_local Kept kept;
-    tl_kept = &kept;
-    return tl_kept;
-}
-
-CorvelActivationObject::Kept::~Kept() {
-    tl_kept = nullptr;
-    tl_keptClosed = true;
-    // The memory goes back as it was taken, without the budget of an
-    // environment that may be gone.
-    while (count > 0) {
-        Discard(items[--count]);
-    }
-}
+// Activations that ended as they were made, apart from their locals, wait
+// on their thread for the calls that follow. Builds with the address
+// sanitizer keep none, as they keep no small blocks.
+typedef CorvelKeptList<CorvelActivationObject> KeptActivations;
 
 CorvelActivationObject* CorvelActivationObject::Make(const CorvelIdentifierList* parameterList,
                                                      const CorvelValue* arguments, int count,
                                                      CorvelStandardFunctionInstance* calledFunction,
                                                      const CorvelFunctionDefinition* calledDefinition) {
 #if CORVEL_SMALL_BLOCKS
-    Kept* kept = Kept::Here();
+    KeptActivations* kept = KeptActivations::Here();
     if (CorvelActivationObject* activation = kept ? kept->Take() : nullptr) {
         try {
             CorvelMemoryBudget::Charge(sizeof(CorvelActivationObject));
@@ -106,7 +67,7 @@ inline void CorvelActivationObject::DestroyLocalsApart() {
 void CorvelActivationObject::DestroyObject() {
 #if CORVEL_SMALL_BLOCKS
     if (localsApart && argumentObjectKey == 0 && IsAsMade()) {
-        Kept* kept = Kept::Here();
+        KeptActivations* kept = KeptActivations::Here();
         if (kept && kept->HasRoom()) {
             Clear();
             CorvelMemoryBudget::Release(sizeof(CorvelActivationObject));
@@ -132,7 +93,7 @@ void CorvelActivationObject::Restart(CorvelActivationObject* kept, const CorvelI
     try {
         CorvelMemoryBudget::Charge(sizeof(CorvelActivationObject));
     } catch (...) {
-        Discard(kept);
+        DiscardKept(kept);
         throw;
     }
     try {
@@ -144,7 +105,7 @@ void CorvelActivationObject::Restart(CorvelActivationObject* kept, const CorvelI
     }
 }
 
-void CorvelActivationObject::Discard(CorvelActivationObject* activation) {
+void CorvelActivationObject::DiscardKept(CorvelActivationObject* activation) {
     activation->~CorvelActivationObject();
     CorvelSmallBlocks::Give(activation, sizeof(CorvelActivationObject));
 }

@@ -57,12 +57,11 @@ public:
     static CorvelActivationObject* Make(const CorvelIdentifierList* parameters, const CorvelValue* arguments,
                                         int argumentCount, CorvelStandardFunctionInstance* function,
                                         const CorvelFunctionDefinition* definition);
-    class Kept;
 
     // A context may keep its activation for the calls after its own: when
     // only that context holds it and, its locals apart, it is as made
     // (CanServeAgain), it is emptied (EndForReuse) and started again for
-    // the next call (Restart). Discard ends one kept so at the thread's end.
+    // the next call (Restart). DiscardKept ends one kept so at the thread's end.
     bool CanServeAgain() const {
         return GetReferenceCount() == 1 && localsApart && argumentObjectKey == 0 && IsAsMade();
     }
@@ -71,7 +70,7 @@ public:
     static void Restart(CorvelActivationObject* kept, const CorvelIdentifierList* parameters,
                         const CorvelValue* arguments, int argumentCount, CorvelStandardFunctionInstance* function,
                         const CorvelFunctionDefinition* definition);
-    static void Discard(CorvelActivationObject* activation);
+    static void DiscardKept(CorvelActivationObject* activation);
 
     // Once the declared variables are made: their slots.
     void BindVariables();

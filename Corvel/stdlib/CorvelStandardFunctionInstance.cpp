@@ -126,17 +126,25 @@ void CorvelStandardFunctionInstance::EndCall(CorvelExecutionContext* context, Fu
     Release();
 }
 
-// A call resumes the callee its record keeps, or starts a new one.
-CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* context, CorvelValue* arguments,
-                                                  int argumentCount, const CorvelValue& thisValue) {
-    FunctionStatementPosition* record = FindCallRecord(context);
-    if (!record) return CallNew(context, arguments, argumentCount, thisValue);
-    CorvelExecutionContext* callee = record->calleeContext;
+// Only a returned value leaves the call: the value of the body's last
+// expression statement is the callee's own completion value, and must not
+// become the caller's (eval("if (f()) 1;") is undefined).
+inline CorvelStatus CorvelStandardFunctionInstance::RunCall(CorvelExecutionContext* context,
+                                                            FunctionStatementPosition* record,
+                                                            CorvelExecutionContext* callee) {
     CorvelStatus status = RunCallee(context, record, callee);
     if (status == CorvelStatus::Suspend) return status;
     if (status == CorvelStatus::Return) context->GetReturnValue() = std::move(callee->GetReturnValue());
     EndCall(context, record, callee);
     return status;
+}
+
+// A call resumes the callee its record keeps, or starts a new one.
+CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* context, CorvelValue* arguments,
+                                                  int argumentCount, const CorvelValue& thisValue) {
+    FunctionStatementPosition* record = FindCallRecord(context);
+    if (!record) return CallNew(context, arguments, argumentCount, thisValue);
+    return RunCall(context, record, record->calleeContext);
 }
 
 // A new call asks the abort check first, as a loop iteration does, so that
@@ -146,17 +154,9 @@ CorvelStatus CorvelStandardFunctionInstance::Call(CorvelExecutionContext* contex
 CorvelStatus CorvelStandardFunctionInstance::CallNew(CorvelExecutionContext* context, CorvelValue* arguments,
                                                      int argumentCount, const CorvelValue& thisValue) {
     if (context->CheckAbort()) return CorvelStatus::Suspend;
-    CorvelExecutionContext* callee =
-        CorvelExecutionContext::MakeCall(context, this, arguments, argumentCount, thisValue);
-    CorvelStatus status = RunCallee(context, nullptr, callee);
-    if (status == CorvelStatus::Suspend) return status;
-    // Only a returned value leaves the call: the value of the body's last
-    // expression statement is the callee's own completion value, and must
-    // not become the caller's (eval("if (f()) 1;") is undefined).
-    if (status == CorvelStatus::Return) context->GetReturnValue() = std::move(callee->GetReturnValue());
-    EndCall(context, nullptr, callee);
-    return status;
+    return RunCall(context, nullptr, CorvelExecutionContext::MakeCall(context, this, arguments, argumentCount, thisValue));
 }
+
 
 CorvelStatus CorvelStandardFunctionInstance::Construct(CorvelExecutionContext* context, CorvelValue* arguments,
                                                        int argumentCount, const CorvelValue&) {

@@ -62,6 +62,9 @@ private:
     CorvelStatus RunCallee(CorvelExecutionContext* context, FunctionStatementPosition* record,
                            CorvelExecutionContext* callee);
     void EndCall(CorvelExecutionContext* context, FunctionStatementPosition* record, CorvelExecutionContext* callee);
+    // RunCallee, and once the callee has ended its result and EndCall.
+    CorvelStatus RunCall(CorvelExecutionContext* context, FunctionStatementPosition* record,
+                         CorvelExecutionContext* callee);
     CorvelExecutionContext* NewConstruction(CorvelExecutionContext* context, CorvelValue* arguments,
                                             int argumentCount);
     const CorvelValue& CreatePrototypeProperty();
