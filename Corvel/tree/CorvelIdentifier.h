@@ -51,16 +51,18 @@ public:
     // object remembers for the name when it is the innermost scope. Else
     // null, and the name is looked up along the scope chain.
     CorvelValue* FindLocal(const CorvelExecutionContext* context) const {
-        CorvelActivationObject* activation = context->GetInnermostActivation();
-        if (!activation) {
-            const CorvelGlobalObject* global = context->GetInnermostGlobal();
-            return global ? global->PeekName(hashedName) : nullptr;
-        }
+        // Only an innermost activation has a locals key: asked first, as
+        // most names of a function are its own.
         uint64_t key = context->GetInnermostLocalsKey();
-        if (key == 0) return nullptr;
-        uint64_t cached = localSlot.load(std::memory_order_relaxed);
-        if ((cached & ~(uint64_t)kSlotMask) != key) return FindLocalSlot(activation, key);
-        return context->GetInnermostLocal((uint32_t)(cached & kSlotMask));
+        if (key != 0) {
+            uint64_t cached = localSlot.load(std::memory_order_relaxed);
+            if ((cached & ~(uint64_t)kSlotMask) == key)
+                return context->GetInnermostLocal((uint32_t)(cached & kSlotMask));
+            return FindLocalSlot(context->GetInnermostActivation(), key);
+        }
+        if (context->GetInnermostActivation()) return nullptr;
+        const CorvelGlobalObject* global = context->GetInnermostGlobal();
+        return global ? global->PeekName(hashedName) : nullptr;
     }
     // Whether the innermost scope is an activation that surely does not
     // have the name: FindLocal found it has no slot for it, it is not
