@@ -213,6 +213,39 @@ TEST(CorvelNodeArena, BlocksAreDistinctAlignedAndFreedWithTheirLast) {
     }).join();
 }
 
+// A long text's tree: megabytes of nodes in the largest chunks, each block
+// keeping its bytes until its chunk's last block goes, in any order.
+TEST(CorvelNodeArena, MegabytesOfBlocksStayWholeUntilGivenBack) {
+    std::vector<std::pair<uint32_t*, CorvelNodeArena::Chunk*>> blocks;
+    CorvelNodeArena arena;
+    const size_t kBlock = 120;
+    for (uint32_t i = 0; i < 100000; ++i) {
+        CorvelNodeArena::Chunk* chunk;
+        uint32_t* block = static_cast<uint32_t*>(arena.Take(kBlock, &chunk));
+        for (size_t k = 0; k < kBlock / 4; ++k) block[k] = i;
+        blocks.push_back({block, chunk});
+    }
+    // More than the largest chunk holds.
+    CorvelNodeArena::Chunk* hugeChunk;
+    char* huge = static_cast<char*>(arena.Take(3 << 20, &hugeChunk));
+    memset(huge, 1, 3 << 20);
+    // Every other block back from the front, then the arena closes, then
+    // the rest from the back on another thread.
+    for (size_t i = 0; i < blocks.size(); i += 2) {
+        ASSERT_EQ(blocks[i].first[kBlock / 4 - 1], i);
+        CorvelNodeArena::Give(blocks[i].second);
+    }
+    arena.Close();
+    EXPECT_EQ(huge[(3 << 20) - 1], 1);
+    CorvelNodeArena::Give(hugeChunk);
+    std::thread([&blocks] {
+        for (size_t i = blocks.size() - 1; i < blocks.size(); i -= 2) {
+            ASSERT_EQ(blocks[i].first[0], i);
+            CorvelNodeArena::Give(blocks[i].second);
+        }
+    }).join();
+}
+
 TEST(CorvelNodeArena, AClosedArenaStartsAfresh) {
     CorvelNodeArena arena;
     CorvelNodeArena::Chunk* first;
