@@ -15,10 +15,10 @@ CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) con
     try {
         status = Evaluate(value, context);
     } catch (CorvelRuntimeException* exception) {
-        exception->StampPosition(codePosition);
+        exception->StampPosition(GetCodePosition());
         throw;
     } catch (const std::bad_alloc&) {
-        throw CorvelRuntimeException::OutOfMemory(codePosition);
+        throw CorvelRuntimeException::OutOfMemory(GetCodePosition());
     }
     if (status == CorvelStatus::Suspend) return status;
     // Outside the stamping: a lone undeclared name reports no line.

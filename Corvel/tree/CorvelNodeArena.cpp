@@ -32,6 +32,7 @@ struct CorvelNodeArena::Chunk {
     std::atomic<int64_t> count;
     size_t size;
     bool mapped;  // from the system, not the heap
+    CorvelSourceName sourceName;
 };
 
 namespace {
@@ -56,7 +57,7 @@ void* MapAligned(size_t size) {
 #endif
 
 // Throws std::bad_alloc.
-CorvelNodeArena::Chunk* NewChunk(size_t size) {
+CorvelNodeArena::Chunk* NewChunk(size_t size, const CorvelSourceName& sourceName) {
     void* memory = nullptr;
     bool mapped = false;
 #if CORVEL_ARENA_MAPS_LARGE_CHUNKS
@@ -66,7 +67,7 @@ CorvelNodeArena::Chunk* NewChunk(size_t size) {
     }
 #endif
     if (!memory) memory = ::operator new(size);
-    return new (memory) CorvelNodeArena::Chunk{{kOpen}, size, mapped};
+    return new (memory) CorvelNodeArena::Chunk{{kOpen}, size, mapped, sourceName};
 }
 
 void Free(CorvelNodeArena::Chunk* chunk) {
@@ -86,6 +87,8 @@ void Free(CorvelNodeArena::Chunk* chunk) {
 
 }  // namespace
 
+const CorvelSourceName& CorvelNodeArena::SourceNameOf(const Chunk* chunk) { return chunk->sourceName; }
+
 void CorvelNodeArena::Give(Chunk* chunk) {
     if (chunk->count.fetch_sub(1, std::memory_order_acq_rel) == 1) Free(chunk);
 }
@@ -104,7 +107,7 @@ void CorvelNodeArena::StartChunk(size_t bytes) {
     size_t size = m_nextSize ? m_nextSize : kFirstChunk;
     while (size - kHeader < bytes) size *= 2;
     size_t nextSize = size * 2 < kLargestChunk ? size * 2 : kLargestChunk;
-    Chunk* chunk = NewChunk(size);
+    Chunk* chunk = NewChunk(size, m_sourceName);
     Close();
     m_chunk = chunk;
     m_next = reinterpret_cast<char*>(chunk) + kHeader;

@@ -5,6 +5,8 @@
 // counts the nodes it holds and goes back to the heap with its last one.
 #pragma once
 
+#include "CorvelSourceName.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -32,6 +34,10 @@ public:
     // Gives back one block of `chunk`; the last one frees the chunk once
     // its arena has moved on from it.
     static void Give(Chunk* chunk);
+    // The name of the text whose nodes the chunks started from now on hold;
+    // a chunk keeps it for as long as any of its nodes lives.
+    void SetSourceName(const CorvelSourceName& name) { m_sourceName = name; }
+    static const CorvelSourceName& SourceNameOf(const Chunk* chunk);
     // Leaves the current chunk, so that the next parse starts small again.
     // The chunks live on for as long as their nodes do.
     void Close();
@@ -44,4 +50,5 @@ private:
     char* m_end = nullptr;
     int64_t m_taken = 0;  // blocks taken from the current chunk
     size_t m_nextSize = 0;  // of the next chunk
+    CorvelSourceName m_sourceName;
 };

@@ -8,15 +8,34 @@
 
 thread_local CorvelParser* CorvelTreeElement::ms_parser = nullptr;
 thread_local CorvelNodeArena* CorvelTreeElement::ms_arena = nullptr;
+thread_local void* CorvelTreeElement::ms_arenaBlock = nullptr;
 
-CorvelTreeElement::CorvelTreeElement()
-    : codePosition(ms_parser ? ms_parser->MakeCodePosition() : CorvelCodePosition()) {}
+CorvelTreeElement::CorvelTreeElement() {
+    CorvelParser* parser = ms_parser;
+    if (!parser) return;
+    codePosition.line = parser->GetLineNumber();
+    if (ms_arenaBlock == this) {
+        ms_arenaBlock = nullptr;
+        sourceInChunk = true;
+    } else {
+        codePosition.source = parser->GetSourceName();
+    }
+}
 
+// A copy keeps its source name itself: its block need not lie in a chunk
+// of the same text.
 CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
-    : codePosition(other.codePosition),
+    : codePosition(other.GetCodePosition()),
       depth(other.depth),
       maySuspend(other.maySuspend),
       isExpression(other.isExpression) {}
+
+// The node lies in an arena block, after the chunk's address.
+CorvelCodePosition CorvelTreeElement::PositionInChunk() const {
+    const char* block = reinterpret_cast<const char*>(this) - kNodeHeader;
+    const CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk* const*>(block);
+    return CorvelCodePosition{CorvelNodeArena::SourceNameOf(chunk), codePosition.line, codePosition.column};
+}
 
 CorvelTreeElement::~CorvelTreeElement() = default;
 
@@ -24,12 +43,15 @@ void* CorvelTreeElement::TakeFromArena(size_t size) {
     CorvelNodeArena::Chunk* chunk;
     void* memory = ms_arena->Take(size + kNodeHeader, &chunk);
     *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
-    return static_cast<char*>(memory) + kNodeHeader;
+    ms_arenaBlock = static_cast<char*>(memory) + kNodeHeader;
+    return ms_arenaBlock;
 }
 
 void CorvelTreeElement::SetCodeSource(CorvelParser* parser) {
     ms_parser = parser;
     ms_arena = parser ? parser->GetNodeArena() : nullptr;
+    ms_arenaBlock = nullptr;
+    if (ms_arena) ms_arena->SetSourceName(parser->GetSourceName());
 }
 
 // The arena moves on from its chunk: a parse that follows starts afresh.
@@ -37,6 +59,7 @@ void CorvelTreeElement::ClearCodeSource(CorvelParser*) {
     if (ms_arena) ms_arena->Close();
     ms_parser = nullptr;
     ms_arena = nullptr;
+    ms_arenaBlock = nullptr;
 }
 
 void CorvelTreeElement::SetDebugPath(const char* path) { CorvelDebugFile::SetPath(path); }

@@ -44,7 +44,9 @@ public:
     virtual void WriteECMAScript(CorvelJSOutput* output) const = 0;
     virtual void Debug(int indent) = 0;
 
-    const CorvelCodePosition& GetCodePosition() const { return codePosition; }
+    // A node of a long text finds its source name in its arena chunk,
+    // which all the nodes of the chunk share without counting each one.
+    CorvelCodePosition GetCodePosition() const { return sourceInChunk ? PositionInChunk() : codePosition; }
     // 1 for a leaf, otherwise 1 + the depth of the deepest child, except
     // that the links of a chain of binary operators (CorvelOperator.h) are
     // one level together: how deep evaluation, destruction, writing and
@@ -92,7 +94,11 @@ protected:
         return static_cast<T*>(CopyElement(element));
     }
 
+private:
+    // The source name is empty here when the node's chunk holds it.
     CorvelCodePosition codePosition;
+
+protected:
     int depth = 1;
     bool maySuspend = false;
     bool isExpression = false;  // set by CorvelExpression
@@ -102,4 +108,13 @@ protected:
     static thread_local CorvelNodeArena* ms_arena;
     static const size_t kNodeHeader = sizeof(CorvelNodeArena::Chunk*);
     static void* TakeFromArena(size_t size);
+
+private:
+    bool sourceInChunk = false;
+
+    // The block the arena handed out last, until the node made in it takes
+    // its position: a node constructed anywhere else (on the stack, as a
+    // member, in a copy's block) keeps its source name itself.
+    static thread_local void* ms_arenaBlock;
+    CorvelCodePosition PositionInChunk() const;
 };

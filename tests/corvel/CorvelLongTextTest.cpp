@@ -125,6 +125,31 @@ TEST(CorvelLongText, NodesPositionsMatchTheirLines) {
     EXPECT_EQ(position.line, shortText.Name(0)->GetCodePosition().line + 300);
 }
 
+// The nodes of a long text share their source name through their chunks:
+// two trees alive at once keep their own, a parser that parses again keeps
+// its own, and a copy keeps the name after the tree is gone.
+TEST(CorvelLongText, NodesKeepTheirTextsSourceName) {
+    auto lastName = [](CorvelParser& parser) {
+        CorvelStatementList* tree = parser.GetTree();
+        return dynamic_cast<const CorvelIdentifier*>(tree->GetStatement(tree->GetNumberOfStatements() - 1));
+    };
+    std::unique_ptr<Parsed> first(new Parsed(Filler(3000) + "last;\n"));
+    CorvelParser second("second.js");
+    QelString errors;
+    ASSERT_TRUE(second.Parse((Filler(3000) + "other;\n").c_str(), errors));
+    ASSERT_TRUE(first->accepted);
+    EXPECT_STREQ(lastName(first->parser)->GetCodePosition().source.GetText(), "long.js");
+    EXPECT_STREQ(lastName(second)->GetCodePosition().source.GetText(), "second.js");
+    EXPECT_STREQ(second.GetTree()->GetStatement(5)->GetCodePosition().source.GetText(), "second.js");
+
+    CorvelIdentifier copy(*lastName(first->parser));
+    ASSERT_TRUE(first->parser.Parse((Filler(2000) + "again;\n").c_str(), errors));
+    EXPECT_STREQ(lastName(first->parser)->GetCodePosition().source.GetText(), "long.js");
+    first.reset();
+    EXPECT_STREQ(copy.GetCodePosition().source.GetText(), "long.js");
+    EXPECT_EQ(copy.GetCodePosition().line, 3001);
+}
+
 TEST(CorvelLongText, TreesMayBeDestroyedOnAnotherThread) {
     std::unique_ptr<Parsed> parsed(new Parsed(Filler(2000) + "function f(a) { return a + 1 }\n"));
     ASSERT_TRUE(parsed->accepted);
