@@ -2,6 +2,7 @@
 
 #include "CorvelDebugFile.h"
 #include "CorvelParser.h"
+#include "CorvelRuntimeException.h"
 #include "CorvelTree.h"
 
 #include <cstdarg>
@@ -10,15 +11,22 @@ thread_local CorvelParser* CorvelTreeElement::ms_parser = nullptr;
 thread_local CorvelNodeArena* CorvelTreeElement::ms_arena = nullptr;
 thread_local void* CorvelTreeElement::ms_arenaBlock = nullptr;
 
-CorvelTreeElement::CorvelTreeElement() {
-    CorvelParser* parser = ms_parser;
-    if (!parser) return;
-    codePosition.line = parser->GetLineNumber();
+namespace {
+
+// Each way made in place in the node.
+inline CorvelCodePosition StartPosition(const CorvelParser* parser, bool sourceInChunk) {
+    if (!parser) return CorvelCodePosition();
+    if (sourceInChunk) return CorvelCodePosition{CorvelSourceName(), parser->GetLineNumber(), -1};
+    return CorvelCodePosition{parser->GetSourceName(), parser->GetLineNumber(), -1};
+}
+
+}  // namespace
+
+// Only the arena sets the block, and only while a parse runs.
+CorvelTreeElement::CorvelTreeElement() : codePosition(StartPosition(ms_parser, ms_arenaBlock == this)) {
     if (ms_arenaBlock == this) {
         ms_arenaBlock = nullptr;
         sourceInChunk = true;
-    } else {
-        codePosition.source = parser->GetSourceName();
     }
 }
 
@@ -30,8 +38,10 @@ CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
       maySuspend(other.maySuspend),
       isExpression(other.isExpression) {}
 
-// The node lies in an arena block, after the chunk's address.
-CorvelCodePosition CorvelTreeElement::PositionInChunk() const {
+// A node whose chunk holds its source name lies in an arena block, after
+// the chunk's address.
+CorvelCodePosition CorvelTreeElement::GetCodePosition() const {
+    if (!sourceInChunk) return codePosition;
     const char* block = reinterpret_cast<const char*>(this) - kNodeHeader;
     const CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk* const*>(block);
     return CorvelCodePosition{CorvelNodeArena::SourceNameOf(chunk), codePosition.line, codePosition.column};
@@ -45,6 +55,12 @@ void* CorvelTreeElement::TakeFromArena(size_t size) {
     *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
     ms_arenaBlock = static_cast<char*>(memory) + kNodeHeader;
     return ms_arenaBlock;
+}
+
+void CorvelTreeElement::StampError(CorvelRuntimeException* error) const { error->StampPosition(GetCodePosition()); }
+
+CorvelRuntimeException* CorvelTreeElement::OutOfMemoryError() const {
+    return CorvelRuntimeException::OutOfMemory(GetCodePosition());
 }
 
 void CorvelTreeElement::SetCodeSource(CorvelParser* parser) {

@@ -12,6 +12,7 @@
 
 class CorvelParser;
 class CorvelJSOutput;
+class CorvelRuntimeException;
 
 class CorvelTreeElement {
 public:
@@ -46,7 +47,7 @@ public:
 
     // A node of a long text finds its source name in its arena chunk,
     // which all the nodes of the chunk share without counting each one.
-    CorvelCodePosition GetCodePosition() const { return sourceInChunk ? PositionInChunk() : codePosition; }
+    CorvelCodePosition GetCodePosition() const;
     // 1 for a leaf, otherwise 1 + the depth of the deepest child, except
     // that the links of a chain of binary operators (CorvelOperator.h) are
     // one level together: how deep evaluation, destruction, writing and
@@ -76,6 +77,12 @@ public:
 protected:
     static void OutputDebug(int indent, const char* format, ...)
         __attribute__((format(printf, 2, 3)));
+    // The node's position given to an error raised in it, and the error
+    // for memory run out there: out of line, so that the paths that catch
+    // errors cost nothing until one comes.
+    void StampError(CorvelRuntimeException* error) const;
+    CorvelRuntimeException* OutOfMemoryError() const;
+
     // Dumps `child` at `indent`, or `nullLine` there when it is missing
     // (nothing when `nullLine` is null too).
     static void DebugChild(CorvelTreeElement* child, int indent, const char* nullLine = nullptr);
@@ -116,5 +123,4 @@ private:
     // its position: a node constructed anywhere else (on the stack, as a
     // member, in a copy's block) keeps its source name itself.
     static thread_local void* ms_arenaBlock;
-    CorvelCodePosition PositionInChunk() const;
 };
