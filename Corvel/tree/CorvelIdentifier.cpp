@@ -16,7 +16,7 @@ CorvelIdentifier::CorvelIdentifier(const char* name)
     : nameValue(name ? name : ""),
       hashedName(nameValue.GetString()),
       isArgumentsName(hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0) {
-    identifier = this;
+    leafKind = kIdentifierLeaf;
     numberTreeHeight = 1;
     nameValue.KeepTextHash(hashedName.bucket, hashedName.indexHash);
 }
@@ -25,7 +25,7 @@ CorvelIdentifier::CorvelIdentifier(const CorvelValue& name)
     : nameValue(name),
       hashedName(CorvelPropertyStore::Name::OfValueText(nameValue.GetString())),
       isArgumentsName(hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0) {
-    identifier = this;
+    leafKind = kIdentifierLeaf;
     numberTreeHeight = 1;
 }
 
@@ -34,7 +34,7 @@ CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
       nameValue(other.nameValue),
       hashedName(nameValue.GetString()),
       isArgumentsName(other.isArgumentsName) {
-    identifier = this;
+    leafKind = kIdentifierLeaf;
     numberTreeHeight = 1;
 }
 

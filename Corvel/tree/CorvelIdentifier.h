@@ -1,6 +1,7 @@
 // CorvelIdentifier: a name in an expression.
 #pragma once
 
+#include "CorvelConstant.h"
 #include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelFunctionDefinition.h"
@@ -104,7 +105,11 @@ private:
     CorvelValue* FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const;
 };
 
+inline const CorvelIdentifier* CorvelExpression::AsIdentifier() const {
+    return leafKind == kIdentifierLeaf ? static_cast<const CorvelIdentifier*>(this) : nullptr;
+}
+
 inline const CorvelValue* CorvelExpression::PeekValue(const CorvelExecutionContext* context) const {
-    if (constant) return constant;
-    return identifier ? identifier->FindLocal(context) : nullptr;
+    if (leafKind == kConstantLeaf) return &static_cast<const CorvelConstant*>(this)->GetValue();
+    return leafKind == kIdentifierLeaf ? static_cast<const CorvelIdentifier*>(this)->FindLocal(context) : nullptr;
 }
