@@ -84,6 +84,9 @@ public:
     const CorvelPropertyStore::Name& GetHashedName() const { return hashedName; }
 
 private:
+    // First, so that it lies in the padding at the end of the expression
+    // base rather than in a word of its own.
+    bool isArgumentsName;
     // The name's one text, made once, so that evaluating the name neither
     // copies nor hashes it.
     CorvelValue nameValue;
@@ -92,7 +95,6 @@ private:
     // definition's locals key with the slot in the low 24 bits. A tree may
     // run on several threads at once, hence atomic.
     mutable std::atomic<uint64_t> localSlot{0};
-    bool isArgumentsName;
     static const uint64_t kSlotMask = CorvelFunctionDefinition::kNoLocal;
     // Where a walk of the scope chain for the name starts: past the
     // running function's activation when it surely lacks the name.
