@@ -38,12 +38,10 @@ CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
       maySuspend(other.maySuspend),
       isExpression(other.isExpression) {}
 
-// A node whose chunk holds its source name lies in an arena block, after
-// the chunk's address.
+// A node whose chunk holds its source name lies in an arena block.
 CorvelCodePosition CorvelTreeElement::GetCodePosition() const {
     if (!sourceInChunk) return codePosition;
-    const char* block = reinterpret_cast<const char*>(this) - kNodeHeader;
-    const CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk* const*>(block);
+    const CorvelNodeArena::Chunk* chunk = CorvelNodeArena::ChunkOf(this);
     return CorvelCodePosition{CorvelNodeArena::SourceNameOf(chunk), codePosition.line, codePosition.column};
 }
 
@@ -51,9 +49,7 @@ CorvelTreeElement::~CorvelTreeElement() = default;
 
 void* CorvelTreeElement::TakeFromArena(size_t size) {
     CorvelNodeArena::Chunk* chunk;
-    void* memory = ms_arena->Take(size + kNodeHeader, &chunk);
-    *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
-    ms_arenaBlock = static_cast<char*>(memory) + kNodeHeader;
+    ms_arenaBlock = ms_arena->Take(size, &chunk);
     return ms_arenaBlock;
 }
 

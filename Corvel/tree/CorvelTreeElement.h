@@ -24,22 +24,21 @@ public:
     virtual ~CorvelTreeElement();
 
     // A parse makes its nodes in its parser's arena; other nodes (copies)
-    // come from the blocks kept by size. Each node is preceded by the arena
-    // chunk it lies in, or null.
+    // come from the blocks kept by size. Where a node lies says which.
     __attribute__((always_inline)) static void* operator new(size_t size) {
 #if CORVEL_SMALL_BLOCKS
         if (ms_arena) return TakeFromArena(size);
 #endif
-        void* memory = CorvelSmallBlocks::Take(size + kNodeHeader);
-        *static_cast<CorvelNodeArena::Chunk**>(memory) = nullptr;
-        return static_cast<char*>(memory) + kNodeHeader;
+        return CorvelSmallBlocks::Take(size);
     }
     __attribute__((always_inline)) static void operator delete(void* memory, size_t size) {
-        char* block = static_cast<char*>(memory) - kNodeHeader;
-        if (CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk**>(block))
-            CorvelNodeArena::Give(chunk);
-        else
-            CorvelSmallBlocks::Give(block, size + kNodeHeader);
+#if CORVEL_SMALL_BLOCKS
+        if (CorvelNodeArena::InChunk(memory)) {
+            CorvelNodeArena::Give(CorvelNodeArena::ChunkOf(memory));
+            return;
+        }
+#endif
+        CorvelSmallBlocks::Give(memory, size);
     }
 
     virtual void WriteECMAScript(CorvelJSOutput* output) const = 0;
@@ -113,7 +112,6 @@ protected:
     // The parse running on this thread, and the arena of its nodes.
     static thread_local CorvelParser* ms_parser;
     static thread_local CorvelNodeArena* ms_arena;
-    static const size_t kNodeHeader = sizeof(CorvelNodeArena::Chunk*);
     static void* TakeFromArena(size_t size);
 
 private:

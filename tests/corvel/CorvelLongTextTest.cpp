@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
@@ -250,10 +251,25 @@ TEST(CorvelNodeArena, MegabytesOfBlocksStayWholeUntilGivenBack) {
         for (size_t k = 0; k < kBlock / 4; ++k) block[k] = i;
         blocks.push_back({block, chunk});
     }
-    // More than the largest chunk holds.
+    // The largest block, more than what is left of a chunk; larger ones
+    // are refused.
+    const size_t kHuge = CorvelNodeArena::kLargestBlock;
     CorvelNodeArena::Chunk* hugeChunk;
-    char* huge = static_cast<char*>(arena.Take(3 << 20, &hugeChunk));
-    memset(huge, 1, 3 << 20);
+    char* huge = static_cast<char*>(arena.Take(kHuge, &hugeChunk));
+    memset(huge, 1, kHuge);
+    CorvelNodeArena::Chunk* unused;
+    EXPECT_THROW(arena.Take(kHuge + 1, &unused), std::bad_alloc);
+    // Every block lies in its chunk, which answers for any of its bytes.
+    EXPECT_EQ(CorvelNodeArena::ChunkOf(huge + kHuge - 1), hugeChunk);
+    EXPECT_TRUE(CorvelNodeArena::InChunk(huge + kHuge - 1));
+    for (size_t i = 0; i < blocks.size(); i += 999) {
+        EXPECT_EQ(CorvelNodeArena::ChunkOf(blocks[i].first), blocks[i].second);
+        EXPECT_TRUE(CorvelNodeArena::InChunk(blocks[i].first + kBlock / 4 - 1));
+    }
+    int onTheStack = 0;
+    std::unique_ptr<int> onTheHeap(new int(0));
+    EXPECT_FALSE(CorvelNodeArena::InChunk(&onTheStack));
+    EXPECT_FALSE(CorvelNodeArena::InChunk(onTheHeap.get()));
     // Every other block back from the front, then the arena closes, then
     // the rest from the back on another thread.
     for (size_t i = 0; i < blocks.size(); i += 2) {
@@ -261,7 +277,7 @@ TEST(CorvelNodeArena, MegabytesOfBlocksStayWholeUntilGivenBack) {
         CorvelNodeArena::Give(blocks[i].second);
     }
     arena.Close();
-    EXPECT_EQ(huge[(3 << 20) - 1], 1);
+    EXPECT_EQ(huge[kHuge - 1], 1);
     CorvelNodeArena::Give(hugeChunk);
     std::thread([&blocks] {
         for (size_t i = blocks.size() - 1; i < blocks.size(); i -= 2) {
@@ -269,6 +285,9 @@ TEST(CorvelNodeArena, MegabytesOfBlocksStayWholeUntilGivenBack) {
             CorvelNodeArena::Give(blocks[i].second);
         }
     }).join();
+    // Freed with their last blocks.
+    EXPECT_FALSE(CorvelNodeArena::InChunk(blocks.front().first));
+    EXPECT_FALSE(CorvelNodeArena::InChunk(blocks.back().first));
 }
 
 TEST(CorvelNodeArena, AClosedArenaStartsAfresh) {
