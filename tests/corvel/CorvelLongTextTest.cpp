@@ -134,21 +134,25 @@ TEST(CorvelLongText, NodesKeepTheirTextsSourceName) {
         CorvelStatementList* tree = parser.GetTree();
         return dynamic_cast<const CorvelIdentifier*>(tree->GetStatement(tree->GetNumberOfStatements() - 1));
     };
-    std::unique_ptr<Parsed> first(new Parsed(Filler(3000) + "last;\n"));
+    std::unique_ptr<Parsed> first(new Parsed(Filler(6000) + "last;\n"));
     CorvelParser second("second.js");
     QelString errors;
-    ASSERT_TRUE(second.Parse((Filler(3000) + "other;\n").c_str(), errors));
+    ASSERT_TRUE(second.Parse((Filler(6000) + "other;\n").c_str(), errors));
     ASSERT_TRUE(first->accepted);
+    // Only texts of tens of kilobytes take chunks of their own.
+    Parsed shorter(Filler(300) + "x;\n");
+    EXPECT_FALSE(CorvelNodeArena::InChunk(lastName(shorter.parser)));
+    EXPECT_EQ(CorvelNodeArena::InChunk(lastName(first->parser)), CORVEL_SMALL_BLOCKS == 1);
     EXPECT_STREQ(lastName(first->parser)->GetCodePosition().source.GetText(), "long.js");
     EXPECT_STREQ(lastName(second)->GetCodePosition().source.GetText(), "second.js");
     EXPECT_STREQ(second.GetTree()->GetStatement(5)->GetCodePosition().source.GetText(), "second.js");
 
     CorvelIdentifier copy(*lastName(first->parser));
-    ASSERT_TRUE(first->parser.Parse((Filler(2000) + "again;\n").c_str(), errors));
+    ASSERT_TRUE(first->parser.Parse((Filler(5000) + "again;\n").c_str(), errors));
     EXPECT_STREQ(lastName(first->parser)->GetCodePosition().source.GetText(), "long.js");
     first.reset();
     EXPECT_STREQ(copy.GetCodePosition().source.GetText(), "long.js");
-    EXPECT_EQ(copy.GetCodePosition().line, 3001);
+    EXPECT_EQ(copy.GetCodePosition().line, 6001);
 }
 
 TEST(CorvelLongText, TreesMayBeDestroyedOnAnotherThread) {
