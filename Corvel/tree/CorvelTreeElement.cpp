@@ -13,17 +13,18 @@ thread_local void* CorvelTreeElement::ms_arenaBlock = nullptr;
 
 namespace {
 
-// Each way made in place in the node.
-inline CorvelCodePosition StartPosition(const CorvelParser* parser, bool sourceInChunk) {
-    if (!parser) return CorvelCodePosition();
-    if (sourceInChunk) return CorvelCodePosition{CorvelSourceName(), parser->GetLineNumber(), -1};
-    return CorvelCodePosition{parser->GetSourceName(), parser->GetLineNumber(), -1};
+// Made in place in the node.
+inline CorvelSourceName StartSourceName(const CorvelParser* parser, bool sourceInChunk) {
+    if (!parser || sourceInChunk) return CorvelSourceName();
+    return parser->GetSourceName();
 }
 
 }  // namespace
 
 // Only the arena sets the block, and only while a parse runs.
-CorvelTreeElement::CorvelTreeElement() : codePosition(StartPosition(ms_parser, ms_arenaBlock == this)) {
+CorvelTreeElement::CorvelTreeElement()
+    : sourceName(StartSourceName(ms_parser, ms_arenaBlock == this)),
+      line(ms_parser ? ms_parser->GetLineNumber() : -1) {
     if (ms_arenaBlock == this) {
         ms_arenaBlock = nullptr;
         sourceInChunk = true;
@@ -33,16 +34,17 @@ CorvelTreeElement::CorvelTreeElement() : codePosition(StartPosition(ms_parser, m
 // A copy keeps its source name itself: its block need not lie in a chunk
 // of the same text.
 CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
-    : codePosition(other.GetCodePosition()),
+    : sourceName(other.SourceName()),
+      line(other.line),
       depth(other.depth),
       maySuspend(other.maySuspend),
       isExpression(other.isExpression) {}
 
+CorvelCodePosition CorvelTreeElement::GetCodePosition() const { return CorvelCodePosition{SourceName(), line, -1}; }
+
 // A node whose chunk holds its source name lies in an arena block.
-CorvelCodePosition CorvelTreeElement::GetCodePosition() const {
-    if (!sourceInChunk) return codePosition;
-    const CorvelNodeArena::Chunk* chunk = CorvelNodeArena::ChunkOf(this);
-    return CorvelCodePosition{CorvelNodeArena::SourceNameOf(chunk), codePosition.line, codePosition.column};
+const CorvelSourceName& CorvelTreeElement::SourceName() const {
+    return sourceInChunk ? CorvelNodeArena::SourceNameOf(CorvelNodeArena::ChunkOf(this)) : sourceName;
 }
 
 CorvelTreeElement::~CorvelTreeElement() = default;

@@ -101,8 +101,10 @@ protected:
     }
 
 private:
-    // The source name is empty here when the node's chunk holds it.
-    CorvelCodePosition codePosition;
+    // The position, but for the column, which a node leaves unset: the
+    // source name is empty here when the node's chunk holds it.
+    CorvelSourceName sourceName;
+    int32_t line = -1;
 
 protected:
     int depth = 1;
@@ -121,4 +123,5 @@ private:
     // its position: a node constructed anywhere else (on the stack, as a
     // member, in a copy's block) keeps its source name itself.
     static thread_local void* ms_arenaBlock;
+    const CorvelSourceName& SourceName() const;
 };
