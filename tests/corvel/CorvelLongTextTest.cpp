@@ -2,6 +2,7 @@
 // arena, one shared copy of each name, blanks and line breaks passed over
 // without the engine. Each must give what the plain ways give.
 #include "CorvelConstant.h"
+#include "CorvelExecutionHarness.h"
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 #include "CorvelNodeArena.h"
@@ -153,6 +154,25 @@ TEST(CorvelLongText, NodesKeepTheirTextsSourceName) {
     first.reset();
     EXPECT_STREQ(copy.GetCodePosition().source.GetText(), "long.js");
     EXPECT_EQ(copy.GetCodePosition().line, 6001);
+}
+
+// Errors raised in a long script name its source and line whichever node
+// stamps them: a statement, an if's condition, a call.
+class CorvelLongScript : public CorvelExecutionHarness {
+protected:
+    std::string Failure(const std::string& tail) {
+        std::string text;
+        for (int i = 0; i < 5000; ++i) text += "x = 1;\n";
+        harness.console.errors.clear();
+        Run((text + tail).c_str());
+        return Errors();
+    }
+};
+
+TEST_F(CorvelLongScript, ErrorsNameTheSourceAndLine) {
+    EXPECT_EQ(Failure("u = null;\nr = u.p;\n"), "test.js (5002, -1) : Can't convert undefined, or null, to object\n");
+    EXPECT_EQ(Failure("if (null.p) x = 2;\n"), "test.js (5003, -1) : Can't convert undefined, or null, to object\n");
+    EXPECT_EQ(Failure("x();\n"), "test.js (5001, -1) : Called object not a function\n");
 }
 
 TEST(CorvelLongText, TreesMayBeDestroyedOnAnotherThread) {
