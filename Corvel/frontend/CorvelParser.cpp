@@ -10,9 +10,13 @@ extern const yymparsetables CorvelParserTables;
 
 namespace {
 
-// Texts from this long on have their nodes made in the parser's arena and
-// their identifiers share their names.
+// Texts from this long on have their identifiers share their names.
 const int kLongText = 2048;
+// Texts from this long on have their nodes made in the parser's arena. Its
+// chunks take 2 MB of address space each: a text this long fills a good
+// part of its first, so that a host keeping many trees of short texts does
+// not hold address space its trees leave empty.
+const int kArenaText = 32 * 1024;
 
 }  // namespace
 
@@ -41,8 +45,8 @@ bool CorvelParser::Parse(const char* text, QelString& errors) {
         CopyErrors(errors);
         return false;
     }
-    m_usesArena = m_text.GetLength() >= kLongText;
-    m_corvelLexer.ShareNames(m_usesArena);
+    m_usesArena = m_text.GetLength() >= kArenaText;
+    m_corvelLexer.ShareNames(m_text.GetLength() >= kLongText);
     CorvelTreeElement::SetCodeSource(this);
     int result = QelYACCParser::Parse(m_text.GetText(), errors);
     CorvelTreeElement::ClearCodeSource(this);

@@ -30,6 +30,8 @@ public:
     // eval's), whose few nodes cost less taken from the blocks kept by size.
     CorvelNodeArena* GetNodeArena() { return m_usesArena ? &m_nodeArena : nullptr; }
 
+    const CorvelSourceName& GetSourceName() const { return m_sourceName; }
+    int GetLineNumber() const { return m_corvelLexer.GetLineNumber(); }
     // The source name and the lexer's current line (column stays -1).
     void GetCodePosition(CorvelCodePosition& position) const;
     // The same, made as a new position: every node made takes one.

@@ -71,7 +71,7 @@ void WriteStringLiteral(CorvelJSOutput* output, const char* text) {
 
 // Every constructor notes the value it holds; it never changes.
 void CorvelConstant::NoteValue() {
-    constant = &value;
+    leafKind = kConstantLeaf;
     numberTreeHeight = value.GetType() == CorvelValue::Number ? 1 : 0;
 }
 

@@ -15,10 +15,10 @@ CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) con
     try {
         status = Evaluate(value, context);
     } catch (CorvelRuntimeException* exception) {
-        exception->StampPosition(codePosition);
+        StampError(exception);
         throw;
     } catch (const std::bad_alloc&) {
-        throw CorvelRuntimeException::OutOfMemory(codePosition);
+        throw OutOfMemoryError();
     }
     if (status == CorvelStatus::Suspend) return status;
     // Outside the stamping: a lone undeclared name reports no line.
@@ -32,11 +32,11 @@ CorvelStatus CorvelExpression::RunStatement(CorvelExecutionContext* context) con
 void CorvelExpression::InstantiateVariables(CorvelExecutionContext*) const {}
 
 CorvelStatus CorvelExpression::EvaluateDereferenced(CorvelValue& result, CorvelExecutionContext* context) const {
-    if (identifier) {
+    if (const CorvelIdentifier* identifier = AsIdentifier()) {
         identifier->EvaluateValue(result, context);
         return CorvelStatus::Normal;
     }
-    if (selection) return selection->ReadMember(result, context);
+    if (const CorvelMemberSelection* selection = AsPlainSelection()) return selection->ReadMember(result, context);
     CorvelStatus status = Evaluate(result, context);
     if (status != CorvelStatus::Suspend) result.GetValue();
     return status;

@@ -33,19 +33,20 @@ public:
     // Defined with CorvelOperator.
     inline CorvelStatus EvaluateCondition(bool& truth, CorvelExecutionContext* context) const;
 
-    // The expression as a plain name, or null.
-    const CorvelIdentifier* AsIdentifier() const { return identifier; }
+    // The expression as a plain name, or null. Defined with CorvelIdentifier.
+    inline const CorvelIdentifier* AsIdentifier() const;
     // The expression as an operator, or null: what a cast would answer,
     // without one (the parser asks for every operator it builds).
     virtual CorvelOperator* AsOperator() { return nullptr; }
     const CorvelOperator* AsOperator() const { return const_cast<CorvelExpression*>(this)->AsOperator(); }
 
     // The expression as a member selection that cannot suspend, or null.
-    const CorvelMemberSelection* AsPlainSelection() const { return selection; }
+    // Defined with CorvelMemberSelection.
+    inline const CorvelMemberSelection* AsPlainSelection() const;
 
     // Whether the expression is a constant or a plain name: one whose value
     // PeekValue may read in place.
-    bool IsLeaf() const { return constant || identifier; }
+    bool IsLeaf() const { return leafKind != kNotLeaf; }
     // The value of a constant, or of a local name found in its slot, read in
     // place without a copy; null for anything else (and for a name that is
     // not a local of the running function). Defined with CorvelIdentifier.
@@ -67,13 +68,9 @@ protected:
     // EvaluateCondition by way of the value.
     CorvelStatus EvaluateTruth(bool& truth, CorvelExecutionContext* context) const;
 
-    // Set by identifiers to themselves: the one test the fast path needs.
-    const CorvelIdentifier* identifier = nullptr;
-    // Set by constants to their value.
-    const CorvelValue* constant = nullptr;
-    // Set by a member selection that can read its member without a
-    // reference (see CorvelMemberSelection::ReadMember).
-    const CorvelMemberSelection* selection = nullptr;
+    // What the fast paths ask of every expression is kept in bytes, not in
+    // a pointer apiece: a long text has a million expressions.
+    enum LeafKind : uint8_t { kNotLeaf, kIdentifierLeaf, kConstantLeaf };
     // Set by number constants and names to 1, and by an operator that is a
     // number tree to its height.
     uint8_t numberTreeHeight = 0;
@@ -81,4 +78,9 @@ protected:
     // Set by a comparison of two number trees (see
     // CorvelOperator::CompareNumbers).
     bool comparesNumberTrees = false;
+    // Set by identifiers and constants: the one test the fast path needs.
+    LeafKind leafKind = kNotLeaf;
+    // Set by a member selection that can read its member without a
+    // reference (see CorvelMemberSelection::ReadMember).
+    bool plainSelection = false;
 };

@@ -14,27 +14,27 @@
 // The references made of the name share its text, and its hashes with it.
 CorvelIdentifier::CorvelIdentifier(const char* name)
     : nameValue(name ? name : ""),
-      hashedName(nameValue.GetString()),
-      isArgumentsName(hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0) {
-    identifier = this;
+      hashedName(nameValue.GetString()) {
+    isArgumentsName = hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0;
+    leafKind = kIdentifierLeaf;
     numberTreeHeight = 1;
     nameValue.KeepTextHash(hashedName.bucket, hashedName.indexHash);
 }
 
 CorvelIdentifier::CorvelIdentifier(const CorvelValue& name)
     : nameValue(name),
-      hashedName(CorvelPropertyStore::Name::OfValueText(nameValue.GetString())),
-      isArgumentsName(hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0) {
-    identifier = this;
+      hashedName(CorvelPropertyStore::Name::OfValueText(nameValue.GetString())) {
+    isArgumentsName = hashedName.length == 9 && strcmp(nameValue.GetString(), "arguments") == 0;
+    leafKind = kIdentifierLeaf;
     numberTreeHeight = 1;
 }
 
 CorvelIdentifier::CorvelIdentifier(const CorvelIdentifier& other)
     : CorvelExpression(other),
+      isArgumentsName(other.isArgumentsName),
       nameValue(other.nameValue),
-      hashedName(nameValue.GetString()),
-      isArgumentsName(other.isArgumentsName) {
-    identifier = this;
+      hashedName(nameValue.GetString()) {
+    leafKind = kIdentifierLeaf;
     numberTreeHeight = 1;
 }
 

@@ -1,6 +1,7 @@
 // CorvelIdentifier: a name in an expression.
 #pragma once
 
+#include "CorvelConstant.h"
 #include "CorvelExecutionContext.h"
 #include "CorvelExpression.h"
 #include "CorvelFunctionDefinition.h"
@@ -85,6 +86,9 @@ public:
     const CorvelPropertyStore::Name& GetHashedName() const { return hashedName; }
 
 private:
+    // First, so that it lies in the padding at the end of the expression
+    // base rather than in a word of its own.
+    bool isArgumentsName;
     // The name's one text, made once, so that evaluating the name neither
     // copies nor hashes it.
     CorvelValue nameValue;
@@ -93,7 +97,6 @@ private:
     // definition's locals key with the slot in the low 24 bits. A tree may
     // run on several threads at once, hence atomic.
     mutable std::atomic<uint64_t> localSlot{0};
-    bool isArgumentsName;
     static const uint64_t kSlotMask = CorvelFunctionDefinition::kNoLocal;
     // Where a walk of the scope chain for the name starts: past the
     // running function's activation when it surely lacks the name.
@@ -106,7 +109,11 @@ private:
     CorvelValue* FindLocalSlot(CorvelActivationObject* activation, uint64_t key) const;
 };
 
+inline const CorvelIdentifier* CorvelExpression::AsIdentifier() const {
+    return leafKind == kIdentifierLeaf ? static_cast<const CorvelIdentifier*>(this) : nullptr;
+}
+
 inline const CorvelValue* CorvelExpression::PeekValue(const CorvelExecutionContext* context) const {
-    if (constant) return constant;
-    return identifier ? identifier->FindLocal(context) : nullptr;
+    if (leafKind == kConstantLeaf) return &static_cast<const CorvelConstant*>(this)->GetValue();
+    return leafKind == kIdentifierLeaf ? static_cast<const CorvelIdentifier*>(this)->FindLocal(context) : nullptr;
 }

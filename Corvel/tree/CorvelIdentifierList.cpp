@@ -3,7 +3,13 @@
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 
-CorvelIdentifierList::CorvelIdentifierList(CorvelExpression* first) { AddIdentifier(first); }
+// A list made by the parser starts with room for three: most lists of a
+// script are that short, and room for three takes a block of the heap's
+// smallest size, as room for one does, so the list is not moved as it grows.
+CorvelIdentifierList::CorvelIdentifierList(CorvelExpression* first) {
+    identifiers.Reserve(3);
+    AddIdentifier(first);
+}
 
 CorvelIdentifierList::CorvelIdentifierList(const CorvelIdentifierList& other) : CorvelTreeElement(other) {
     identifiers.Reserve(other.GetNumber());

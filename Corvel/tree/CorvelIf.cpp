@@ -64,10 +64,10 @@ CorvelStatus CorvelIf::RunStatement(CorvelExecutionContext* context) const {
         try {
             if (condition->EvaluateCondition(takeThen, context) == CorvelStatus::Suspend) return CorvelStatus::Suspend;
         } catch (CorvelRuntimeException* exception) {
-            exception->StampPosition(codePosition);
+            StampError(exception);
             throw;
         } catch (const std::bad_alloc&) {
-            throw CorvelRuntimeException::OutOfMemory(codePosition);
+            throw OutOfMemoryError();
         }
     }
     const CorvelStatement* branch = takeThen ? thenStatement : elseStatement;

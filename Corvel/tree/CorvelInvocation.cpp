@@ -60,7 +60,7 @@ CorvelInvocation::~CorvelInvocation() {
 
 void CorvelInvocation::Raise(uint32_t messageId) const {
     CorvelRuntimeException* error = new CorvelRuntimeException(messageId);
-    error->StampPosition(codePosition);
+    StampError(error);
     throw error;
 }
 

@@ -28,7 +28,7 @@ CorvelMemberSelection::CorvelMemberSelection(const CorvelMemberSelection& other)
 
 void CorvelMemberSelection::NoteReadable() {
     if (!object || !member || object->MaySuspend() || member->MaySuspend()) return;
-    if (IsBracketForm() || memberName) selection = this;
+    if (IsBracketForm() || memberName) plainSelection = true;
 }
 
 CorvelMemberSelection::~CorvelMemberSelection() {

@@ -103,3 +103,7 @@ private:
     static CorvelStatus ReadTarget(Target& target, CorvelValue& result);
     void NoteReadable();
 };
+
+inline const CorvelMemberSelection* CorvelExpression::AsPlainSelection() const {
+    return plainSelection ? static_cast<const CorvelMemberSelection*>(this) : nullptr;
+}

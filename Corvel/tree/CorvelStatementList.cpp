@@ -13,7 +13,13 @@ int IndexOf(__QelPOSITION* position) { return (int)(reinterpret_cast<uintptr_t>(
 
 }  // namespace
 
-CorvelStatementList::CorvelStatementList(CorvelStatement* first) { AddStatement(first); }
+// A list made by the parser starts with room for three: most lists of a
+// script are that short, and room for three takes a block of the heap's
+// smallest size, as room for one does, so the list is not moved as it grows.
+CorvelStatementList::CorvelStatementList(CorvelStatement* first) {
+    statements.Reserve(3);
+    AddStatement(first);
+}
 
 CorvelStatementList::CorvelStatementList(const CorvelStatementList& other) : CorvelTreeElement(other) {
     statements.Reserve(other.GetNumberOfStatements());

@@ -2,34 +2,70 @@
 
 #include "CorvelDebugFile.h"
 #include "CorvelParser.h"
+#include "CorvelRuntimeException.h"
 #include "CorvelTree.h"
 
 #include <cstdarg>
 
 thread_local CorvelParser* CorvelTreeElement::ms_parser = nullptr;
 thread_local CorvelNodeArena* CorvelTreeElement::ms_arena = nullptr;
+thread_local void* CorvelTreeElement::ms_arenaBlock = nullptr;
 
+namespace {
+
+// Made in place in the node.
+inline CorvelSourceName StartSourceName(const CorvelParser* parser, bool sourceInChunk) {
+    if (!parser || sourceInChunk) return CorvelSourceName();
+    return parser->GetSourceName();
+}
+
+}  // namespace
+
+// Only the arena sets the block, and only while a parse runs.
 CorvelTreeElement::CorvelTreeElement()
-    : codePosition(ms_parser ? ms_parser->MakeCodePosition() : CorvelCodePosition()) {}
+    : sourceName(StartSourceName(ms_parser, ms_arenaBlock == this)),
+      line(ms_parser ? ms_parser->GetLineNumber() : -1) {
+    if (ms_arenaBlock == this) {
+        ms_arenaBlock = nullptr;
+        sourceInChunk = true;
+    }
+}
 
+// A copy keeps its source name itself: its block need not lie in a chunk
+// of the same text.
 CorvelTreeElement::CorvelTreeElement(const CorvelTreeElement& other)
-    : codePosition(other.codePosition),
+    : sourceName(other.SourceName()),
+      line(other.line),
       depth(other.depth),
       maySuspend(other.maySuspend),
       isExpression(other.isExpression) {}
+
+CorvelCodePosition CorvelTreeElement::GetCodePosition() const { return CorvelCodePosition{SourceName(), line, -1}; }
+
+// A node whose chunk holds its source name lies in an arena block.
+const CorvelSourceName& CorvelTreeElement::SourceName() const {
+    return sourceInChunk ? CorvelNodeArena::SourceNameOf(CorvelNodeArena::ChunkOf(this)) : sourceName;
+}
 
 CorvelTreeElement::~CorvelTreeElement() = default;
 
 void* CorvelTreeElement::TakeFromArena(size_t size) {
     CorvelNodeArena::Chunk* chunk;
-    void* memory = ms_arena->Take(size + kNodeHeader, &chunk);
-    *static_cast<CorvelNodeArena::Chunk**>(memory) = chunk;
-    return static_cast<char*>(memory) + kNodeHeader;
+    ms_arenaBlock = ms_arena->Take(size, &chunk);
+    return ms_arenaBlock;
+}
+
+void CorvelTreeElement::StampError(CorvelRuntimeException* error) const { error->StampPosition(GetCodePosition()); }
+
+CorvelRuntimeException* CorvelTreeElement::OutOfMemoryError() const {
+    return CorvelRuntimeException::OutOfMemory(GetCodePosition());
 }
 
 void CorvelTreeElement::SetCodeSource(CorvelParser* parser) {
     ms_parser = parser;
     ms_arena = parser ? parser->GetNodeArena() : nullptr;
+    ms_arenaBlock = nullptr;
+    if (ms_arena) ms_arena->SetSourceName(parser->GetSourceName());
 }
 
 // The arena moves on from its chunk: a parse that follows starts afresh.
@@ -37,6 +73,7 @@ void CorvelTreeElement::ClearCodeSource(CorvelParser*) {
     if (ms_arena) ms_arena->Close();
     ms_parser = nullptr;
     ms_arena = nullptr;
+    ms_arenaBlock = nullptr;
 }
 
 void CorvelTreeElement::SetDebugPath(const char* path) { CorvelDebugFile::SetPath(path); }

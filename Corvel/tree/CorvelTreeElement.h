@@ -12,6 +12,7 @@
 
 class CorvelParser;
 class CorvelJSOutput;
+class CorvelRuntimeException;
 
 class CorvelTreeElement {
 public:
@@ -23,28 +24,29 @@ public:
     virtual ~CorvelTreeElement();
 
     // A parse makes its nodes in its parser's arena; other nodes (copies)
-    // come from the blocks kept by size. Each node is preceded by the arena
-    // chunk it lies in, or null.
+    // come from the blocks kept by size. Where a node lies says which.
     __attribute__((always_inline)) static void* operator new(size_t size) {
 #if CORVEL_SMALL_BLOCKS
         if (ms_arena) return TakeFromArena(size);
 #endif
-        void* memory = CorvelSmallBlocks::Take(size + kNodeHeader);
-        *static_cast<CorvelNodeArena::Chunk**>(memory) = nullptr;
-        return static_cast<char*>(memory) + kNodeHeader;
+        return CorvelSmallBlocks::Take(size);
     }
     __attribute__((always_inline)) static void operator delete(void* memory, size_t size) {
-        char* block = static_cast<char*>(memory) - kNodeHeader;
-        if (CorvelNodeArena::Chunk* chunk = *reinterpret_cast<CorvelNodeArena::Chunk**>(block))
-            CorvelNodeArena::Give(chunk);
-        else
-            CorvelSmallBlocks::Give(block, size + kNodeHeader);
+#if CORVEL_SMALL_BLOCKS
+        if (CorvelNodeArena::InChunk(memory)) {
+            CorvelNodeArena::Give(CorvelNodeArena::ChunkOf(memory));
+            return;
+        }
+#endif
+        CorvelSmallBlocks::Give(memory, size);
     }
 
     virtual void WriteECMAScript(CorvelJSOutput* output) const = 0;
     virtual void Debug(int indent) = 0;
 
-    const CorvelCodePosition& GetCodePosition() const { return codePosition; }
+    // A node of a long text finds its source name in its arena chunk,
+    // which all the nodes of the chunk share without counting each one.
+    CorvelCodePosition GetCodePosition() const;
     // 1 for a leaf, otherwise 1 + the depth of the deepest child, except
     // that the links of a chain of binary operators (CorvelOperator.h) are
     // one level together: how deep evaluation, destruction, writing and
@@ -74,6 +76,12 @@ public:
 protected:
     static void OutputDebug(int indent, const char* format, ...)
         __attribute__((format(printf, 2, 3)));
+    // The node's position given to an error raised in it, and the error
+    // for memory run out there: out of line, so that the paths that catch
+    // errors cost nothing until one comes.
+    void StampError(CorvelRuntimeException* error) const;
+    CorvelRuntimeException* OutOfMemoryError() const;
+
     // Dumps `child` at `indent`, or `nullLine` there when it is missing
     // (nothing when `nullLine` is null too).
     static void DebugChild(CorvelTreeElement* child, int indent, const char* nullLine = nullptr);
@@ -92,7 +100,13 @@ protected:
         return static_cast<T*>(CopyElement(element));
     }
 
-    CorvelCodePosition codePosition;
+private:
+    // The position, but for the column, which a node leaves unset: the
+    // source name is empty here when the node's chunk holds it.
+    CorvelSourceName sourceName;
+    int32_t line = -1;
+
+protected:
     int depth = 1;
     bool maySuspend = false;
     bool isExpression = false;  // set by CorvelExpression
@@ -100,6 +114,14 @@ protected:
     // The parse running on this thread, and the arena of its nodes.
     static thread_local CorvelParser* ms_parser;
     static thread_local CorvelNodeArena* ms_arena;
-    static const size_t kNodeHeader = sizeof(CorvelNodeArena::Chunk*);
     static void* TakeFromArena(size_t size);
+
+private:
+    bool sourceInChunk = false;
+
+    // The block the arena handed out last, until the node made in it takes
+    // its position: a node constructed anywhere else (on the stack, as a
+    // member, in a copy's block) keeps its source name itself.
+    static thread_local void* ms_arenaBlock;
+    const CorvelSourceName& SourceName() const;
 };

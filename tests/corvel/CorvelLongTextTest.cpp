@@ -2,6 +2,7 @@
 // arena, one shared copy of each name, blanks and line breaks passed over
 // without the engine. Each must give what the plain ways give.
 #include "CorvelConstant.h"
+#include "CorvelExecutionHarness.h"
 #include "CorvelIdentifier.h"
 #include "CorvelJSOutput.h"
 #include "CorvelNodeArena.h"
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
@@ -125,6 +127,54 @@ TEST(CorvelLongText, NodesPositionsMatchTheirLines) {
     EXPECT_EQ(position.line, shortText.Name(0)->GetCodePosition().line + 300);
 }
 
+// The nodes of a long text share their source name through their chunks:
+// two trees alive at once keep their own, a parser that parses again keeps
+// its own, and a copy keeps the name after the tree is gone.
+TEST(CorvelLongText, NodesKeepTheirTextsSourceName) {
+    auto lastName = [](CorvelParser& parser) {
+        CorvelStatementList* tree = parser.GetTree();
+        return dynamic_cast<const CorvelIdentifier*>(tree->GetStatement(tree->GetNumberOfStatements() - 1));
+    };
+    std::unique_ptr<Parsed> first(new Parsed(Filler(6000) + "last;\n"));
+    CorvelParser second("second.js");
+    QelString errors;
+    ASSERT_TRUE(second.Parse((Filler(6000) + "other;\n").c_str(), errors));
+    ASSERT_TRUE(first->accepted);
+    // Only texts of tens of kilobytes take chunks of their own.
+    Parsed shorter(Filler(300) + "x;\n");
+    EXPECT_FALSE(CorvelNodeArena::InChunk(lastName(shorter.parser)));
+    EXPECT_EQ(CorvelNodeArena::InChunk(lastName(first->parser)), CORVEL_SMALL_BLOCKS == 1);
+    EXPECT_STREQ(lastName(first->parser)->GetCodePosition().source.GetText(), "long.js");
+    EXPECT_STREQ(lastName(second)->GetCodePosition().source.GetText(), "second.js");
+    EXPECT_STREQ(second.GetTree()->GetStatement(5)->GetCodePosition().source.GetText(), "second.js");
+
+    CorvelIdentifier copy(*lastName(first->parser));
+    ASSERT_TRUE(first->parser.Parse((Filler(5000) + "again;\n").c_str(), errors));
+    EXPECT_STREQ(lastName(first->parser)->GetCodePosition().source.GetText(), "long.js");
+    first.reset();
+    EXPECT_STREQ(copy.GetCodePosition().source.GetText(), "long.js");
+    EXPECT_EQ(copy.GetCodePosition().line, 6001);
+}
+
+// Errors raised in a long script name its source and line whichever node
+// stamps them: a statement, an if's condition, a call.
+class CorvelLongScript : public CorvelExecutionHarness {
+protected:
+    std::string Failure(const std::string& tail) {
+        std::string text;
+        for (int i = 0; i < 5000; ++i) text += "x = 1;\n";
+        harness.console.errors.clear();
+        Run((text + tail).c_str());
+        return Errors();
+    }
+};
+
+TEST_F(CorvelLongScript, ErrorsNameTheSourceAndLine) {
+    EXPECT_EQ(Failure("u = null;\nr = u.p;\n"), "test.js (5002, -1) : Can't convert undefined, or null, to object\n");
+    EXPECT_EQ(Failure("if (null.p) x = 2;\n"), "test.js (5003, -1) : Can't convert undefined, or null, to object\n");
+    EXPECT_EQ(Failure("x();\n"), "test.js (5001, -1) : Called object not a function\n");
+}
+
 TEST(CorvelLongText, TreesMayBeDestroyedOnAnotherThread) {
     std::unique_ptr<Parsed> parsed(new Parsed(Filler(2000) + "function f(a) { return a + 1 }\n"));
     ASSERT_TRUE(parsed->accepted);
@@ -211,6 +261,57 @@ TEST(CorvelNodeArena, BlocksAreDistinctAlignedAndFreedWithTheirLast) {
     std::thread([&blocks] {
         for (size_t i = 1; i < blocks.size(); i += 2) CorvelNodeArena::Give(blocks[i].second);
     }).join();
+}
+
+// A long text's tree: megabytes of nodes in the largest chunks, each block
+// keeping its bytes until its chunk's last block goes, in any order.
+TEST(CorvelNodeArena, MegabytesOfBlocksStayWholeUntilGivenBack) {
+    std::vector<std::pair<uint32_t*, CorvelNodeArena::Chunk*>> blocks;
+    CorvelNodeArena arena;
+    const size_t kBlock = 120;
+    for (uint32_t i = 0; i < 100000; ++i) {
+        CorvelNodeArena::Chunk* chunk;
+        uint32_t* block = static_cast<uint32_t*>(arena.Take(kBlock, &chunk));
+        for (size_t k = 0; k < kBlock / 4; ++k) block[k] = i;
+        blocks.push_back({block, chunk});
+    }
+    // The largest block, more than what is left of a chunk; larger ones
+    // are refused.
+    const size_t kHuge = CorvelNodeArena::kLargestBlock;
+    CorvelNodeArena::Chunk* hugeChunk;
+    char* huge = static_cast<char*>(arena.Take(kHuge, &hugeChunk));
+    memset(huge, 1, kHuge);
+    CorvelNodeArena::Chunk* unused;
+    EXPECT_THROW(arena.Take(kHuge + 1, &unused), std::bad_alloc);
+    // Every block lies in its chunk, which answers for any of its bytes.
+    EXPECT_EQ(CorvelNodeArena::ChunkOf(huge + kHuge - 1), hugeChunk);
+    EXPECT_TRUE(CorvelNodeArena::InChunk(huge + kHuge - 1));
+    for (size_t i = 0; i < blocks.size(); i += 999) {
+        EXPECT_EQ(CorvelNodeArena::ChunkOf(blocks[i].first), blocks[i].second);
+        EXPECT_TRUE(CorvelNodeArena::InChunk(blocks[i].first + kBlock / 4 - 1));
+    }
+    int onTheStack = 0;
+    std::unique_ptr<int> onTheHeap(new int(0));
+    EXPECT_FALSE(CorvelNodeArena::InChunk(&onTheStack));
+    EXPECT_FALSE(CorvelNodeArena::InChunk(onTheHeap.get()));
+    // Every other block back from the front, then the arena closes, then
+    // the rest from the back on another thread.
+    for (size_t i = 0; i < blocks.size(); i += 2) {
+        ASSERT_EQ(blocks[i].first[kBlock / 4 - 1], i);
+        CorvelNodeArena::Give(blocks[i].second);
+    }
+    arena.Close();
+    EXPECT_EQ(huge[kHuge - 1], 1);
+    CorvelNodeArena::Give(hugeChunk);
+    std::thread([&blocks] {
+        for (size_t i = blocks.size() - 1; i < blocks.size(); i -= 2) {
+            ASSERT_EQ(blocks[i].first[0], i);
+            CorvelNodeArena::Give(blocks[i].second);
+        }
+    }).join();
+    // Freed with their last blocks.
+    EXPECT_FALSE(CorvelNodeArena::InChunk(blocks.front().first));
+    EXPECT_FALSE(CorvelNodeArena::InChunk(blocks.back().first));
 }
 
 TEST(CorvelNodeArena, AClosedArenaStartsAfresh) {
