@@ -51,7 +51,9 @@ public:
     // activation is the innermost scope, or an own property the global
     // object remembers for the name when it is the innermost scope. Else
     // null, and the name is looked up along the scope chain.
-    CorvelValue* FindLocal(const CorvelExecutionContext* context) const {
+    // Always inline: the optimiser across sources would otherwise make it a
+    // call at its many places, most of them in loops.
+    __attribute__((always_inline)) CorvelValue* FindLocal(const CorvelExecutionContext* context) const {
         // Only an innermost activation has a locals key: asked first, as
         // most names of a function are its own.
         uint64_t key = context->GetInnermostLocalsKey();
