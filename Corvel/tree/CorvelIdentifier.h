@@ -115,7 +115,8 @@ inline const CorvelIdentifier* CorvelExpression::AsIdentifier() const {
     return leafKind == kIdentifierLeaf ? static_cast<const CorvelIdentifier*>(this) : nullptr;
 }
 
-inline const CorvelValue* CorvelExpression::PeekValue(const CorvelExecutionContext* context) const {
+__attribute__((always_inline)) inline const CorvelValue* CorvelExpression::PeekValue(
+    const CorvelExecutionContext* context) const {
     if (leafKind == kConstantLeaf) return &static_cast<const CorvelConstant*>(this)->GetValue();
     return leafKind == kIdentifierLeaf ? static_cast<const CorvelIdentifier*>(this)->FindLocal(context) : nullptr;
 }
