@@ -1,7 +1,6 @@
 // corvel: the command-line host. Runs scripts, offers an interactive prompt,
 // and checks, formats, dumps and colours scripts.
 #include "CommandLine.h"
-#include "CorvelJSOutput.h"
 #include "CorvelParser.h"
 #include "CorvelTree.h"
 #include "CorvelVersion.h"
@@ -9,6 +8,7 @@
 #include "ScriptHighlighter.h"
 #include "ScriptHost.h"
 #include "SourceFile.h"
+#include "StreamOutput.h"
 #include "TerminalEscapeKey.h"
 
 #include <cstdio>
@@ -25,13 +25,14 @@ int Fail(const std::string& message) {
     return 2;
 }
 
-void WriteSource(CorvelParser& parser) {
-    CorvelJSOutput output;
+// False when the text could not all be written.
+bool WriteSource(CorvelParser& parser) {
+    StreamOutput output(stdout);
     QelPtrList<CorvelFunctionDefinition*>* functions = parser.GetFunctionList();
     for (__QelPOSITION* at = functions->GetHeadPosition(); at;)
         functions->GetNext(at)->WriteECMAScript(&output);
     if (CorvelStatementList* tree = parser.GetTree()) tree->WriteECMAScript(&output);
-    fputs(output.GetOutput(), stdout);
+    return output.Flush();
 }
 
 void DumpTree(CorvelParser& parser) {
@@ -66,9 +67,10 @@ int FrontEnd(Mode mode, const char* path) {
     fputs(errors.GetText(), stderr);
     if (!accepted || parser.GetErrorCount() != 0) return 1;
 
-    if (mode == Format) WriteSource(parser);
+    bool written = true;
+    if (mode == Format) written = WriteSource(parser);
     else if (mode == Dump) DumpTree(parser);
-    return fflush(stdout) == 0 ? 0 : 1;
+    return fflush(stdout) == 0 && written ? 0 : 1;
 }
 
 int Highlight(ScriptHighlighter::Format format, const char* path) {
