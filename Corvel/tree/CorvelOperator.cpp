@@ -393,6 +393,13 @@ bool CorvelOperator::AssignLocal(CorvelValue& result, CorvelExecutionContext* co
 
 CorvelStatus CorvelOperator::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     if (leafOperands && EvaluateLeaves(result, context)) return CorvelStatus::Normal;
+    return EvaluateGeneral(result, context);
+}
+
+// Out of line, so that the operators computed in place above need not
+// save what the general way needs.
+__attribute__((noinline)) CorvelStatus CorvelOperator::EvaluateGeneral(CorvelValue& result,
+                                                                      CorvelExecutionContext* context) const {
     if (chained) return EvaluateChain(result, context);
     CorvelProgress progress(context, this);
     CorvelStatus status;

@@ -109,6 +109,8 @@ protected:
     CorvelExpression* right;
 
 private:
+    // Evaluate past the operators computed in place.
+    CorvelStatus EvaluateGeneral(CorvelValue& result, CorvelExecutionContext* context) const;
     // The evaluation of each kind of operator, with this evaluation's
     // progress: resumed, it continues from the operand that suspended.
     CorvelStatus EvaluateUnary(CorvelValue& result, CorvelExecutionContext* context, CorvelProgress& progress) const;
