@@ -31,6 +31,15 @@ protected:
         EXPECT_EQ(this->script->session->GetContext()->GetStatementPositionCount(), 0) << text;
     }
 
+    // Runs `script` to its end with Escape held, so that every loop
+    // iteration and call may hand control back; answers the yields.
+    static int RunWithEscapeHeld(CorvelRunHarness::Script& script) {
+        PlatformSetKeyDown(PlatformKeyEscape, true);
+        int yields = script.RunToEnd();
+        PlatformSetKeyDown(PlatformKeyEscape, false);
+        return yields;
+    }
+
 };
 
 // Targets and values that suspend: each part runs once, the target before
@@ -187,9 +196,7 @@ TEST_F(ResumptionTest, OperatorsAroundYieldingCallsComputeAsWithoutYields) {
                        "e = slow(0) || slow('x');\n";
     CorvelRunHarness::Script script(harness, text);
     ASSERT_TRUE(script.parsed);
-    PlatformSetKeyDown(PlatformKeyEscape, true);
-    int yields = script.RunToEnd();
-    PlatformSetKeyDown(PlatformKeyEscape, false);
+    int yields = RunWithEscapeHeld(script);
     EXPECT_GE(yields, 10);
     EXPECT_EQ(harness.console.errors, "");
     EXPECT_EQ(script.Global("a").GetNumber(), 7);
@@ -213,9 +220,7 @@ TEST_F(ResumptionTest, RecursiveCallsByNameComputeAsWithoutYields) {
                        "c = m(1);\n";
     CorvelRunHarness::Script script(harness, text);
     ASSERT_TRUE(script.parsed);
-    PlatformSetKeyDown(PlatformKeyEscape, true);
-    int yields = script.RunToEnd();
-    PlatformSetKeyDown(PlatformKeyEscape, false);
+    int yields = RunWithEscapeHeld(script);
     EXPECT_GE(yields, 20);
     EXPECT_EQ(harness.console.errors, "");
     EXPECT_EQ(script.Global("a").GetNumber(), 987);
