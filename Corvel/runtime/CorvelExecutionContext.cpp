@@ -101,16 +101,11 @@ bool CorvelExecutionContext::CanServeAgain() const {
 }
 
 // What the call held goes now, as it would with the context: its values,
-// and its activation unless that can serve the next call.
+// and its activation unless that can serve the next call. The rest StartCall
+// and the next run set anew.
 void CorvelExecutionContext::EndForReuse() {
     thisValue.SetUndefined();
     returnValue.SetUndefined();
-    session = nullptr;
-    caller = nullptr;
-    function = nullptr;
-    arguments = nullptr;
-    argumentCount = 0;
-    code = nullptr;
     if (CorvelActivationObject* ended = activation) {
         if (ended->CanServeAgain()) {
             ended->EndForReuse();
@@ -300,17 +295,12 @@ void CorvelExecutionContext::InitialiseFunctionCode() {
         NoteInnermostScope();
         return;
     }
-    if (CorvelActivationObject* kept = activation) {
-        // The activation an earlier call of this context left.
-        activation = nullptr;
-        CorvelActivationObject::Restart(kept, definition->GetParameters(), arguments, argumentCount, function,
-                                        definition);
-        activation = kept;
-    } else {
-        activation = CorvelActivationObject::Make(definition->GetParameters(), arguments, argumentCount, function,
-                                                  definition);
-        activation->AddRef();
-    }
+    // The activation an earlier call of this context left serves again; the
+    // context holds none while it starts, which may fail and end it.
+    CorvelActivationObject* kept = activation;
+    activation = nullptr;
+    activation = CorvelActivationObject::Make(kept, definition->GetParameters(), arguments, argumentCount, function,
+                                              definition);
     // The activation has what it needs of the caller's argument array,
     // which may move once the call suspends.
     arguments = nullptr;

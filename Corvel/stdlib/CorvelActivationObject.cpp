@@ -26,29 +26,37 @@ const CorvelPropertyStore::Name kArgumentsName(kArguments);
 // sanitizer keep none, as they keep no small blocks.
 typedef CorvelKeptList<CorvelActivationObject> KeptActivations;
 
-CorvelActivationObject* CorvelActivationObject::Make(const CorvelIdentifierList* parameterList,
+CorvelActivationObject* CorvelActivationObject::Make(CorvelActivationObject* kept,
+                                                     const CorvelIdentifierList* parameterList,
                                                      const CorvelValue* arguments, int count,
                                                      CorvelStandardFunctionInstance* calledFunction,
                                                      const CorvelFunctionDefinition* calledDefinition) {
 #if CORVEL_SMALL_BLOCKS
-    KeptActivations* kept = KeptActivations::Here();
-    if (CorvelActivationObject* activation = kept ? kept->Take() : nullptr) {
+    if (!kept) {
+        KeptActivations* list = KeptActivations::Here();
+        if ((kept = list ? list->Take() : nullptr)) kept->AddRef();
+    }
+    if (kept) {
         try {
             CorvelMemoryBudget::Charge(sizeof(CorvelActivationObject));
         } catch (...) {
-            kept->Keep(activation);
+            DiscardKept(kept);
             throw;
         }
         try {
-            activation->Start(parameterList, arguments, count, calledFunction, calledDefinition);
+            kept->Start(parameterList, arguments, count, calledFunction, calledDefinition);
         } catch (...) {
-            delete activation;
+            // Charged, and no longer as made: its end releases the charge.
+            kept->Release();
             throw;
         }
-        return activation;
+        return kept;
     }
 #endif
-    return new CorvelActivationObject(parameterList, arguments, count, calledFunction, calledDefinition);
+    CorvelActivationObject* made =
+        new CorvelActivationObject(parameterList, arguments, count, calledFunction, calledDefinition);
+    made->AddRef();
+    return made;
 }
 
 // Locals go at the end of every call: inline.
@@ -66,11 +74,10 @@ inline void CorvelActivationObject::DestroyLocalsApart() {
 // apart and nothing else in it, is emptied and kept.
 void CorvelActivationObject::DestroyObject() {
 #if CORVEL_SMALL_BLOCKS
-    if (localsApart && argumentObjectKey == 0 && IsAsMade()) {
+    if (IsReusable()) {
         KeptActivations* kept = KeptActivations::Here();
         if (kept && kept->HasRoom()) {
-            Clear();
-            CorvelMemoryBudget::Release(sizeof(CorvelActivationObject));
+            EndForReuse();
             kept->Keep(this);
             return;
         }
@@ -84,25 +91,6 @@ void CorvelActivationObject::DestroyObject() {
 void CorvelActivationObject::EndForReuse() {
     Clear();
     CorvelMemoryBudget::Release(sizeof(CorvelActivationObject));
-}
-
-void CorvelActivationObject::Restart(CorvelActivationObject* kept, const CorvelIdentifierList* parameterList,
-                                     const CorvelValue* arguments, int count,
-                                     CorvelStandardFunctionInstance* calledFunction,
-                                     const CorvelFunctionDefinition* calledDefinition) {
-    try {
-        CorvelMemoryBudget::Charge(sizeof(CorvelActivationObject));
-    } catch (...) {
-        DiscardKept(kept);
-        throw;
-    }
-    try {
-        kept->Start(parameterList, arguments, count, calledFunction, calledDefinition);
-    } catch (...) {
-        // Charged, and no longer as made: its end releases the charge.
-        kept->Release();
-        throw;
-    }
 }
 
 void CorvelActivationObject::DiscardKept(CorvelActivationObject* activation) {

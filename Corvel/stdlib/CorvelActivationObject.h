@@ -52,24 +52,21 @@ public:
                            CorvelStandardFunctionInstance* function,
                            const CorvelFunctionDefinition* definition = nullptr);
     ~CorvelActivationObject() override;
-    // A new activation, or one kept from an ended call made anew: as the
-    // constructor makes it.
-    static CorvelActivationObject* Make(const CorvelIdentifierList* parameters, const CorvelValue* arguments,
-                                        int argumentCount, CorvelStandardFunctionInstance* function,
+    // The activation of a new call, held once: `kept` (an activation an
+    // ended call of the same context left, emptied) or another kept on the
+    // thread started anew, else a new one; all as the constructor makes
+    // one. Throws as the constructor does, with any activation taken ended.
+    static CorvelActivationObject* Make(CorvelActivationObject* kept, const CorvelIdentifierList* parameters,
+                                        const CorvelValue* arguments, int argumentCount,
+                                        CorvelStandardFunctionInstance* function,
                                         const CorvelFunctionDefinition* definition);
 
-    // A context may keep its activation for the calls after its own: when
-    // only that context holds it and, its locals apart, it is as made
-    // (CanServeAgain), it is emptied (EndForReuse) and started again for
-    // the next call (Restart). DiscardKept ends one kept so at the thread's end.
-    bool CanServeAgain() const {
-        return GetReferenceCount() == 1 && localsApart && argumentObjectKey == 0 && IsAsMade();
-    }
-    // Restart throws as Make does, with the activation ended.
+    // An activation may serve a later call when, its locals apart, it is as
+    // made; a context keeps its own when only the context holds it
+    // (CanServeAgain), emptied (EndForReuse) until Make starts it again.
+    // DiscardKept ends one kept so at the thread's end.
+    bool CanServeAgain() const { return GetReferenceCount() == 1 && IsReusable(); }
     void EndForReuse();
-    static void Restart(CorvelActivationObject* kept, const CorvelIdentifierList* parameters,
-                        const CorvelValue* arguments, int argumentCount, CorvelStandardFunctionInstance* function,
-                        const CorvelFunctionDefinition* definition);
     static void DiscardKept(CorvelActivationObject* activation);
 
     // Once the declared variables are made: their slots.
@@ -121,6 +118,7 @@ private:
     void Start(const CorvelIdentifierList* parameters, const CorvelValue* arguments, int argumentCount,
                CorvelStandardFunctionInstance* function, const CorvelFunctionDefinition* definition);
     void Clear();
+    bool IsReusable() const { return localsApart && argumentObjectKey == 0 && IsAsMade(); }
     // True while "arguments" is still the untouched, unmade object.
     bool IsPendingArguments(const char* propertyName) const;
     void CreateArgumentObject();

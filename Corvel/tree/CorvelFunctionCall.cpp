@@ -22,7 +22,7 @@
 
 CorvelFunctionCall::CorvelFunctionCall(CorvelExpression* function, CorvelExpressionList* arguments)
     : CorvelInvocation(function, arguments) {
-    preparesAfterPureArguments = function && function->AsIdentifier() && ArePure(arguments);
+    callsAtOnce = function && function->AsIdentifier() && ArePure(arguments);
 }
 
 void CorvelFunctionCall::WriteECMAScript(CorvelJSOutput* output) const {
@@ -40,7 +40,7 @@ void CorvelFunctionCall::Debug(int indent) {
 
 CorvelStatus CorvelFunctionCall::Evaluate(CorvelValue& result, CorvelExecutionContext* context) const {
     CorvelStatus status;
-    if (preparesAfterPureArguments && !context->FindStatementPosition(this) && CallAtOnce(result, context, status))
+    if (callsAtOnce && !context->FindStatementPosition(this) && CallAtOnce(result, context, status))
         return status;
     return EvaluateInvocation(result, context, CorvelMessages::InternalFunctionCall);
 }
@@ -69,35 +69,40 @@ private:
     int count;
 };
 
+// The function the value names, or null.
+CorvelObject* FunctionOf(const CorvelValue* value) {
+    return value ? CorvelObjectTable::FindObject(value->ForceGetObjectKey()) : nullptr;
+}
+
 }  // namespace
 
 // The function is found before the arguments are evaluated, which nothing
 // can tell: they neither change a scope nor fail in a way the look-up
-// would have failed first. Anything but a script function, or a missing
-// one, goes the general way, where errors come in their order.
+// would have failed first. A missing name or function goes the general
+// way, where errors come in their order.
 bool CorvelFunctionCall::CallAtOnce(CorvelValue& result, CorvelExecutionContext* context, CorvelStatus& status) const {
     int count = arguments ? arguments->GetNumberOfExpressions() : 0;
-    if (count > kArgumentsAtOnce) return false;
-    const CorvelValue* function = nullptr;
-    CorvelObject* base = callee->AsIdentifier()->FindScopeValue(context, function);
-    CorvelObject* object = base && function ? CorvelObjectTable::FindObject(function->ForceGetObjectKey()) : nullptr;
-    if (!object || typeid(*object) != typeid(CorvelStandardFunctionInstance)) return false;
+    const CorvelValue* found = nullptr;
+    CorvelObject* base = callee->AsIdentifier()->FindScopeValue(context, found);
+    CorvelObject* function = base ? FunctionOf(found) : nullptr;
+    if (!function) return false;
+    int height = context->GetStatementPositionCount();
+    if (count > kArgumentsAtOnce || typeid(*function) != typeid(CorvelStandardFunctionInstance))
+        return CallFromRecord(base, function, height, result, context, status);
     ArgumentsAtOnce given(count);
     CorvelValue* values = given.Values();
     if (!EvaluatePureArguments(arguments, context, values)) return false;
-    // As TakeFunction chooses `this` for a script function.
     CorvelValue thisValue;
-    if (base == context->GetGlobalObject() || (base->Class() & CorvelObject::KindMask) == CorvelObject::KindActivation)
+    if (GivesNoThis(base, function, context))
         thisValue.SetNull();
     else
         thisValue.SetObject(base);
-    int height = context->GetStatementPositionCount();
-    status = static_cast<CorvelStandardFunctionInstance*>(object)->CallNew(context, values, count, thisValue);
+    status = static_cast<CorvelStandardFunctionInstance*>(function)->CallNew(context, values, count, thisValue);
     if (status == CorvelStatus::Suspend) {
         // Kept as the general way keeps a call that suspended in its callee.
         InvocationStatementPosition* kept = new InvocationStatementPosition(this);
         kept->index = 2;
-        kept->SetFunctionObject(object);
+        kept->SetFunctionObject(function);
         kept->thisValue = std::move(thisValue);
         kept->TakeArguments(values, count);
         context->InsertStatementPosition(kept, height);
@@ -108,6 +113,21 @@ bool CorvelFunctionCall::CallAtOnce(CorvelValue& result, CorvelExecutionContext*
     else
         result.SetUndefined();
     status = CorvelStatus::Normal;
+    return true;
+}
+
+// Invoked from a record on the machine stack, as the general way would,
+// but without looking the name up again. Out of line, as most calls made
+// at once need no record.
+__attribute__((noinline)) bool CorvelFunctionCall::CallFromRecord(CorvelObject* base, CorvelObject* function,
+                                                                  int height, CorvelValue& result,
+                                                                  CorvelExecutionContext* context,
+                                                                  CorvelStatus& status) const {
+    InvocationStatementPosition record(this);
+    if (!record.EvaluatePureArguments(arguments, context)) return false;
+    TakeFunction(record, base, function, context);
+    record.index = 0;
+    status = StartFirstEntry(record, height, result, context);
     return true;
 }
 
@@ -155,20 +175,27 @@ bool CorvelFunctionCall::SelectStringMethod(InvocationStatementPosition& call,
     return false;
 }
 
+// A function's activation is no `this`: its functions see the global
+// object instead. Nor need the global object be one for a script function,
+// which takes it for a null `this` anyway, without counting references to
+// it.
+bool CorvelFunctionCall::GivesNoThis(const CorvelObject* base, const CorvelObject* function,
+                                     const CorvelExecutionContext* context) {
+    // The global object is asked first: most functions are found there.
+    return !base ||
+           (base == context->GetGlobalObject() && typeid(*function) == typeid(CorvelStandardFunctionInstance)) ||
+           (base->Class() & CorvelObject::KindMask) == CorvelObject::KindActivation;
+}
+
 // The function read from `base` (null: the callee was no reference) is the
-// one to invoke, and `base` its `this`, as the base of the callee's
-// reference would be. A function's activation is no `this`: its functions
-// see the global object instead. Nor need the global object be one for a
-// script function, which takes it for a null `this` anyway, without
-// counting references to it.
-__attribute__((always_inline)) inline void CorvelFunctionCall::TakeFunction(InvocationStatementPosition& call, CorvelObject* base,
-                                      const CorvelValue* function, const CorvelExecutionContext* context) const {
-    CorvelObject* object = function ? CorvelObjectTable::FindObject(function->ForceGetObjectKey()) : nullptr;
-    if (!object) Raise(CorvelMessages::NotAFunction);
-    call.SetFunctionObject(object);
-    bool nullThis = !base || (base->Class() & CorvelObject::KindMask) == CorvelObject::KindActivation ||
-                    (base == context->GetGlobalObject() && typeid(*object) == typeid(CorvelStandardFunctionInstance));
-    if (nullThis)
+// one to invoke, and `base` its `this` (see GivesNoThis), as the base of the
+// callee's reference would be.
+__attribute__((always_inline)) inline void CorvelFunctionCall::TakeFunction(InvocationStatementPosition& call,
+                                                                            CorvelObject* base, CorvelObject* function,
+                                                                            const CorvelExecutionContext* context) const {
+    if (!function) Raise(CorvelMessages::NotAFunction);
+    call.SetFunctionObject(function);
+    if (GivesNoThis(base, function, context))
         call.thisValue.SetNull();
     else if (call.functionValue.GetType() == CorvelValue::Object)  // the base, kept as the callee
         call.thisValue = std::move(call.functionValue);
@@ -188,23 +215,9 @@ void CorvelFunctionCall::SelectMethod(InvocationStatementPosition& call, const C
         function = global->FindName(name->GetHashedName());
     else
         function = &base->GetHashed(name->GetHashedName());
-    TakeFunction(call, base, function, context);
+    TakeFunction(call, base, FunctionOf(function), context);
 }
 
-
-// name(...) with pure arguments: the scope that has the name and the
-// function are found in one walk once the arguments are done, as the
-// general way would find them then.
-bool CorvelFunctionCall::PrepareAfterPureArguments(InvocationStatementPosition& call,
-                                                   CorvelExecutionContext* context) const {
-    const CorvelIdentifier* name = callee->AsIdentifier();
-    if (!call.EvaluatePureArguments(arguments, context)) return false;
-    const CorvelValue* function = nullptr;
-    CorvelObject* base = name->FindScopeValue(context, function);
-    if (!base) CorvelRuntimeException::Raise(CorvelMessages::UndefinedIdentifier, name->GetName());
-    TakeFunction(call, base, function, context);
-    return true;
-}
 
 void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const CorvelExecutionContext* context) const {
     CorvelValue::Type type = call.functionValue.GetType();
@@ -231,7 +244,7 @@ void CorvelFunctionCall::SelectObject(InvocationStatementPosition& call, const C
         // The reference holds the base for as long as the record keeps it.
         function = &base->GetHashed(CorvelPropertyStore::Name::OfValueText(calleeValue.GetPropertyName()));
     }
-    TakeFunction(call, base, function, context);
+    TakeFunction(call, base, FunctionOf(function), context);
 }
 
 CorvelStatus CorvelFunctionCall::Invoke(InvocationStatementPosition& call, CorvelValue& result,

@@ -43,8 +43,7 @@ CorvelInvocation::CorvelInvocation(CorvelExpression* callee, CorvelExpressionLis
 }
 
 CorvelInvocation::CorvelInvocation(const CorvelInvocation& other)
-    : CorvelExpression(other), callee(CopyOf(other.callee)), arguments(nullptr),
-      preparesAfterPureArguments(other.preparesAfterPureArguments) {
+    : CorvelExpression(other), callee(CopyOf(other.callee)), arguments(nullptr) {
     try {
         arguments = CopyOf(other.arguments);
     } catch (...) {
@@ -182,10 +181,6 @@ bool CorvelInvocation::EvaluatePureArguments(const CorvelExpressionList* list, C
 
 // Evaluation.
 
-bool CorvelInvocation::PrepareAfterPureArguments(InvocationStatementPosition&, CorvelExecutionContext*) const {
-    return false;
-}
-
 CorvelStatementPosition* CorvelInvocation::CreateStatementPosition() const {
     return new InvocationStatementPosition(this);
 }
@@ -209,6 +204,11 @@ CorvelStatus CorvelInvocation::EvaluateInvocation(CorvelValue& result, CorvelExe
         context->InsertStatementPosition(new InvocationStatementPosition(std::move(record)), height);
         return CorvelStatus::Suspend;
     }
+    return StartFirstEntry(record, height, result, context);
+}
+
+CorvelStatus CorvelInvocation::StartFirstEntry(InvocationStatementPosition& record, int height, CorvelValue& result,
+                                               CorvelExecutionContext* context) const {
     if (record.KeepsArguments()) {
         InvocationStatementPosition* kept = new InvocationStatementPosition(std::move(record));
         context->InsertStatementPosition(kept, height);
@@ -226,10 +226,6 @@ CorvelStatus CorvelInvocation::EvaluateInvocation(CorvelValue& result, CorvelExe
 inline CorvelStatus CorvelInvocation::Prepare(InvocationStatementPosition& record,
                                               CorvelExecutionContext* context) const {
     if (record.index == 2) return CorvelStatus::Normal;
-    if (record.index == -1 && preparesAfterPureArguments && PrepareAfterPureArguments(record, context)) {
-        record.index = 0;
-        return CorvelStatus::Normal;
-    }
     if (record.index == -1 || record.index == 1) {
         if (EvaluateCallee(record.functionValue, context) == CorvelStatus::Suspend) {
             record.index = 1;

@@ -82,13 +82,6 @@ protected:
     // The callee, into the record's functionValue. By default it is kept as
     // evaluated (a reference stays a reference).
     virtual CorvelStatus EvaluateCallee(CorvelValue& out, CorvelExecutionContext* context) const;
-    // On a first entry into an invocation whose arguments have no side
-    // effect and cannot suspend (ArePure): the arguments, and then
-    // the callee, the object to invoke and its `this` at once, since nothing
-    // can tell that the callee was evaluated after the arguments. False,
-    // with the record as it was, where this is not done: the invocation
-    // then takes the general way.
-    virtual bool PrepareAfterPureArguments(InvocationStatementPosition& record, CorvelExecutionContext* context) const;
     // Whether every argument is a name, a constant or a number tree: their
     // evaluation reads values and computes numbers, and nothing else, as
     // far as a number tree's names are numbers.
@@ -109,10 +102,13 @@ protected:
     // Raises `messageId` at this node's position.
     [[noreturn]] void Raise(uint32_t messageId) const;
 
+    // Invokes, on a first entry, the object `record` chose with the
+    // arguments it holds; `height` is the records' height at the entry.
+    CorvelStatus StartFirstEntry(InvocationStatementPosition& record, int height, CorvelValue& result,
+                                 CorvelExecutionContext* context) const;
+
     CorvelExpression* callee;
     CorvelExpressionList* arguments;
-    // Set by a kind of invocation whose PrepareAfterPureArguments may apply.
-    bool preparesAfterPureArguments = false;
 
 private:
     // The callee and the arguments, up to the object to invoke.
