@@ -34,12 +34,6 @@ public:
     int GetLineNumber() const { return m_corvelLexer.GetLineNumber(); }
     // The source name and the lexer's current line (column stays -1).
     void GetCodePosition(CorvelCodePosition& position) const;
-    // The same, made as a new position: every node made takes one.
-    CorvelCodePosition MakeCodePosition() const {
-        CorvelCodePosition position{m_sourceName};
-        position.line = m_corvelLexer.GetLineNumber();
-        return position;
-    }
 
     using QelYACCParser::ReportError;
     void ReportError(const char* message) override;

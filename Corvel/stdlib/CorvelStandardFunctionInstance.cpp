@@ -157,7 +157,6 @@ CorvelStatus CorvelStandardFunctionInstance::CallNew(CorvelExecutionContext* con
     return RunCall(context, nullptr, CorvelExecutionContext::MakeCall(context, this, arguments, argumentCount, thisValue));
 }
 
-
 CorvelStatus CorvelStandardFunctionInstance::Construct(CorvelExecutionContext* context, CorvelValue* arguments,
                                                        int argumentCount, const CorvelValue&) {
     FunctionStatementPosition* record = FindCallRecord(context);

@@ -3,11 +3,8 @@
 #include "CorvelExpression.h"
 #include "CorvelJSOutput.h"
 
-// A list made by the parser starts with room for three: most lists of a
-// script are that short, and room for three takes a block of the heap's
-// smallest size, as room for one does, so the list is not moved as it grows.
 CorvelExpressionList::CorvelExpressionList(CorvelExpression* first) {
-    expressions.Reserve(3);
+    expressions.Reserve(kParsedListRoom);
     AddExpression(first);
 }
 

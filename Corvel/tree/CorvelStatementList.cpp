@@ -13,11 +13,8 @@ int IndexOf(__QelPOSITION* position) { return (int)(reinterpret_cast<uintptr_t>(
 
 }  // namespace
 
-// A list made by the parser starts with room for three: most lists of a
-// script are that short, and room for three takes a block of the heap's
-// smallest size, as room for one does, so the list is not moved as it grows.
 CorvelStatementList::CorvelStatementList(CorvelStatement* first) {
-    statements.Reserve(3);
+    statements.Reserve(kParsedListRoom);
     AddStatement(first);
 }
 

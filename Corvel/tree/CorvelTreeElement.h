@@ -74,6 +74,12 @@ public:
     static void CloseDebug();
 
 protected:
+    // The room a list the parser makes starts with: most lists of a script
+    // are that short, and room for three takes a block of the heap's
+    // smallest size, as room for one does, so the list is not moved as it
+    // grows.
+    static const int kParsedListRoom = 3;
+
     static void OutputDebug(int indent, const char* format, ...)
         __attribute__((format(printf, 2, 3)));
     // The node's position given to an error raised in it, and the error

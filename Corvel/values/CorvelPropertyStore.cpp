@@ -15,11 +15,11 @@ const uint32_t kIndexThreshold = 8;
 
 CorvelPropertyStore::Name::Name(const char* name) : text(name ? name : "") {
     uint32_t h = 0;
-    uint32_t f = 2166136261u;
+    uint32_t f = kIndexHashStart;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
     for (; *p; ++p) {
         h = h * 2 + *p;
-        f = (f ^ *p) * 16777619u;
+        f = IndexHashStep(f, *p);
     }
     length = (uint32_t)(p - reinterpret_cast<const unsigned char*>(text));
     bucket = h % BucketCount;

@@ -26,10 +26,13 @@ public:
             if (CorvelValue::GetTextHash(text, length, bucket, indexHash)) return Name(text, length, bucket, indexHash);
             return Name(text);
         }
-        // The indexHash of the `length` bytes at `text`.
+        // The indexHash of the `length` bytes at `text`: each byte folded in
+        // by IndexHashStep from IndexHashStart.
+        static const uint32_t kIndexHashStart = 2166136261u;
+        static uint32_t IndexHashStep(uint32_t hash, unsigned char byte) { return (hash ^ byte) * 16777619u; }
         static uint32_t IndexHashOf(const char* text, size_t length) {
-            uint32_t hash = 2166136261u;
-            for (size_t i = 0; i < length; ++i) hash = (hash ^ (unsigned char)text[i]) * 16777619u;
+            uint32_t hash = kIndexHashStart;
+            for (size_t i = 0; i < length; ++i) hash = IndexHashStep(hash, (unsigned char)text[i]);
             return hash;
         }
         const char* text;
